@@ -1,0 +1,495 @@
+#include "cfilertv.h"
+
+#include <atomic>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSaveFile>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QThread>
+#include <QVariant>
+
+#include "ControllerFolders/Manage/SystemManage/qsysteminfo.h"
+#include "QUtility/debuglog.h"
+#include "QUtility/myhelper.h"
+#include "QUtility/pngcheck.h"
+#include "QUtility/sqlquote.h"
+#include "rtvschema.h"
+
+namespace {
+std::atomic<int> g_connectionCounter{0};
+const QString kTimeFormat = QStringLiteral("hh:mm:ss");
+
+QString ErrorOf(const QSqlQuery &query)
+{
+    return query.lastError().text();
+}
+
+// Writes a frame blob as it is when it is a sound PNG; never decodes it.
+void WriteFrame(const QByteArray &blob, const QString &path)
+{
+    if (!IsValidPng(blob)) {
+        TQ_LOG << "QImage Load Fail";
+        return;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(blob) != blob.size() || !file.commit())
+        TQ_LOG << "save image failed:" << path;
+}
+
+QByteArray ReadWholeFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+} // namespace
+
+CFileRTV::CFileRTV()
+    : m_connectionName(QStringLiteral("DB3_%1").arg(g_connectionCounter++))
+{
+}
+
+CFileRTV::~CFileRTV()
+{
+    close();
+}
+
+bool CFileRTV::open(const QString &path, int mode)
+{
+    if (mode & OpenCreate) {
+        if (QFile::exists(path) && !QFile::remove(path)) {
+            TQ_LOG << "cannot replace" << path;
+            return false;
+        }
+    } else if (!QFileInfo::exists(path)) {
+        close();
+        return false;
+    }
+    if (!setDatabasePath(path))
+        return false;
+    return !(mode & OpenCreate) || CreateTable();
+}
+
+bool CFileRTV::setDatabasePath(const QString &path)
+{
+    close();
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
+    db.setDatabaseName(path);
+    if (!db.open()) {
+        TQ_LOG << "database open failed!---" << db.driver()->lastError().text() << " + "
+               << db.lastError().text();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connectionName);
+        return false;
+    }
+    m_openThread = QThread::currentThread();
+    m_strDatabasePath = path;
+    return true;
+}
+
+void CFileRTV::close()
+{
+    if (!QSqlDatabase::contains(m_connectionName))
+        return;
+    if (m_openThread == QThread::currentThread())
+        QSqlDatabase::database(m_connectionName, false).close();
+    QSqlDatabase::removeDatabase(m_connectionName);
+    m_openThread = nullptr;
+}
+
+bool CFileRTV::isOpen() const
+{
+    return QSqlDatabase::contains(m_connectionName);
+}
+
+QSqlDatabase CFileRTV::database()
+{
+    if (!QSqlDatabase::contains(m_connectionName))
+        return QSqlDatabase();
+    if (m_openThread != QThread::currentThread()) {
+        // A connection serves only the thread that opened it: reopen on this one.
+        TQ_LOG << "reopening" << m_strDatabasePath << "on the calling thread";
+        const QString path = m_strDatabasePath;
+        QSqlDatabase::removeDatabase(m_connectionName);
+        if (!setDatabasePath(path))
+            return QSqlDatabase();
+    }
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+bool CFileRTV::CreateTable()
+{
+    if (!isOpen())
+        return false;
+    QSqlQuery query(database());
+    for (const char *statement :
+         {kCreateProjectParam, kCreatePipelineParam, kCreateRobotTrackLog, kCreateDefectsFound}) {
+        if (!query.exec(QString::fromLatin1(statement))) {
+            TQ_LOG << "ERROR:" << ErrorOf(query);
+            return false;
+        }
+    }
+    return true;
+}
+
+void CFileRTV::ResetContents()
+{
+    m_pipelineParam.Reset();
+    m_projectParam.Reset(false);
+    m_listTrack.clear();
+    m_listDefect.clear();
+    ResetEvaluation();
+}
+
+bool CFileRTV::TraversalFile()
+{
+    if (!isOpen())
+        return false;
+    ResetContents();
+    if (!queryProjectParam()) {
+        TQ_LOG << "queryProjectParam...failed!!!";
+        return false;
+    }
+    if (!queryPipelineParam()) {
+        TQ_LOG << "queryPipelineParam...failed!!!";
+        return false;
+    }
+    if (m_bUseTrackDistance && !queryTrackLog()) {
+        TQ_LOG << "queryTrackLog...failed!!!";
+        return false;
+    }
+    if (!queryDefectItem()) {
+        TQ_LOG << "queryDefectItem...failed!!!";
+        return false;
+    }
+    if (m_pipelineParam.fPipeBranchDepth > m_pipelineParam.fPipeSectionLen)
+        m_pipelineParam.fPipeSectionLen = m_pipelineParam.fPipeBranchDepth;
+    if (!m_listDefect.isEmpty() && !m_projectParam.bIsInterpretation)
+        SetIsInterpretation(true);
+    return true;
+}
+
+int CFileRTV::getFileRTVVersion()
+{
+    if (!isOpen())
+        return -1;
+    QSqlQuery query(database());
+    if (!query.exec(QStringLiteral("PRAGMA table_info(ProjectParam)"))) {
+        TQ_LOG << "PRAGMA table_info(ProjectParam) failed :" << ErrorOf(query);
+        return -1;
+    }
+    bool hasName = false;
+    bool hasMark = false;
+    while (!(hasName && hasMark) && query.next()) {
+        const QString column = query.value(1).toString();
+        hasName = hasName || column == QLatin1String("strProjectName");
+        hasMark = hasMark || column == QLatin1String("bIsInterpretation");
+    }
+    return (hasName ? 1 : 0) + (hasMark ? 1024 : 0);
+}
+
+bool CFileRTV::queryProjectParam()
+{
+    const int version = getFileRTVVersion();
+    if (version == -1) {
+        TQ_LOG << "No table ProjectParam !!!";
+        return false;
+    }
+    const bool hasName = version & 1;
+    const bool hasMark = version & 1024;
+    QString statement =
+        QStringLiteral("select strTester ,strTestUnit ,strTestDevice ,strTestSite ,strTestDate ");
+    if (hasName)
+        statement += QStringLiteral(",strProjectName ");
+    if (hasMark)
+        statement += QStringLiteral(",bIsInterpretation ");
+    statement += QStringLiteral("from ProjectParam where id = 1");
+
+    QSqlQuery query(database());
+    if (query.exec(statement) && query.next()) {
+        m_projectParam.strTester = query.value(0).toString();
+        m_projectParam.strTestUnit = query.value(1).toString();
+        m_projectParam.strTestDevice = query.value(2).toString();
+        m_projectParam.strTestSite = query.value(3).toString();
+        m_projectParam.strTestDate = query.value(4).toString();
+        m_projectParam.strProjectName =
+            hasName ? query.value(5).toString() : m_projectParam.strTestSite;
+        m_projectParam.bIsInterpretation = hasMark && query.value(hasName ? 6 : 5).toBool();
+    } else {
+        TQ_LOG << "  ERROR:" << ErrorOf(query);
+        m_projectParam.strTestDate = m_strRecordDate;
+        m_projectParam.strProjectName.clear();
+        m_projectParam.bIsInterpretation = false;
+    }
+    query.finish();
+    if (version < 1025)
+        insertNewsToProjectParam();
+    return true;
+}
+
+bool CFileRTV::insertNewsToProjectParam()
+{
+    QSqlQuery query(database());
+    if (!query.exec(QStringLiteral("ALTER TABLE ProjectParam rename to ProjectParam_bk"))) {
+        TQ_LOG << ErrorOf(query);
+        return false;
+    }
+    if (!query.exec(QString::fromLatin1(kCreateProjectParam))) {
+        TQ_LOG << "Create NewProjectParam Failed!---" << ErrorOf(query);
+        return false;
+    }
+    return InsertProjectParam();
+}
+
+bool CFileRTV::queryPipelineParam()
+{
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("select strStartWellID ,strEndWellID ,strParam from PipelineParam"))) {
+        TQ_LOG << "  ERROR:" << ErrorOf(query);
+        return false;
+    }
+    while (query.next()) {
+        m_pipelineParam.strStartWellID = query.value(0).toString();
+        m_pipelineParam.strEndWellID = query.value(1).toString();
+        m_pipelineParam.fromXMLString(query.value(2).toString());
+    }
+    COptionList *materials = QSystemInfo::GetInstance()->OptionList(QSystemInfo::PipeMaterial);
+    if (materials) {
+        if (m_pipelineParam.nPipeSectionMaterial == -1)
+            m_pipelineParam.nPipeSectionMaterial = materials->indexOf(m_pipelineParam.strPipeSectionMaterial);
+        else
+            m_pipelineParam.strPipeSectionMaterial = materials->itemAt(m_pipelineParam.nPipeSectionMaterial);
+        if (!materials->contains(m_pipelineParam.strPipeSectionMaterial))
+            materials->append(m_pipelineParam.strPipeSectionMaterial);
+    }
+    return true;
+}
+
+bool CFileRTV::queryTrackLog()
+{
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral(
+            "select nTimeIndex, strCurTime, strRobotState from RobotTrackLog Order By nTimeIndex ASC"))) {
+        TQ_LOG << "  ERROR:" << ErrorOf(query);
+        return false;
+    }
+    while (query.next()) {
+        CRobotStateItem item;
+        item.nTimeIndex = query.value(0).toInt();
+        item.SetTimeText(query.value(1).toString());
+        item.fromXMLString(query.value(2).toString());
+        m_listTrack.append(item);
+    }
+    return true;
+}
+
+bool CFileRTV::queryDefectItem()
+{
+    const int cut = qMax(m_strDatabasePath.lastIndexOf(QLatin1Char('/')),
+                         m_strDatabasePath.lastIndexOf(QLatin1Char('\\')));
+    if (cut < 0) {
+        TQ_LOG << "no folder in" << m_strDatabasePath;
+        return false;
+    }
+    const QString imageFolder = m_strDatabasePath.left(cut) + QStringLiteral("/Images");
+    if (!QDir().mkpath(imageFolder)) {
+        TQ_LOG << "cannot create" << imageFolder;
+        return false;
+    }
+
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("select nTimeIndex, strCurTime, imgDataOrg, imgDataDefect, "
+                                   "strDefectParam,strVectorGraph from DefectsFound Order By "
+                                   "nTimeIndex ASC"))) {
+        TQ_LOG << "  ERROR:" << ErrorOf(query);
+        return false;
+    }
+    // Track samples by key, for defects recorded without a distance.
+    QHash<int, float> trackDistance;
+    if (m_bUseTrackDistance)
+        for (const CRobotStateItem &sample : qAsConst(m_listTrack))
+            trackDistance.insert(sample.nTimeIndex, sample.fDistance);
+
+    while (query.next()) {
+        CDefectItem item;
+        item.nTimeIndex = query.value(0).toInt();
+        item.SetTimeText(query.value(1).toString());
+        item.strOrgImgPath = imageFolder + QStringLiteral("/%1_org.png").arg(item.nTimeIndex);
+        item.strDefectImgPath = imageFolder + QStringLiteral("/%1_defect.png").arg(item.nTimeIndex);
+        if (!QFileInfo::exists(item.strOrgImgPath))
+            WriteFrame(query.value(2).toByteArray(), item.strOrgImgPath);
+        if (!QFileInfo::exists(item.strDefectImgPath))
+            WriteFrame(query.value(3).toByteArray(), item.strDefectImgPath);
+        item.defectParam.fromXMLString(query.value(4).toString());
+        item.fromXMLString(query.value(5).toString());
+
+        DefectParam &param = item.defectParam;
+        const auto sample = trackDistance.constFind(item.nTimeIndex);
+        if (m_bUseTrackDistance && sample != trackDistance.constEnd() && FuzzyEqual(param.fDistance, 0))
+            param.fDistance = *sample;
+        if (param.strInterpretDate.isEmpty())
+            param.strInterpretDate = m_projectParam.strTestDate + QLatin1Char(' ') + item.TimeText();
+        m_listDefect.append(item);
+        if (param.fDistance > m_pipelineParam.fPipeBranchDepth)
+            m_pipelineParam.fPipeBranchDepth = param.fDistance;
+    }
+    return true;
+}
+
+bool CFileRTV::InsertProjectParam()
+{
+    if (!isOpen())
+        return false;
+    const ProjectParam &p = m_projectParam;
+    const QString statement =
+        QStringLiteral("INSERT INTO ProjectParam (id, strTester, strTestUnit,strTestDevice,"
+                       "strTestSite,strTestDate,strProjectName,bIsInterpretation) VALUES "
+                       "(1, %1,%2, %3,%4,%5,%6,%7)")
+            .arg(SqlQuote(p.strTester), SqlQuote(p.strTestUnit), SqlQuote(p.strTestDevice),
+                 SqlQuote(p.strTestSite), SqlQuote(p.strTestDate), SqlQuote(p.strProjectName),
+                 p.bIsInterpretation ? QStringLiteral("1") : QStringLiteral("0"));
+    QSqlQuery query(database());
+    if (!query.exec(statement)) {
+        TQ_LOG << "InsertProjectParam Failed---" << ErrorOf(query);
+        return false;
+    }
+    return true;
+}
+
+bool CFileRTV::UpdateProjectParam()
+{
+    m_projectParam.bIsInterpretation = true;
+    if (!isOpen())
+        return false;
+    if (InsertProjectParam())
+        return true;
+    const ProjectParam &p = m_projectParam;
+    const QString statement =
+        QStringLiteral("UPDATE ProjectParam SET strTester = %1 , strTestUnit = %2 , "
+                       "strTestDevice = %3 , strTestSite = %4 , strTestDate = %5 , "
+                       "strProjectName = %6 ,bIsInterpretation = %7 WHERE id = 1 ;")
+            .arg(SqlQuote(p.strTester), SqlQuote(p.strTestUnit), SqlQuote(p.strTestDevice),
+                 SqlQuote(p.strTestSite), SqlQuote(p.strTestDate), SqlQuote(p.strProjectName),
+                 p.bIsInterpretation ? QStringLiteral("1") : QStringLiteral("0"));
+    QSqlQuery query(database());
+    if (!query.exec(statement)) {
+        TQ_LOG << "  ERROR:" << ErrorOf(query);
+        return false;
+    }
+    return true;
+}
+
+void CFileRTV::SetIsInterpretation(bool interpreted)
+{
+    m_projectParam.bIsInterpretation = interpreted;
+    if (!isOpen())
+        return;
+    QSqlQuery query(database());
+    if (!query.exec(QStringLiteral("UPDATE ProjectParam SET bIsInterpretation = %1 WHERE id = 1 ;")
+                        .arg(interpreted ? 1 : 0)))
+        TQ_LOG << ErrorOf(query);
+}
+
+bool CFileRTV::UpdatePipelineParam()
+{
+    if (!isOpen())
+        return false;
+    const QString wellStart = SqlQuote(m_pipelineParam.strStartWellID);
+    const QString wellEnd = SqlQuote(m_pipelineParam.strEndWellID);
+    const QString xml = SqlQuote(m_pipelineParam.toXMLString());
+    QSqlQuery query(database());
+    if (query.exec(QStringLiteral("INSERT INTO PipelineParam (strStartWellID, strEndWellID, "
+                                  "strParam) VALUES (%1,%2, %3)")
+                       .arg(wellStart, wellEnd, xml)))
+        return true;
+    TQ_LOG << "UpdatePipelineParam()";
+    if (!query.exec(QStringLiteral("UPDATE PipelineParam SET strParam = %3 WHERE strStartWellID "
+                                   "= %1 AND strEndWellID = %2")
+                        .arg(wellStart, wellEnd, xml))) {
+        TQ_LOG << ErrorOf(query);
+        return false;
+    }
+    return true;
+}
+
+bool CFileRTV::InsertDefectItem(const CDefectItem &item)
+{
+    if (!isOpen())
+        return false;
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral(
+        "INSERT INTO DefectsFound (nTimeIndex, strCurTime, imgDataOrg, imgDataDefect, "
+        "strDefectParam,strVectorGraph) VALUES (:nTimeIndex,:strCurTime,:imgDataOrg,"
+        ":imgDataDefect,:strDefectParam,:strVectorGraph)"));
+    query.bindValue(QStringLiteral(":nTimeIndex"), item.nTimeIndex);
+    query.bindValue(QStringLiteral(":strCurTime"), item.TimeText());
+    query.bindValue(QStringLiteral(":imgDataOrg"), ReadWholeFile(item.strOrgImgPath));
+    query.bindValue(QStringLiteral(":imgDataDefect"), ReadWholeFile(item.strDefectImgPath));
+    query.bindValue(QStringLiteral(":strDefectParam"), item.defectParam.toXMLString());
+    query.bindValue(QStringLiteral(":strVectorGraph"), item.toXMLString());
+    if (!query.exec()) {
+        TQ_LOG << "  ERROR:" << ErrorOf(query);
+        return false;
+    }
+    m_listDefect.append(item);
+    return true;
+}
+
+bool CFileRTV::UpdateDefectItem(const CDefectItem &item)
+{
+    if (!isOpen())
+        return false;
+    const QString paramXml = item.defectParam.toXMLString();
+    TQ_LOG << "DefectParam:" << paramXml;
+    QSqlQuery query(database());
+    query.prepare(QStringLiteral(
+        "update DefectsFound set imgDataDefect = :imgDataDefect , strDefectParam = "
+        ":strDefectParam , strVectorGraph = :strVectorGraph WHERE nTimeIndex = :nTimeIndex ;"));
+    query.bindValue(QStringLiteral(":imgDataDefect"), ReadWholeFile(item.strDefectImgPath));
+    query.bindValue(QStringLiteral(":strDefectParam"), paramXml);
+    query.bindValue(QStringLiteral(":strVectorGraph"), item.toXMLString());
+    query.bindValue(QStringLiteral(":nTimeIndex"), item.nTimeIndex);
+    return query.exec();
+}
+
+int CFileRTV::DeleteDefectItem(int index)
+{
+    if (index < 0 || index >= m_listDefect.size())
+        return -1;
+    if (!isOpen())
+        return index;
+    const CDefectItem &item = m_listDefect.at(index);
+    QSqlQuery query(database());
+    if (!query.exec(QStringLiteral("DELETE FROM DefectsFound WHERE nTimeIndex == %1")
+                        .arg(item.nTimeIndex))) {
+        TQ_LOG << ErrorOf(query);
+        return index;
+    }
+    QFile::remove(item.strOrgImgPath);
+    QFile::remove(item.strDefectImgPath);
+    m_listDefect.removeAt(index);
+    return m_listDefect.isEmpty() ? -1 : index - 1;
+}
+
+CRobotStateItem CFileRTV::GetRobotState(int nTimeIndex) const
+{
+    for (const CRobotStateItem &sample : m_listTrack)
+        if (sample.nTimeIndex == nTimeIndex)
+            return sample;
+    return CRobotStateItem();
+}
+
+void CFileRTV::setAVIParam(const QString &aviPath, const QString &recordDate)
+{
+    m_strAVIPath = aviPath;
+    m_strRecordDate = recordDate;
+    TQ_LOG << "m_strRecordDate" << m_strRecordDate;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QTemporaryDir;
+
+namespace TestSupport {
+
+// Path of a file of the generated sample data ("rtv/v0.rtv").
+QString SamplePath(const QString &relative);
+// Copies a sample file into the folder (tests never change the fixtures) and returns the copy.
+QString CopySample(const QString &relative, const QTemporaryDir &dir,
+                   const QString &name = QString());
+
+// Records every warning and critical message (and still prints it), so that a test's
+// cleanup() can fail on unexpected ones: a failed query or a cross-thread use is a bug.
+void InstallWarningRecorder();
+QStringList TakeWarnings();
+
+} // namespace TestSupport
+
+// In cleanup(): fails the test function that produced a warning.
+#define TQ_VERIFY_NO_WARNINGS()                                                              \
+    do {                                                                                     \
+        const QStringList warnings = TestSupport::TakeWarnings();                            \
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));          \
+    } while (false)
