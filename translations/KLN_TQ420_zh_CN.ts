@@ -1,4 +1,744 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
+<context>
+    <name>CFileRTV</name>
+    <message>
+        <source>No or slight defects, structural condition is basically unaffected, but there is the possibility of potential deterioration</source>
+        <translation>无或有轻微缺陷，结构状况基本不受影响，但具有潜在变坏的可能</translation>
+    </message>
+    <message>
+        <source>Pipeline defects are significantly more than level 1, and there is a tendency of deterioration</source>
+        <translation>管段缺陷明显超过一级，具有变坏的趋势</translation>
+    </message>
+    <message>
+        <source>Pipeline defects are serious, and structural condition is affected.</source>
+        <translation>管段缺陷严重，结构状况受到影响。</translation>
+    </message>
+    <message>
+        <source>There are major pipeline defects, serious damage or impending damage.</source>
+        <translation>管段存在重大缺陷，损坏严重或即将导致破坏。</translation>
+    </message>
+    <message>
+        <source>The structural conditions are basically intact, no need to repair</source>
+        <translation>结构条件基本完好，不修复</translation>
+    </message>
+    <message>
+        <source>The structure will not be damaged in a short period of time, but there should be a plan to repair</source>
+        <translation>结构在短期内不会发生破坏现象，但应做修复计划</translation>
+    </message>
+    <message>
+        <source>The structure may be damaged in a short period of time, and it should be repaired as soon as possible</source>
+        <translation>结构在短期内可能会发生破坏，应尽快修复</translation>
+    </message>
+    <message>
+        <source>The structure has been damaged or is about to be damaged,  and it should be repaired immediately</source>
+        <translation>结构已经发生或即将发生破坏，应立即修复</translation>
+    </message>
+    <message>
+        <source>No or slight impact, the pipeline operation is basically unaffected</source>
+        <translation>无或有轻微影响，管道运行基本不受影响</translation>
+    </message>
+    <message>
+        <source>The flow in pipeline is to a certain extent blocked, but the operation is not affected much</source>
+        <translation>管道过流有一定的受阻，运行受影响不大</translation>
+    </message>
+    <message>
+        <source>The flow in pipeline is seriously blocked, the operation is significantly affected</source>
+        <translation>管道过流受阻比较严重，运行受到明显影响</translation>
+    </message>
+    <message>
+        <source>The flow in pipeline is very seriously blocked, soon or it has already caused the paralysis of operation</source>
+        <translation>管道过流受阻很严重，即将或已经导致运行瘫痪</translation>
+    </message>
+    <message>
+        <source>No obvious defects to be processed</source>
+        <translation>没有明显需要处理的缺陷</translation>
+    </message>
+    <message>
+        <source>No need for immediate processing, but should arrange a treatment plan</source>
+        <translation>没有立即进行处理的必要，但宜安排处理计划</translation>
+    </message>
+    <message>
+        <source>It should be handled as soon as possible after comprehensive consideration, which is based on the underlying data</source>
+        <translation>根据基础数据进行全面的考虑，应尽快处理</translation>
+    </message>
+    <message>
+        <source>The water delivery function is seriously affected and should be processed immediately</source>
+        <translation>输水功能受到严重影响，应立即进行处理</translation>
+    </message>
+    <message>
+        <source>Local defect</source>
+        <translation>局部缺陷</translation>
+    </message>
+    <message>
+        <source>Partial or whole defect</source>
+        <translation>部分或整体缺陷</translation>
+    </message>
+    <message>
+        <source>Whole defect</source>
+        <translation>整体缺陷</translation>
+    </message>
+</context>
+<context>
+    <name>COptionList</name>
+    <message>
+        <source>Unknow</source>
+        <translation>未知</translation>
+    </message>
+</context>
+<context>
+    <name>Cli</name>
+    <message>
+        <source>usage: tq420-cli convert VIDEO.xml OUT.rtv</source>
+        <translation>用法：tq420-cli convert 视频描述.xml 输出.rtv</translation>
+    </message>
+    <message>
+        <source>%1: not a readable video description file</source>
+        <translation>%1：不是可读取的视频描述文件</translation>
+    </message>
+    <message>
+        <source>%1: cannot create the RTV file</source>
+        <translation>%1：无法创建 RTV 文件</translation>
+    </message>
+    <message>
+        <source>Command-line tool of the sewer inspection office program.</source>
+        <translation>排水管道检测内业软件的命令行工具。</translation>
+    </message>
+    <message>
+        <source>Language of the output: en or zh.</source>
+        <translation>输出语言：en（英文）或 zh（中文）。</translation>
+    </message>
+    <message>
+        <source>inspect: print one JSON array.</source>
+        <translation>inspect：输出一个 JSON 数组。</translation>
+    </message>
+    <message>
+        <source>inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv</source>
+        <translation>inspect [--json] 文件.rtv... | convert 视频描述.xml 输出.rtv</translation>
+    </message>
+    <message>
+        <source>unknown language &quot;%1&quot;: use en or zh</source>
+        <translation>未知语言“%1”：请使用 en 或 zh</translation>
+    </message>
+    <message>
+        <source>usage: tq420-cli inspect [--json] FILE.rtv...</source>
+        <translation>用法：tq420-cli inspect [--json] 文件.rtv...</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>未知命令“%1”</translation>
+    </message>
+</context>
+<context>
+    <name>DefectVocabulary</name>
+    <message>
+        <source>(PL) Rupture</source>
+        <translation>(PL)破裂</translation>
+    </message>
+    <message>
+        <source>(BX) Deformation</source>
+        <translation>(BX)变形</translation>
+    </message>
+    <message>
+        <source>(FS) Corrosion</source>
+        <translation>(FS)腐蚀</translation>
+    </message>
+    <message>
+        <source>(CK) Misplaced</source>
+        <translation>(CK)错口</translation>
+    </message>
+    <message>
+        <source>(QF) Undulation</source>
+        <translation>(QF)起伏</translation>
+    </message>
+    <message>
+        <source>(TJ)  Disjointed</source>
+        <translation>(TJ)脱节</translation>
+    </message>
+    <message>
+        <source>(TL) Interface material shedding</source>
+        <translation>(TL)接口材料脱落</translation>
+    </message>
+    <message>
+        <source>(AJ) Secret connection of branch pipe</source>
+        <translation>(AJ)支管暗接</translation>
+    </message>
+    <message>
+        <source>(CR) Foreign matter penetration</source>
+        <translation>(CR)异物穿入</translation>
+    </message>
+    <message>
+        <source>(SL) Leakage</source>
+        <translation>(SL)渗漏</translation>
+    </message>
+    <message>
+        <source>(CJ) Deposition</source>
+        <translation>(CJ)沉积</translation>
+    </message>
+    <message>
+        <source>(JG) Scaling</source>
+        <translation>(JG)结垢</translation>
+    </message>
+    <message>
+        <source>(ZW) Obstacle</source>
+        <translation>(ZW)障碍物</translation>
+    </message>
+    <message>
+        <source>(CQ) Residual wall, dam root</source>
+        <translation>(CQ)残墙、坝根</translation>
+    </message>
+    <message>
+        <source>(SG) Root</source>
+        <translation>(SG)树根</translation>
+    </message>
+    <message>
+        <source>(FZ) Scum</source>
+        <translation>(FZ)浮渣</translation>
+    </message>
+    <message>
+        <source>Central business district and the area where there is Class-A civil building engineering nearby(K=10)</source>
+        <translation>中心商业区及附近有甲类民用建筑工程的区域(K=10)</translation>
+    </message>
+    <message>
+        <source>The area where there are main traffic roads and there are Class-B civil building engineering nearby(K=6)</source>
+        <translation>交通干道及附近有乙类民用建筑工程的区域(K=6)</translation>
+    </message>
+    <message>
+        <source>The area where there are other roads and there are Class-C civil building engineering nearby(K=3)</source>
+        <translation>其他行车道路及附近有丙类民用建筑工程的区域(K=3)</translation>
+    </message>
+    <message>
+        <source>All other regions or F &lt; 4(K=0)</source>
+        <translation>所有其他区域或F&lt;4(K=0)</translation>
+    </message>
+    <message>
+        <source>General soil layer or F=0(T0)</source>
+        <translation>一般土层或F=0(T=0)</translation>
+    </message>
+    <message>
+        <source>1 Collapsible loess, 2 Collapsible loess,weak Expansive soil(T=6)</source>
+        <translation>Ⅰ级湿陷性黄土、Ⅱ级湿陷性黄土、弱膨胀土(T=6)</translation>
+    </message>
+    <message>
+        <source>Muddy soil(T=8)</source>
+        <translation>淤泥质土(T=8)</translation>
+    </message>
+    <message>
+        <source>Silt layer,Sludge(T=10)</source>
+        <translation>粉砂层、淤泥(T=10)</translation>
+    </message>
+    <message>
+        <source>(ZC)Normal</source>
+        <translation>(ZC)正常</translation>
+    </message>
+    <message>
+        <source>Don&apos;t interpretatin</source>
+        <translation>未判读</translation>
+    </message>
+    <message>
+        <source>Structural defects</source>
+        <translation>结构性缺陷</translation>
+    </message>
+    <message>
+        <source>Functional defects</source>
+        <translation>功能性缺陷</translation>
+    </message>
+    <message>
+        <source>level %1</source>
+        <translation>%1级</translation>
+    </message>
+    <message>
+        <source>Vertical %1 meters, ring to %2%3</source>
+        <translation>纵向%1米，环向%2%3</translation>
+    </message>
+    <message>
+        <source>level</source>
+        <translation>级</translation>
+    </message>
+</context>
+<context>
+    <name>InspectCommand</name>
+    <message>
+        <source>cannot read the file</source>
+        <translation>无法读取文件</translation>
+    </message>
+    <message>
+        <source>cannot copy the file to a temporary folder</source>
+        <translation>无法将文件复制到临时文件夹</translation>
+    </message>
+    <message>
+        <source>cannot open the file as an SQLite database</source>
+        <translation>无法作为 SQLite 数据库打开文件</translation>
+    </message>
+    <message>
+        <source>not a readable RTV inspection file</source>
+        <translation>不是可读取的 RTV 检测文件</translation>
+    </message>
+    <message>
+        <source>File: %1</source>
+        <translation>文件：%1</translation>
+    </message>
+    <message>
+        <source>  Error: %1</source>
+        <translation>  错误：%1</translation>
+    </message>
+    <message>
+        <source>  Version %1, migrated to the current version</source>
+        <translation>  版本 %1，已升级为当前版本</translation>
+    </message>
+    <message>
+        <source>  Version %1</source>
+        <translation>  版本 %1</translation>
+    </message>
+    <message>
+        <source>  Site: %1   Date: %2   Tester: %3   Unit: %4</source>
+        <translation>  检测地点：%1   日期：%2   检测员：%3   检测单位：%4</translation>
+    </message>
+    <message>
+        <source>  Pipe section: %1 -&gt; %2, %3, diameter %4 mm, length %5 m</source>
+        <translation>  管段：%1 -&gt; %2，%3，管径 %4 毫米，长度 %5 米</translation>
+    </message>
+    <message>
+        <source>  Interpreted: %1   Track samples: %2</source>
+        <translation>  已判读：%1   轨迹采样：%2</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>  Defects: %1</source>
+        <translation>  缺陷：%1</translation>
+    </message>
+    <message>
+        <source>score %1</source>
+        <translation>分值 %1</translation>
+    </message>
+    <message>
+        <source>  Structural: S %1, Smax %2, F %3, grade %4: %5</source>
+        <translation>  结构性：S %1，Smax %2，F %3，等级 %4：%5</translation>
+    </message>
+    <message>
+        <source>    Density %1 (%2); repair index RI %3, grade %4: %5</source>
+        <translation>    缺陷密度 %1（%2）；修复指数 RI %3，等级 %4：%5</translation>
+    </message>
+    <message>
+        <source>  Functional: Y %1, Ymax %2, G %3, grade %4: %5</source>
+        <translation>  功能性：Y %1，Ymax %2，G %3，等级 %4：%5</translation>
+    </message>
+    <message>
+        <source>    Density %1 (%2); maintenance index MI %3, grade %4: %5</source>
+        <translation>    缺陷密度 %1（%2）；养护指数 MI %3，等级 %4：%5</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>PipelineParam</name>
+    <message>
+        <source>Downcurrent</source>
+        <translation>顺流</translation>
+    </message>
+    <message>
+        <source>Countercurrent</source>
+        <translation>逆流</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectParam</name>
+    <message>
+        <source>CCTV Pipeline robot</source>
+        <translation>CCTV管道机器人</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>默认</translation>
+    </message>
+</context>
+<context>
+    <name>QSystemInfo</name>
+    <message>
+        <source>KLN_TQ420_Settings.xml</source>
+        <translation>KLN_TQ420_Settings.xml</translation>
+    </message>
+    <message>
+        <source>KLN_TQ420_Settings_En.xml</source>
+        <translation>KLN_TQ420_Settings_En.xml</translation>
+    </message>
+    <message>
+        <source>InstitutionCode</source>
+        <translation>机构代码</translation>
+    </message>
+    <message>
+        <source>UnitName</source>
+        <translation>单位名称</translation>
+    </message>
+    <message>
+        <source>UnitSite</source>
+        <translation>单位地址</translation>
+    </message>
+    <message>
+        <source>ContactNumber</source>
+        <translation>联系电话</translation>
+    </message>
+    <message>
+        <source>PostCode</source>
+        <translation>邮政编码</translation>
+    </message>
+    <message>
+        <source>Contacts</source>
+        <translation>联系人</translation>
+    </message>
+    <message>
+        <source>Reporters</source>
+        <translation>报告编写人</translation>
+    </message>
+    <message>
+        <source>OriginPosition</source>
+        <translation>地图中心</translation>
+    </message>
+    <message>
+        <source>Standard</source>
+        <translation>评估标准</translation>
+    </message>
+    <message>
+        <source>ReportTemplate</source>
+        <translation>报告模板</translation>
+    </message>
+    <message>
+        <source>Province</source>
+        <translation>省份</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>城市</translation>
+    </message>
+    <message>
+        <source>District</source>
+        <translation>区县</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <source>CardID</source>
+        <translation>证件号</translation>
+    </message>
+    <message>
+        <source>TelNo</source>
+        <translation>电话</translation>
+    </message>
+    <message>
+        <source>Manufacturers</source>
+        <translation>生产厂家</translation>
+    </message>
+    <message>
+        <source>TestType</source>
+        <translation>检测类型</translation>
+    </message>
+    <message>
+        <source>RoutineWitnessTest</source>
+        <translation>常规见证检测</translation>
+    </message>
+    <message>
+        <source>RoutineInspection</source>
+        <translation>常规检测</translation>
+    </message>
+    <message>
+        <source>SampleInspection</source>
+        <translation>抽样检测</translation>
+    </message>
+    <message>
+        <source>DelegateInspection</source>
+        <translation>委托检测</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>MoveMode</source>
+        <translation>移动方式</translation>
+    </message>
+    <message>
+        <source>ArtificialTraction</source>
+        <translation>人工牵引</translation>
+    </message>
+    <message>
+        <source>FloatingRaft</source>
+        <translation>漂浮筏</translation>
+    </message>
+    <message>
+        <source>CrawlerWalk</source>
+        <translation>爬行器行走</translation>
+    </message>
+    <message>
+        <source>BlockingWay</source>
+        <translation>封堵方式</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>AirSeal</source>
+        <translation>气囊封堵</translation>
+    </message>
+    <message>
+        <source>BrickPlug</source>
+        <translation>砖砌封堵</translation>
+    </message>
+    <message>
+        <source>AirBagBrickPlug</source>
+        <translation>气囊加砖砌封堵</translation>
+    </message>
+    <message>
+        <source>CatchmentWay</source>
+        <translation>导流方式</translation>
+    </message>
+    <message>
+        <source>TempDrainPipe</source>
+        <translation>临时排水管</translation>
+    </message>
+    <message>
+        <source>TemporaryPumping</source>
+        <translation>临时抽水</translation>
+    </message>
+    <message>
+        <source>HydrophobicWay</source>
+        <translation>清疏方式</translation>
+    </message>
+    <message>
+        <source>WaterCannon</source>
+        <translation>水枪冲洗</translation>
+    </message>
+    <message>
+        <source>HighPressureDredge</source>
+        <translation>高压射流清疏</translation>
+    </message>
+    <message>
+        <source>InspectionWellMaterial</source>
+        <translation>检查井材质</translation>
+    </message>
+    <message>
+        <source>Brick</source>
+        <translation>砖砌</translation>
+    </message>
+    <message>
+        <source>Plastics</source>
+        <translation>塑料</translation>
+    </message>
+    <message>
+        <source>ReinforcedConcrete</source>
+        <translation>钢筋混凝土</translation>
+    </message>
+    <message>
+        <source>UnKnow</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>ManholeCoversMaterial</source>
+        <translation>井盖材质</translation>
+    </message>
+    <message>
+        <source>CastIron</source>
+        <translation>铸铁</translation>
+    </message>
+    <message>
+        <source>PipeType</source>
+        <translation>管道类型</translation>
+    </message>
+    <message>
+        <source>RainwaterPipeline</source>
+        <translation>雨水管道</translation>
+    </message>
+    <message>
+        <source>SeweragePipes</source>
+        <translation>污水管道</translation>
+    </message>
+    <message>
+        <source>RainPollutionConfluencePipes</source>
+        <translation>雨污合流管道</translation>
+    </message>
+    <message>
+        <source>PipeMaterial</source>
+        <translation>管道材质</translation>
+    </message>
+    <message>
+        <source>GlassSteelPipe</source>
+        <translation>玻璃钢管</translation>
+    </message>
+    <message>
+        <source>SteelPipe</source>
+        <translation>钢管</translation>
+    </message>
+    <message>
+        <source>ReinforcedConcretePipe</source>
+        <translation>钢筋混凝土管</translation>
+    </message>
+    <message>
+        <source>HDPE Double-WallCorrugatedPipe</source>
+        <translation>HDPE双壁波纹管</translation>
+    </message>
+    <message>
+        <source>ConcretePipe</source>
+        <translation>混凝土管</translation>
+    </message>
+    <message>
+        <source>PlasticsPipe</source>
+        <translation>塑料管</translation>
+    </message>
+    <message>
+        <source>AsbestosCementPipe</source>
+        <translation>石棉水泥管</translation>
+    </message>
+    <message>
+        <source>CeramicPipe</source>
+        <translation>陶瓷管</translation>
+    </message>
+    <message>
+        <source>ClayPipe</source>
+        <translation>陶土管</translation>
+    </message>
+    <message>
+        <source>MasonryDitch</source>
+        <translation>砖石沟渠</translation>
+    </message>
+    <message>
+        <source>CastIconPipe</source>
+        <translation>铸铁管</translation>
+    </message>
+    <message>
+        <source>Reinforced-PVCU-Pipe</source>
+        <translation>加筋PVC-U管</translation>
+    </message>
+    <message>
+        <source>Steel-PlasticCompositePipe</source>
+        <translation>钢塑复合管</translation>
+    </message>
+    <message>
+        <source>SandPipe</source>
+        <translation>夹砂管</translation>
+    </message>
+    <message>
+        <source>InterfaceShape</source>
+        <translation>截面形状</translation>
+    </message>
+    <message>
+        <source>Circle</source>
+        <translation>圆形</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>矩形</translation>
+    </message>
+    <message>
+        <source>Egg-Shaped</source>
+        <translation>蛋形</translation>
+    </message>
+    <message>
+        <source>Y-Shaped</source>
+        <translation>Y形</translation>
+    </message>
+    <message>
+        <source>InerfaceForm</source>
+        <translation>接口形式</translation>
+    </message>
+    <message>
+        <source>RubberRingJoint</source>
+        <translation>橡胶圈接口</translation>
+    </message>
+    <message>
+        <source>SocketRubberRingJoint</source>
+        <translation>承插式橡胶圈接口</translation>
+    </message>
+    <message>
+        <source>SleeveRubberRingJoint</source>
+        <translation>套筒式橡胶圈接口</translation>
+    </message>
+    <message>
+        <source>ElectricalHotMeltTapeJoint</source>
+        <translation>电热熔带接口</translation>
+    </message>
+    <message>
+        <source>HeatShrinkableBeltJoint</source>
+        <translation>热收缩带接口</translation>
+    </message>
+    <message>
+        <source>Cast-in-placeConcreteRingJoint</source>
+        <translation>现浇混凝土套环接口</translation>
+    </message>
+    <message>
+        <source>Cast-in-placeConcreteRingFlexibilityJoint</source>
+        <translation>现浇混凝土套环柔性接口</translation>
+    </message>
+    <message>
+        <source>SteelMeshCementMortarJoint</source>
+        <translation>钢丝网水泥砂浆抹带接口</translation>
+    </message>
+    <message>
+        <source>Technical Specification for Inspection and Evaluation of Urban Sewer (CJJ 181-2012)</source>
+        <translation>城镇排水管道检测与评估技术规程(CJJ 181-2012)</translation>
+    </message>
+    <message>
+        <source>Hubei Province</source>
+        <translation>湖北省</translation>
+    </message>
+    <message>
+        <source>Wuhan City</source>
+        <translation>武汉市</translation>
+    </message>
+    <message>
+        <source>Hongshan District</source>
+        <translation>洪山区</translation>
+    </message>
+    <message>
+        <source>CCTV Pipeline robot</source>
+        <translation>CCTV管道机器人</translation>
+    </message>
+    <message>
+        <source>KLN-TQ420</source>
+        <translation>KLN-TQ420</translation>
+    </message>
+    <message>
+        <source>DalmeRon</source>
+        <translation>达尔美隆</translation>
+    </message>
+    <message>
+        <source>Pipeline periscope</source>
+        <translation>管道潜望镜</translation>
+    </message>
+    <message>
+        <source>KLN-PX(A)</source>
+        <translation>KLN-PX(A)</translation>
+    </message>
+    <message>
+        <source>Items</source>
+        <translation>选项</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>人员</translation>
+    </message>
+    <message>
+        <source>Equipment</source>
+        <translation>设备</translation>
+    </message>
+</context>
 </TS>

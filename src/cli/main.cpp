@@ -11,12 +11,10 @@
 
 // Headless command-line tool: inspects RTV files and converts video description files.
 namespace {
-const char *kContext = "tq420-cli";
-
-QString Tr(const char *text)
+struct Cli
 {
-    return QCoreApplication::translate(kContext, text);
-}
+    Q_DECLARE_TR_FUNCTIONS(Cli)
+};
 
 int Fail(const QString &message, int code = 2)
 {
@@ -37,13 +35,13 @@ void ApplyCliLanguage(const QString &language)
 int RunConvert(const QStringList &args)
 {
     if (args.size() != 2)
-        return Fail(Tr("usage: tq420-cli convert VIDEO.xml OUT.rtv"), 3);
+        return Fail(Cli::tr("usage: tq420-cli convert VIDEO.xml OUT.rtv"), 3);
     CFileRTV target;
     const int result = CFileBMW::ConvertToRTV(args.at(0), QFileInfo(args.at(1)).absoluteFilePath(), &target);
     if (result == CFileBMW::ConvertUnreadable)
-        Fail(Tr("%1: not a readable video description file").arg(args.at(0)));
+        Fail(Cli::tr("%1: not a readable video description file").arg(args.at(0)));
     else if (result == CFileBMW::ConvertFailed)
-        Fail(Tr("%1: cannot create the RTV file").arg(args.at(1)));
+        Fail(Cli::tr("%1: cannot create the RTV file").arg(args.at(1)));
     return result == CFileBMW::Converted ? 0 : result == CFileBMW::ConvertFailed ? 1 : 2;
 }
 } // namespace
@@ -63,27 +61,27 @@ int main(int argc, char *argv[])
     ApplyCliLanguage(language);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(Tr("Command-line tool of the sewer inspection office program."));
+    parser.setApplicationDescription(Cli::tr("Command-line tool of the sewer inspection office program."));
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("lang"), Tr("Language of the output: en or zh."),
+    parser.addOption({QStringLiteral("lang"), Cli::tr("Language of the output: en or zh."),
                       QStringLiteral("en|zh"), QStringLiteral("en")});
-    parser.addOption({QStringLiteral("json"), Tr("inspect: print one JSON array.")});
+    parser.addOption({QStringLiteral("json"), Cli::tr("inspect: print one JSON array.")});
     parser.addPositionalArgument(QStringLiteral("command"),
-                                 Tr("inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv"));
+                                 Cli::tr("inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv"));
     parser.process(app);
 
     if (language != QLatin1String("en") && language != QLatin1String("zh"))
-        return Fail(Tr("unknown language \"%1\": use en or zh").arg(language), 3);
+        return Fail(Cli::tr("unknown language \"%1\": use en or zh").arg(language), 3);
     QStringList args = parser.positionalArguments();
     if (args.isEmpty())
         return Fail(parser.helpText(), 3);
     const QString command = args.takeFirst();
     if (command == QLatin1String("inspect")) {
         if (args.isEmpty())
-            return Fail(Tr("usage: tq420-cli inspect [--json] FILE.rtv..."), 3);
+            return Fail(Cli::tr("usage: tq420-cli inspect [--json] FILE.rtv..."), 3);
         return InspectCommand::Run(args, parser.isSet(QStringLiteral("json")));
     }
     if (command == QLatin1String("convert"))
         return RunConvert(args);
-    return Fail(Tr("unknown command \"%1\"").arg(command), 3);
+    return Fail(Cli::tr("unknown command \"%1\"").arg(command), 3);
 }
