@@ -207,7 +207,8 @@ void TestSystemInfo::editSelected()
 void TestSystemInfo::lookups()
 {
     COptionList list = ListOf({"Brick", "ReinforcedConcrete", "Concrete"});
-    QCOMPARE(list.indexOf(QStringLiteral("Concrete")), 1); // contained before equal
+    QCOMPARE(list.indexOf(QStringLiteral("Concrete")), 2); // equal before contained
+    QCOMPARE(list.indexOf(QStringLiteral("Reinforced")), 1);
     QCOMPARE(list.indexOf(QStringLiteral("Brick")), 0);
     QCOMPARE(list.indexOf(QStringLiteral("Steel")), -1);
     QCOMPARE(list.indexOf(QString()), -1);

@@ -91,8 +91,14 @@ int COptionList::indexOf(const QString &text) const
 {
     if (text.isEmpty() || m_nCount == 0)
         return -1;
+    // An equal item wins over an earlier one that merely contains the text, so that
+    // "ConcretePipe" finds itself and not "ReinforcedConcretePipe".
     for (int i = 0; i < m_nCount; ++i) {
-        if (m_items[size_t(i)].contains(text)) // also true for an equal item
+        if (m_items[size_t(i)] == text)
+            return i;
+    }
+    for (int i = 0; i < m_nCount; ++i) {
+        if (m_items[size_t(i)].contains(text))
             return i;
     }
     return -1;

@@ -37,7 +37,7 @@ public:
 
     QString itemAt(int index) const;
     QString selectedItem() const { return itemAt(m_nSelected); }
-    // First position whose item equals or contains the text; -1 for an empty text or list.
+    // The item equal to the text, else the first containing it; -1 for an empty text or list.
     int indexOf(const QString &text) const;
     bool contains(const QString &text) const;
 
