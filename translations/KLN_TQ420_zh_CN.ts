@@ -129,6 +129,10 @@
         <source>unknown command &quot;%1&quot;</source>
         <translation>未知命令“%1”</translation>
     </message>
+    <message>
+        <source>Show the debug log on standard error.</source>
+        <translation>在标准错误输出中显示调试日志。</translation>
+    </message>
 </context>
 <context>
     <name>DefectVocabulary</name>

@@ -32,6 +32,14 @@ void ApplyCliLanguage(const QString &language)
     settings->LoadAppLanguage();
 }
 
+// The debug log is for developers: shown with --verbose only, so that standard error
+// carries one line per failed file.
+void QuietDebugLog(QtMsgType type, const QMessageLogContext &, const QString &text)
+{
+    if (type != QtDebugMsg && type != QtInfoMsg)
+        std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+}
+
 int RunConvert(const QStringList &args)
 {
     if (args.size() != 2)
@@ -49,6 +57,8 @@ int RunConvert(const QStringList &args)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    if (!app.arguments().contains(QStringLiteral("--verbose")))
+        qInstallMessageHandler(QuietDebugLog);
     QCoreApplication::setOrganizationName(QStringLiteral("Dalmeron"));
     QCoreApplication::setApplicationName(QStringLiteral("KLN_TQ420"));
 
@@ -66,6 +76,7 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("lang"), Cli::tr("Language of the output: en or zh."),
                       QStringLiteral("en|zh"), QStringLiteral("en")});
     parser.addOption({QStringLiteral("json"), Cli::tr("inspect: print one JSON array.")});
+    parser.addOption({QStringLiteral("verbose"), Cli::tr("Show the debug log on standard error.")});
     parser.addPositionalArgument(QStringLiteral("command"),
                                  Cli::tr("inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv"));
     parser.process(app);

@@ -1,0 +1,159 @@
+// The command-line tool, run as a process on the sample data.
+#include <QtTest>
+
+#include <QCryptographicHash>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include "testsupport.h"
+
+namespace {
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run RunCli(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(TQ420_APP_DIR "/tq420-cli"), arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+QByteArray Digest(const QString &path)
+{
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
+}
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { TestSupport::InstallWarningRecorder(); }
+    void cleanup() { TQ_VERIFY_NO_WARNINGS(); }
+
+    void inspectJson()
+    {
+        QTemporaryDir dir;
+        const QString v0 = TestSupport::CopySample(QStringLiteral("rtv/v0.rtv"), dir);
+        const QString worked = TestSupport::CopySample(QStringLiteral("rtv/worked.rtv"), dir);
+        const QString broken = TestSupport::CopySample(QStringLiteral("rtv/notsqlite.rtv"), dir);
+        const QByteArray before = Digest(v0);
+
+        const Run run = RunCli({QStringLiteral("inspect"), QStringLiteral("--json"), v0, worked, broken});
+        QCOMPARE(run.exitCode, 1); // one file could not be read
+        QCOMPARE(run.err.count('\n'), 1);
+        QVERIFY(run.err.contains("notsqlite.rtv"));
+        QJsonParseError error;
+        const QJsonArray reports = QJsonDocument::fromJson(run.out, &error).array();
+        QCOMPARE(error.error, QJsonParseError::NoError);
+        QCOMPARE(reports.size(), 3);
+
+        // The given file is never changed, and nothing is written beside it.
+        QCOMPARE(Digest(v0), before);
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("Images"))));
+
+        const QJsonObject old = reports.at(0).toObject();
+        QVERIFY(old.value("ok").toBool());
+        QCOMPARE(old.value("version").toInt(), 0);
+        QVERIFY(old.value("migrated").toBool());
+        QCOMPARE(old["header"]["strProjectName"], old["header"]["strTestSite"]);
+        QVERIFY(old["header"]["bIsInterpretation"].toBool());
+        QCOMPARE(old["pipeline"]["fPipeSectionLen"].toDouble(), 42.0); // raised to the farthest defect
+        QCOMPARE(old["pipeline"]["startWell"]["strWellNum"].toString().isEmpty(), false);
+        QCOMPARE(old.value("trackCount").toInt(), 20);
+        const QJsonArray defects = old.value("defects").toArray();
+        QCOMPARE(defects.size(), 5);
+        for (int i = 1; i < defects.size(); ++i) // evaluation order: by distance
+            QVERIFY(defects.at(i - 1)["fDistance"].toDouble() <= defects.at(i)["fDistance"].toDouble());
+        for (const QJsonValue &defect : defects) {
+            QVERIFY(defect["orgImage"].toBool());
+            QVERIFY(!defect["shapes"].toArray().isEmpty());
+            QVERIFY(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$")).match(defect["curTime"].toString()).hasMatch());
+        }
+
+        const QJsonObject section = reports.at(1).toObject();
+        QVERIFY(!section.value("migrated").toBool());
+        const QJsonObject defect = section.value("defects").toArray().at(0).toObject();
+        QCOMPARE(defect.value("nameText").toString(), QStringLiteral("(PL) Rupture"));
+        QCOMPARE(defect.value("levelText").toString(), QStringLiteral("level 4"));
+        QCOMPARE(defect.value("classText").toString(), QStringLiteral("Structural defects"));
+        QVERIFY(defect.value("positionText").toString().startsWith(QStringLiteral("Vertical 10.000 meters, ring to ")));
+        QCOMPARE(defect.value("score").toDouble(), 10.0);
+        const QJsonObject evaluation = section.value("evaluation").toObject();
+        QCOMPARE(evaluation.value("F").toDouble(), 10.0);
+        QCOMPARE(evaluation.value("structuralDensity").toDouble(), 0.02); // shortest float form
+        QCOMPARE(evaluation.value("RI").toDouble(), 8.95);
+        QCOMPARE(evaluation.value("structuralGrade").toInt(), 4);
+        QCOMPARE(evaluation.value("repairGrade").toInt(), 4);
+        QCOMPARE(evaluation.value("functionalGrade").toInt(), 1);
+        QCOMPARE(evaluation.value("structuralDensityText").toString(), QStringLiteral("Local defect"));
+
+        const QJsonObject failed = reports.at(2).toObject();
+        QVERIFY(!failed.value("ok").toBool());
+        QCOMPARE(failed.value("version").toInt(), -1);
+        QVERIFY(!failed.value("error").toString().isEmpty());
+    }
+
+    void inspectSummaryInChinese()
+    {
+        const Run run = RunCli({QStringLiteral("--lang"), QStringLiteral("zh"), QStringLiteral("inspect"),
+                                TestSupport::SamplePath(QStringLiteral("rtv/worked.rtv"))});
+        QCOMPARE(run.exitCode, 0);
+        const QString text = QString::fromUtf8(run.out);
+        QVERIFY2(text.contains(QStringLiteral("(PL)破裂")) && text.contains(QStringLiteral("4级")), qPrintable(text));
+        QVERIFY(text.contains(QStringLiteral("结构性缺陷")));
+        QVERIFY(!text.contains(QStringLiteral("zh_CN"))); // no language echo on standard output
+    }
+
+    void convert_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("converted") << "bmw/good.xml" << "out.rtv" << 0;
+        QTest::newRow("cannot create") << "bmw/good.xml" << "no/folder/out.rtv" << 1;
+        QTest::newRow("wrong root") << "bmw/wrongroot.xml" << "out.rtv" << 2;
+        QTest::newRow("missing") << "bmw/none.xml" << "out.rtv" << 2;
+    }
+
+    void convert()
+    {
+        QFETCH(QString, xml);
+        QFETCH(QString, target);
+        QTemporaryDir dir;
+        const Run run = RunCli({QStringLiteral("convert"), TestSupport::SamplePath(xml), dir.filePath(target)});
+        QTEST(run.exitCode, "exitCode");
+        QCOMPARE(QFileInfo::exists(dir.filePath(target)), run.exitCode == 0);
+        if (run.exitCode == 0) {
+            const Run check = RunCli({QStringLiteral("inspect"), QStringLiteral("--json"), dir.filePath(target)});
+            QCOMPARE(check.exitCode, 0);
+            const QJsonObject report = QJsonDocument::fromJson(check.out).array().at(0).toObject();
+            QCOMPARE(report["pipeline"]["strStartWellID"].toString(), QStringLiteral("YS-101"));
+        } else {
+            QCOMPARE(run.err.count('\n'), 1);
+        }
+    }
+
+    void badUsage()
+    {
+        QVERIFY(RunCli({}).exitCode != 0);
+        QVERIFY(RunCli({QStringLiteral("inspect")}).exitCode != 0);
+        QVERIFY(RunCli({QStringLiteral("frobnicate")}).exitCode != 0);
+        QVERIFY(RunCli({QStringLiteral("--lang"), QStringLiteral("fr"), QStringLiteral("inspect"), QStringLiteral("x")}).exitCode != 0);
+        const Run missing = RunCli({QStringLiteral("inspect"), QStringLiteral("/no/such/file.rtv")});
+        QCOMPARE(missing.exitCode, 1);
+        QVERIFY(missing.err.contains("/no/such/file.rtv"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "tst_cli.moc"
