@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -17,8 +16,8 @@
 #include "ControllerFolders/Manage/SystemManage/qsysteminfo.h"
 #include "QUtility/debuglog.h"
 #include "QUtility/myhelper.h"
-#include "QUtility/pngcheck.h"
 #include "QUtility/sqlquote.h"
+#include "cframewriter.h"
 #include "rtvschema.h"
 
 namespace {
@@ -28,18 +27,6 @@ const QString kTimeFormat = QStringLiteral("hh:mm:ss");
 QString ErrorOf(const QSqlQuery &query)
 {
     return query.lastError().text();
-}
-
-// Writes a frame blob as it is when it is a sound PNG; never decodes it.
-void WriteFrame(const QByteArray &blob, const QString &path)
-{
-    if (!IsValidPng(blob)) {
-        TQ_LOG << "QImage Load Fail";
-        return;
-    }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(blob) != blob.size() || !file.commit())
-        TQ_LOG << "save image failed:" << path;
 }
 
 QByteArray ReadWholeFile(const QString &path)
@@ -318,6 +305,7 @@ bool CFileRTV::queryDefectItem()
         for (const CRobotStateItem &sample : qAsConst(m_listTrack))
             trackDistance.insert(sample.nTimeIndex, sample.fDistance);
 
+    CFrameWriter frames; // writes while the next rows are read
     while (query.next()) {
         CDefectItem item;
         item.nTimeIndex = query.value(0).toInt();
@@ -325,9 +313,9 @@ bool CFileRTV::queryDefectItem()
         item.strOrgImgPath = imageFolder + QStringLiteral("/%1_org.png").arg(item.nTimeIndex);
         item.strDefectImgPath = imageFolder + QStringLiteral("/%1_defect.png").arg(item.nTimeIndex);
         if (!QFileInfo::exists(item.strOrgImgPath))
-            WriteFrame(query.value(2).toByteArray(), item.strOrgImgPath);
+            frames.Write(query.value(2).toByteArray(), item.strOrgImgPath);
         if (!QFileInfo::exists(item.strDefectImgPath))
-            WriteFrame(query.value(3).toByteArray(), item.strDefectImgPath);
+            frames.Write(query.value(3).toByteArray(), item.strDefectImgPath);
         item.defectParam.fromXMLString(query.value(4).toString());
         item.fromXMLString(query.value(5).toString());
 
