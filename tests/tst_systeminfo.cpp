@@ -6,6 +6,7 @@
 #include <QTextCodec>
 #include <QtTest>
 
+#include "QUtility/appdatadir.h"
 #include "ControllerFolders/Manage/SystemManage/coptionlist.h"
 #include "ControllerFolders/Manage/SystemManage/qsysteminfo.h"
 #include "ControllerFolders/Manage/SystemManage/systemrecord.h"
@@ -87,12 +88,14 @@ void TestSystemInfo::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     QVERIFY(QDir::setCurrent(m_dir->path()));
+    SetAppDataDir(m_dir->path());
     QSystemInfo::ReleaseInstance();
 }
 
 void TestSystemInfo::cleanup()
 {
     QSystemInfo::ReleaseInstance();
+    SetAppDataDir(QString());
     QDir::setCurrent(m_previousDir);
     m_dir.reset();
     TQ_VERIFY_NO_WARNINGS();
@@ -227,7 +230,7 @@ void TestSystemInfo::lookups()
     QCOMPARE(list.selectedItem(), QStringLiteral("Stone"));
 
     QSystemInfo *info = QSystemInfo::GetInstance();
-    QCOMPARE(info->FileName(), m_fileName);
+    QCOMPARE(info->FileName(), QDir(m_dir->path()).filePath(m_fileName)); // in the data folder
     QCOMPARE(info->SlotOfKey(QStringLiteral("PipeMaterial")), int(QSystemInfo::PipeMaterial));
     QCOMPARE(info->SlotOfKey(QStringLiteral("InerfaceForm")), int(QSystemInfo::InerfaceForm));
     QCOMPARE(info->SlotOfKey(QStringLiteral("Nothing")), -1);
@@ -238,9 +241,9 @@ void TestSystemInfo::lookups()
     CLanguageSettings *language = CLanguageSettings::GetInstance();
     const bool chinese = language->IsChinese();
     language->SetLanguage(!chinese);
-    QCOMPARE(info->FileName(), m_fileName);
+    QCOMPARE(QFileInfo(info->FileName()).fileName(), m_fileName);
     QSystemInfo::ReleaseInstance();
-    const QString otherName = QSystemInfo::GetInstance()->FileName();
+    const QString otherName = QFileInfo(QSystemInfo::GetInstance()->FileName()).fileName();
     language->SetLanguage(chinese);
     QCOMPARE(otherName, chinese ? QStringLiteral("KLN_TQ420_Settings_En.xml")
                                 : QStringLiteral("KLN_TQ420_Settings.xml"));

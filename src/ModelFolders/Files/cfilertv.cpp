@@ -29,6 +29,15 @@ QString ErrorOf(const QSqlQuery &query)
     return query.lastError().text();
 }
 
+// Fills %1-%6 with the quoted header texts and %7 with the mark, in one pass, so that a
+// value holding "%2" never changes another value.
+QString HeaderStatement(const QString &shape, const ProjectParam &p)
+{
+    return shape.arg(SqlQuote(p.strTester), SqlQuote(p.strTestUnit), SqlQuote(p.strTestDevice),
+                     SqlQuote(p.strTestSite), SqlQuote(p.strTestDate), SqlQuote(p.strProjectName),
+                     p.bIsInterpretation ? QStringLiteral("1") : QStringLiteral("0"));
+}
+
 QByteArray ReadWholeFile(const QString &path)
 {
     QFile file(path);
@@ -336,14 +345,11 @@ bool CFileRTV::InsertProjectParam()
 {
     if (!isOpen())
         return false;
-    const ProjectParam &p = m_projectParam;
-    const QString statement =
+    const QString statement = HeaderStatement(
         QStringLiteral("INSERT INTO ProjectParam (id, strTester, strTestUnit,strTestDevice,"
                        "strTestSite,strTestDate,strProjectName,bIsInterpretation) VALUES "
-                       "(1, %1,%2, %3,%4,%5,%6,%7)")
-            .arg(SqlQuote(p.strTester), SqlQuote(p.strTestUnit), SqlQuote(p.strTestDevice),
-                 SqlQuote(p.strTestSite), SqlQuote(p.strTestDate), SqlQuote(p.strProjectName),
-                 p.bIsInterpretation ? QStringLiteral("1") : QStringLiteral("0"));
+                       "(1, %1,%2, %3,%4,%5,%6,%7)"),
+        m_projectParam);
     QSqlQuery query(database());
     if (!query.exec(statement)) {
         TQ_LOG << "InsertProjectParam Failed---" << ErrorOf(query);
@@ -359,14 +365,11 @@ bool CFileRTV::UpdateProjectParam()
         return false;
     if (InsertProjectParam())
         return true;
-    const ProjectParam &p = m_projectParam;
-    const QString statement =
+    const QString statement = HeaderStatement(
         QStringLiteral("UPDATE ProjectParam SET strTester = %1 , strTestUnit = %2 , "
                        "strTestDevice = %3 , strTestSite = %4 , strTestDate = %5 , "
-                       "strProjectName = %6 ,bIsInterpretation = %7 WHERE id = 1 ;")
-            .arg(SqlQuote(p.strTester), SqlQuote(p.strTestUnit), SqlQuote(p.strTestDevice),
-                 SqlQuote(p.strTestSite), SqlQuote(p.strTestDate), SqlQuote(p.strProjectName),
-                 p.bIsInterpretation ? QStringLiteral("1") : QStringLiteral("0"));
+                       "strProjectName = %6 ,bIsInterpretation = %7 WHERE id = 1 ;"),
+        m_projectParam);
     QSqlQuery query(database());
     if (!query.exec(statement)) {
         TQ_LOG << "  ERROR:" << ErrorOf(query);

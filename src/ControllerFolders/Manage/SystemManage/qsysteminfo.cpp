@@ -3,6 +3,7 @@
 #include <QDomDocument>
 #include <QDomElement>
 
+#include "QUtility/appdatadir.h"
 #include "QUtility/clanguagesettings.h"
 #include "QUtility/debuglog.h"
 #include "QUtility/xmlfile.h"
@@ -40,9 +41,9 @@ void QSystemInfo::ReleaseInstance()
 
 QSystemInfo::QSystemInfo()
 {
-    m_strFileName = CLanguageSettings::GetInstance()->IsChinese()
-                        ? tr("KLN_TQ420_Settings.xml")
-                        : tr("KLN_TQ420_Settings_En.xml");
+    m_strFileName = AppDataDir() + QLatin1Char('/')
+                    + (CLanguageSettings::GetInstance()->IsChinese() ? tr("KLN_TQ420_Settings.xml")
+                                                                     : tr("KLN_TQ420_Settings_En.xml"));
     for (int slot = 0; slot < OptionSlotCount; ++slot) {
         const char *key = DefaultsOf(slot).key;
         m_slotOfKey.insert(QString::fromLatin1(key), slot);
