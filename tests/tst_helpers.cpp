@@ -6,6 +6,9 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include "QUtility/myhelper.h"
 #include "QUtility/pngcheck.h"
 #include "QUtility/sqlquote.h"
@@ -192,6 +195,36 @@ private slots:
         QVERIFY(!ReadXmlInt(loadedRoot, QStringLiteral("Empty"), empty));
         QCOMPARE(empty, 42);
         QVERIFY(!ReadXmlText(loadedRoot, QStringLiteral("Missing"), road));
+    }
+
+    // A disk that fills up while saving keeps the previous file and reports the failure.
+    void shortWriteKeepsPreviousFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("settings.xml"));
+        QDomDocument small;
+        QDomElement root;
+        CreateXmlDocument(small, root, QStringLiteral("Settings"));
+        AppendXmlText(small, root, QStringLiteral("Kept"), QStringLiteral("yes"));
+        QVERIFY(SaveXmlFile(path, small));
+        const qint64 keptSize = QFileInfo(path).size();
+
+        QDomDocument large;
+        CreateXmlDocument(large, root, QStringLiteral("Settings"));
+        AppendXmlText(large, root, QStringLiteral("Big"), QString(200000, QLatin1Char('x')));
+        rlimit previous{};
+        getrlimit(RLIMIT_FSIZE, &previous);
+        const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit capped = previous;
+        capped.rlim_cur = 65536;
+        setrlimit(RLIMIT_FSIZE, &capped);
+        const bool saved = SaveXmlFile(path, large);
+        setrlimit(RLIMIT_FSIZE, &previous);
+        std::signal(SIGXFSZ, previousHandler);
+
+        QVERIFY(!saved);
+        QCOMPARE(QFileInfo(path).size(), keptSize);
+        TestSupport::TakeWarnings();
     }
 
     void xmlBoolIsCaseSensitive()

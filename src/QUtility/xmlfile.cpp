@@ -29,20 +29,30 @@ bool LoadXmlFile(const QString &path, QDomDocument &document, QDomElement &root)
 
 bool SaveXmlFile(const QString &path, QDomDocument &document)
 {
+    // The whole text first, then one unbuffered write: a short write (a full disk) is
+    // seen and the previous file kept, where a buffered stream would drop the rest silently.
+    QByteArray bytes;
+    {
+        QTextStream stream(&bytes);
+        stream.setCodec("UTF-8");
+        document.save(stream, 4, QDomNode::EncodingFromTextStream);
+    }
+    document.clear();
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text)) {
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
         TQ_LOG << "cannot write" << path << file.errorString();
         return false;
     }
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
-    document.save(stream, 4, QDomNode::EncodingFromTextStream);
-    stream.flush();
-    const bool saved = file.commit();
-    if (!saved)
+    if (file.write(bytes) != bytes.size()) {
+        TQ_LOG << "cannot write" << path << file.errorString();
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
         TQ_LOG << "cannot save" << path << file.errorString();
-    document.clear();
-    return saved;
+        return false;
+    }
+    return true;
 }
 
 void CreateXmlDocument(QDomDocument &document, QDomElement &root, const QString &rootName)
