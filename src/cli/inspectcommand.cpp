@@ -1,23 +1,15 @@
 #include "inspectcommand.h"
 
-#include <cstdio>
-
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QTemporaryDir>
 
 #include "ModelFolders/Files/cfilertv.h"
+#include "clioutput.h"
 #include "rtvjson.h"
 
 namespace {
-void Print(FILE *stream, const QString &text)
-{
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-}
-
 QString Number(const QJsonValue &value)
 {
     return QString::number(value.toDouble(), 'g', 6);
@@ -133,15 +125,15 @@ int InspectCommand::Run(const QStringList &files, bool json)
     for (const QString &path : files) {
         const QJsonObject report = Inspect(path);
         if (!report.value("ok").toBool()) {
-            Print(stderr, tr("%1: %2").arg(path, report.value("error").toString()) + QLatin1Char('\n'));
+            CliOutput::Err(tr("%1: %2").arg(path, report.value("error").toString()));
             exitCode = 1;
         }
         if (json)
             reports.append(report);
         else
-            Print(stdout, Summary(report));
+            CliOutput::Out(Summary(report));
     }
     if (json)
-        Print(stdout, QString::fromUtf8(QJsonDocument(reports).toJson(QJsonDocument::Indented)));
+        CliOutput::Json(reports);
     return exitCode;
 }

@@ -1,24 +1,28 @@
-#include <cstdio>
-
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
 
 #include "ModelFolders/Files/cfilebmw.h"
 #include "ModelFolders/Files/cfilertv.h"
+#include "QUtility/appdatadir.h"
 #include "QUtility/clanguagesettings.h"
+#include "clioutput.h"
 #include "inspectcommand.h"
+#include "projectcommands.h"
 
-// Headless command-line tool: inspects RTV files and converts video description files.
+// Headless command-line tool: inspects RTV files, converts video description files, and
+// keeps projects, imports videos and lists defects in the data files of a folder.
 namespace {
 struct Cli
 {
     Q_DECLARE_TR_FUNCTIONS(Cli)
 };
 
-int Fail(const QString &message, int code = 2)
+constexpr int kUsageError = 3;
+
+int Fail(const QString &message, int code)
 {
-    std::fprintf(stderr, "%s\n", message.toUtf8().constData());
+    CliOutput::Err(message);
     return code;
 }
 
@@ -37,20 +41,55 @@ void ApplyCliLanguage(const QString &language)
 void QuietDebugLog(QtMsgType type, const QMessageLogContext &, const QString &text)
 {
     if (type != QtDebugMsg && type != QtInfoMsg)
-        std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+        CliOutput::Err(text);
 }
 
 int RunConvert(const QStringList &args)
 {
     if (args.size() != 2)
-        return Fail(Cli::tr("usage: tq420-cli convert VIDEO.xml OUT.rtv"), 3);
+        return Fail(Cli::tr("usage: tq420-cli convert VIDEO.xml OUT.rtv"), kUsageError);
     CFileRTV target;
-    const int result = CFileBMW::ConvertToRTV(args.at(0), QFileInfo(args.at(1)).absoluteFilePath(), &target);
+    const int result =
+        CFileBMW::ConvertToRTV(args.at(0), QFileInfo(args.at(1)).absoluteFilePath(), &target);
     if (result == CFileBMW::ConvertUnreadable)
-        Fail(Cli::tr("%1: not a readable video description file").arg(args.at(0)));
-    else if (result == CFileBMW::ConvertFailed)
-        Fail(Cli::tr("%1: cannot create the RTV file").arg(args.at(1)));
-    return result == CFileBMW::Converted ? 0 : result == CFileBMW::ConvertFailed ? 1 : 2;
+        return Fail(Cli::tr("%1: not a readable video description file").arg(args.at(0)), 2);
+    if (result == CFileBMW::ConvertFailed)
+        return Fail(Cli::tr("%1: cannot create the RTV file").arg(args.at(1)), 1);
+    return 0;
+}
+
+// The commands that work on the data files of --app-dir.
+int RunDataCommand(const QString &command, QStringList args, const QCommandLineParser &parser)
+{
+    const QString appDir = parser.value(QStringLiteral("app-dir"));
+    if (appDir.isEmpty())
+        return Fail(Cli::tr("%1 needs --app-dir DIR").arg(command), kUsageError);
+    if (!QFileInfo(appDir).isDir())
+        return Fail(Cli::tr("no such folder: %1").arg(appDir), kUsageError);
+    SetAppDataDir(appDir);
+    const bool json = parser.isSet(QStringLiteral("json"));
+    const QString project = parser.value(QStringLiteral("project"));
+
+    if (command == QLatin1String("project")) {
+        const QString action = args.isEmpty() ? QString() : args.takeFirst();
+        if (action == QLatin1String("add"))
+            return ProjectCommands::AddProject({parser.value(QStringLiteral("number")),
+                                                parser.value(QStringLiteral("name")),
+                                                parser.value(QStringLiteral("site")),
+                                                parser.value(QStringLiteral("date"))});
+        if (action == QLatin1String("list"))
+            return ProjectCommands::ListProjects(json);
+        return Fail(Cli::tr("usage: tq420-cli project add|list --app-dir DIR ..."), kUsageError);
+    }
+    if (project.isEmpty())
+        return Fail(Cli::tr("%1 needs --project NUMBER").arg(command), kUsageError);
+    if (command == QLatin1String("import")) {
+        if (args.isEmpty())
+            return Fail(Cli::tr("usage: tq420-cli import --app-dir DIR --project NUMBER VIDEO..."),
+                        kUsageError);
+        return ProjectCommands::Import(project, args, json);
+    }
+    return ProjectCommands::ListDefects(project, json);
 }
 } // namespace
 
@@ -73,26 +112,39 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(Cli::tr("Command-line tool of the sewer inspection office program."));
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("lang"), Cli::tr("Language of the output: en or zh."),
-                      QStringLiteral("en|zh"), QStringLiteral("en")});
-    parser.addOption({QStringLiteral("json"), Cli::tr("inspect: print one JSON array.")});
-    parser.addOption({QStringLiteral("verbose"), Cli::tr("Show the debug log on standard error.")});
-    parser.addPositionalArgument(QStringLiteral("command"),
-                                 Cli::tr("inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv"));
+    parser.addOptions({
+        {QStringLiteral("lang"), Cli::tr("Language of the output and of the data files: en or zh."),
+         QStringLiteral("en|zh"), QStringLiteral("en")},
+        {QStringLiteral("json"), Cli::tr("Print JSON.")},
+        {QStringLiteral("verbose"), Cli::tr("Show the debug log on standard error.")},
+        {QStringLiteral("app-dir"), Cli::tr("Folder of the data files."), QStringLiteral("DIR")},
+        {QStringLiteral("project"), Cli::tr("Number of the project."), QStringLiteral("NUMBER")},
+        {QStringLiteral("number"), Cli::tr("project add: project number."), QStringLiteral("N")},
+        {QStringLiteral("name"), Cli::tr("project add: project name."), QStringLiteral("NAME")},
+        {QStringLiteral("site"), Cli::tr("project add: site."), QStringLiteral("SITE")},
+        {QStringLiteral("date"), Cli::tr("project add: commencement date."), QStringLiteral("yyyy-MM-dd")},
+    });
+    parser.addPositionalArgument(
+        QStringLiteral("command"),
+        Cli::tr("inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv | project add|list | "
+                "import VIDEO... | defects"));
     parser.process(app);
 
     if (language != QLatin1String("en") && language != QLatin1String("zh"))
-        return Fail(Cli::tr("unknown language \"%1\": use en or zh").arg(language), 3);
+        return Fail(Cli::tr("unknown language \"%1\": use en or zh").arg(language), kUsageError);
     QStringList args = parser.positionalArguments();
     if (args.isEmpty())
-        return Fail(parser.helpText(), 3);
+        return Fail(parser.helpText(), kUsageError);
     const QString command = args.takeFirst();
     if (command == QLatin1String("inspect")) {
         if (args.isEmpty())
-            return Fail(Cli::tr("usage: tq420-cli inspect [--json] FILE.rtv..."), 3);
+            return Fail(Cli::tr("usage: tq420-cli inspect [--json] FILE.rtv..."), kUsageError);
         return InspectCommand::Run(args, parser.isSet(QStringLiteral("json")));
     }
     if (command == QLatin1String("convert"))
         return RunConvert(args);
-    return Fail(Cli::tr("unknown command \"%1\"").arg(command), 3);
+    if (command == QLatin1String("project") || command == QLatin1String("import")
+        || command == QLatin1String("defects"))
+        return RunDataCommand(command, args, parser);
+    return Fail(Cli::tr("unknown command \"%1\"").arg(command), kUsageError);
 }

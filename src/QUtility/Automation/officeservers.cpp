@@ -1,0 +1,13 @@
+#include "QUtility/Automation/officeservers.h"
+
+#include <memory>
+
+#include "QUtility/Automation/Spreadsheet/xlapplicationobject.h"
+#include "QUtility/Automation/axserverregistry.h"
+
+void RegisterOfficeServers()
+{
+    AxServerRegistry::registerServer(QStringLiteral("Excel.Application"), [] {
+        return std::make_shared<XlApplicationObject>();
+    });
+}

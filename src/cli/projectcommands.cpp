@@ -1,0 +1,191 @@
+#include "projectcommands.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QSqlRecord>
+
+#include "ControllerFolders/FileManeger/qfilemanager.h"
+#include "ControllerFolders/Manage/SystemManage/qsysteminfo.h"
+#include "ControllerFolders/Thread/cvideoimporter.h"
+#include "ModelFolders/DataBase/ckln_tq420database.h"
+#include "ModelFolders/Files/cfilertv.h"
+#include "QUtility/myhelper.h"
+#include "QUtility/sqlquote.h"
+#include "clioutput.h"
+
+namespace {
+constexpr int kProjectKeyLength = 10;
+
+QJsonObject ToJson(const QVariantMap &row)
+{
+    return QJsonObject::fromVariantMap(row);
+}
+
+// The principal of a new project: the first person of the inspecting unit.
+QString DefaultPrincipal()
+{
+    const QList<SystemRecord> &persons = QSystemInfo::GetInstance()->Persons();
+    return persons.isEmpty() ? QString() : persons.first().name();
+}
+
+QString CurrentOption(int slot)
+{
+    const COptionList *list = QSystemInfo::GetInstance()->OptionList(slot);
+    return list ? list->selectedItem() : QString();
+}
+} // namespace
+
+QString ProjectCommands::ProjectKey(const QString &projectNumber)
+{
+    const QList<QVariantMap> rows = CKLN_TQ420DataBase::GetInstance()->SelectRows(
+        QStringLiteral("ProjectDetail"), QStringLiteral("ProjectNumber = ") + SqlQuote(projectNumber));
+    if (rows.isEmpty()) {
+        CliOutput::Err(tr("no project with the number \"%1\"").arg(projectNumber));
+        return QString();
+    }
+    return rows.first().value(QStringLiteral("HashCode")).toString();
+}
+
+int ProjectCommands::AddProject(const NewProject &project)
+{
+    if (project.number.trimmed().isEmpty() || project.name.trimmed().isEmpty()
+        || project.site.trimmed().isEmpty()) {
+        CliOutput::Err(tr("Please at least fill in the necessary information"));
+        return 3;
+    }
+    const QDate date = project.date.isEmpty()
+                           ? QDate::currentDate()
+                           : QDate::fromString(project.date, QStringLiteral("yyyy-MM-dd"));
+    if (!date.isValid()) {
+        CliOutput::Err(tr("not a date in the form yyyy-MM-dd: %1").arg(project.date));
+        return 3;
+    }
+    CKLN_TQ420DataBase *db = CKLN_TQ420DataBase::GetInstance();
+    if (!db->SelectRows(QStringLiteral("ProjectDetail"),
+                        QStringLiteral("ProjectNumber = ") + SqlQuote(project.number))
+             .isEmpty()) {
+        CliOutput::Err(tr("projectNum can't be same"));
+        return 1;
+    }
+    const QString key = MakeRandomKey(kProjectKeyLength);
+    const QVariantMap row{
+        {QStringLiteral("ProjectNumber"), project.number},
+        {QStringLiteral("ProjectName"), project.name},
+        {QStringLiteral("ProjectSite"), project.site},
+        {QStringLiteral("Principal"), DefaultPrincipal()},
+        {QStringLiteral("CommencementDate"), date.toString(QStringLiteral("yyyy-MM-dd"))},
+        {QStringLiteral("MeasureType"), CurrentOption(QSystemInfo::TestType)},
+        {QStringLiteral("MoveMethod"), CurrentOption(QSystemInfo::MoveMode)},
+        {QStringLiteral("SealMethod"), CurrentOption(QSystemInfo::BlockingWay)},
+        {QStringLiteral("DrainageMethod"), CurrentOption(QSystemInfo::CatchmentWay)},
+        {QStringLiteral("DesiltMethod"), CurrentOption(QSystemInfo::HydrophobicWay)},
+        {QStringLiteral("HashCode"), key},
+    };
+    if (!db->InsertRow(QStringLiteral("ProjectDetail"), row)) {
+        CliOutput::Err(tr("the project could not be stored"));
+        return 1;
+    }
+    QFileManager *files = QFileManager::GetInstance();
+    if (!files->CreateDir(files->GetRootDir(), key))
+        CliOutput::Err(tr("the project folder could not be created"));
+    CliOutput::Out(tr("project %1 added, key %2").arg(project.number, key) + QLatin1Char('\n'));
+    return 0;
+}
+
+int ProjectCommands::ListProjects(bool json)
+{
+    const QList<QVariantMap> rows = CKLN_TQ420DataBase::GetInstance()->SelectRows(
+        QStringLiteral("ProjectDetail"), QStringLiteral("1 = 1 order by CommencementDate desc"));
+    QJsonArray array;
+    for (const QVariantMap &row : rows) {
+        if (json) {
+            array.append(ToJson(row));
+            continue;
+        }
+        CliOutput::Out(tr("%1  %2  %3  %4  videos %5, pipes %6, %7 m, defects %8, key %9")
+                           .arg(row.value("ProjectNumber").toString(), row.value("ProjectName").toString(),
+                                row.value("ProjectSite").toString(),
+                                row.value("CommencementDate").toString(),
+                                row.value("VedioNums").toString(), row.value("PipeNums").toString(),
+                                QString::number(row.value("Mileages").toDouble(), 'g', 6),
+                                row.value("iInterpretationNums").toString(),
+                                row.value("HashCode").toString())
+                       + QLatin1Char('\n'));
+    }
+    if (json)
+        CliOutput::Json(array);
+    return 0;
+}
+
+int ProjectCommands::Import(const QString &projectNumber, const QStringList &videos, bool json)
+{
+    const QString key = ProjectKey(projectNumber);
+    if (key.isEmpty())
+        return 1;
+    CKLN_TQ420DataBase *db = CKLN_TQ420DataBase::GetInstance();
+    CFileRTV file;
+    QJsonArray array;
+    int exitCode = 0;
+    for (const QString &video : videos) {
+        const CVideoImporter::Result result =
+            CVideoImporter::ImportOne(QFileInfo(video).absoluteFilePath(), key, file, true);
+        bool ok = result.ok;
+        QString error = result.error;
+        if (ok && !db->InsertVideoRow(result.info)) {
+            ok = false;
+            error = tr("the video row could not be stored");
+        }
+        exitCode = ok ? exitCode : 1;
+        const QString source = CVideoImporter::SourceName(result.source);
+        if (json) {
+            QJsonObject object{{"video", video}, {"ok", ok}, {"key", result.info.strHashCode},
+                               {"rtvSource", source}, {"defects", result.defects}};
+            if (!error.isEmpty())
+                object.insert("error", error);
+            if (!result.note.isEmpty())
+                object.insert("note", result.note.trimmed());
+            array.append(object);
+        } else if (ok) {
+            CliOutput::Out(tr("%1: imported as %2, RTV file %3, %4 defects")
+                               .arg(video, result.info.strHashCode, source)
+                               .arg(result.defects)
+                           + (result.note.isEmpty() ? QString() : QStringLiteral(" (") + result.note.trimmed() + QLatin1Char(')'))
+                           + QLatin1Char('\n'));
+        } else {
+            CliOutput::Err(tr("%1: not imported: %2").arg(video, error));
+        }
+    }
+    int videoCount = 0, pipeCount = 0, standardCount = 0, defectCount = 0;
+    float mileage = 0;
+    db->UpdateProjectCountInfo(key, videoCount, pipeCount, mileage, standardCount, defectCount);
+    if (json)
+        CliOutput::Json(array);
+    return exitCode;
+}
+
+int ProjectCommands::ListDefects(const QString &projectNumber, bool json)
+{
+    const QString key = ProjectKey(projectNumber);
+    if (key.isEmpty())
+        return 1;
+    int rowCount = 0;
+    int columnCount = 0;
+    const QList<QVariantList> rows =
+        CKLN_TQ420DataBase::GetInstance()->GetDefectContents(key, rowCount, columnCount);
+    QJsonArray array;
+    for (const QVariantList &row : rows) {
+        if (json)
+            array.append(QJsonArray::fromVariantList(row));
+        else {
+            QStringList texts;
+            for (const QVariant &value : row)
+                texts << value.toString();
+            CliOutput::Out(texts.join(QStringLiteral(" | ")) + QLatin1Char('\n'));
+        }
+    }
+    if (json)
+        CliOutput::Json(array);
+    return 0;
+}
