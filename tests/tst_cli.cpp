@@ -143,6 +143,66 @@ private slots:
         }
     }
 
+    void projectsImportsAndDefects()
+    {
+        QTemporaryDir data;
+        QTemporaryDir sources;
+        const QString road1 = TestSupport::CopySample(QStringLiteral("videos/road1.mp4"), sources);
+        TestSupport::CopySample(QStringLiteral("videos/road1.rtv"), sources);
+        const QString road2 = TestSupport::CopySample(QStringLiteral("videos/road2.mp4"), sources);
+        TestSupport::CopySample(QStringLiteral("videos/road2.xml"), sources);
+        const QString broken = TestSupport::CopySample(QStringLiteral("videos/road3.mp4"), sources, "broken.mp4");
+        TestSupport::CopySample(QStringLiteral("rtv/notsqlite.rtv"), sources, "broken.rtv");
+        const QString dir = data.path();
+        const QString number = QStringLiteral("P'1 人民路");
+
+        QCOMPARE(RunCli({"project", "add", "--app-dir", dir, "--number", number, "--name", "Ring 'road'",
+                         "--site", "人民路'东段", "--date", "2024-05-06"}).exitCode, 0);
+        QCOMPARE(RunCli({"project", "add", "--app-dir", dir, "--number", number, "--name", "x", "--site", "y"}).exitCode, 1);
+        QCOMPARE(RunCli({"project", "add", "--app-dir", dir, "--number", "P2", "--name", "x"}).exitCode, 3);
+        QCOMPARE(RunCli({"project", "add", "--app-dir", dir, "--number", "P3", "--name", "x", "--site", "y",
+                         "--date", "06.05.2024"}).exitCode, 3);
+
+        const Run import = RunCli({"import", "--app-dir", dir, "--project", number, "--json", road1, road2,
+                                   broken, sources.filePath("missing.mp4")});
+        QCOMPARE(import.exitCode, 1); // the missing video
+        const QJsonArray results = QJsonDocument::fromJson(import.out).array();
+        QCOMPARE(results.size(), 4);
+        QCOMPARE(results.at(0)["rtvSource"].toString(), QStringLiteral("copied"));
+        QCOMPARE(results.at(1)["rtvSource"].toString(), QStringLiteral("converted"));
+        QCOMPARE(results.at(2)["rtvSource"].toString(), QStringLiteral("empty"));
+        QVERIFY(results.at(2)["ok"].toBool());
+        QVERIFY(!results.at(2)["note"].toString().isEmpty()); // the unreadable RTV file is reported
+        QVERIFY(!results.at(3)["ok"].toBool());
+        QVERIFY(!results.at(3)["error"].toString().isEmpty());
+        const int defects = results.at(0)["defects"].toInt();
+        QVERIFY(defects > 0);
+
+        const Run list = RunCli({"project", "list", "--app-dir", dir, "--json"});
+        QCOMPARE(list.exitCode, 0);
+        const QJsonObject project = QJsonDocument::fromJson(list.out).array().at(0).toObject();
+        QCOMPARE(project["ProjectNumber"].toString(), number);
+        QCOMPARE(project["ProjectSite"].toString(), QStringLiteral("人民路'东段"));
+        QCOMPARE(project["CommencementDate"].toString(), QStringLiteral("2024-05-06"));
+        QCOMPARE(project["VedioNums"].toInt(), 3);
+        QCOMPARE(project["PipeNums"].toInt(), 3);
+        QCOMPARE(project["iInterpretationNums"].toInt(), defects);
+        QCOMPARE(project["HashCode"].toString().size(), 10);
+        QVERIFY(QFileInfo(data.filePath("KLN_TQ420_Cache_En/" + project["HashCode"].toString())).isDir());
+
+        const Run rows = RunCli({"defects", "--app-dir", dir, "--project", number, "--json"});
+        QCOMPARE(rows.exitCode, 0);
+        const QJsonArray defectRows = QJsonDocument::fromJson(rows.out).array();
+        QCOMPARE(defectRows.size(), defects);
+        QCOMPARE(defectRows.at(0).toArray().size(), 16);
+        QCOMPARE(RunCli({"defects", "--app-dir", dir, "--project", "nope"}).exitCode, 1);
+
+        // Chinese works on data files of its own.
+        QCOMPARE(RunCli({"--lang", "zh", "project", "list", "--app-dir", dir, "--json"}).out.trimmed(), QByteArray("[\n]"));
+        QVERIFY(QFileInfo::exists(data.filePath("KLN_TQ420_DataBase.prj")));
+        QVERIFY(QFileInfo::exists(data.filePath("KLN_TQ420_DataBase_En.prj")));
+    }
+
     void badUsage()
     {
         QVERIFY(RunCli({}).exitCode != 0);

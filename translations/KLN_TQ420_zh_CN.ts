@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CDataBaseOperator</name>
+    <message>
+        <source>ALTER table %1 ADD %2</source>
+        <translation>ALTER table %1 ADD %2</translation>
+    </message>
+    <message>
+        <source>PRAGMA table_info(%1)</source>
+        <translation>PRAGMA table_info(%1)</translation>
+    </message>
+</context>
+<context>
     <name>CFileRTV</name>
     <message>
         <source>No or slight defects, structural condition is basically unaffected, but there is the possibility of potential deterioration</source>
@@ -81,10 +92,56 @@
     </message>
 </context>
 <context>
+    <name>CKLN_TQ420Setting</name>
+    <message>
+        <source>Prompt</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Adding new project operate in progress , you should  press OK or cancel button firstly  , then you can do others things !</source>
+        <translation>正在新建工程，请先点击“确定”或“取消”，然后再进行其他操作！</translation>
+    </message>
+    <message>
+        <source>Please to select one project firstly !</source>
+        <translation>请先选择一个工程！</translation>
+    </message>
+</context>
+<context>
     <name>COptionList</name>
     <message>
         <source>Unknow</source>
         <translation>未知</translation>
+    </message>
+</context>
+<context>
+    <name>CVideoImporter</name>
+    <message>
+        <source>the video file does not exist</source>
+        <translation>视频文件不存在</translation>
+    </message>
+    <message>
+        <source>cannot create the video folder</source>
+        <translation>无法创建视频文件夹</translation>
+    </message>
+    <message>
+        <source>cannot copy the video</source>
+        <translation>无法复制视频</translation>
+    </message>
+    <message>
+        <source>cannot create the RTV file</source>
+        <translation>无法创建 RTV 文件</translation>
+    </message>
+    <message>
+        <source>the defects could not be stored in the project database. </source>
+        <translation>缺陷未能保存到工程数据库。</translation>
+    </message>
+    <message>
+        <source>the RTV file beside the video could not be read. </source>
+        <translation>视频旁的 RTV 文件无法读取。</translation>
+    </message>
+    <message>
+        <source>the video description file could not be read. </source>
+        <translation>视频描述文件无法读取。</translation>
     </message>
 </context>
 <context>
@@ -106,18 +163,6 @@
         <translation>排水管道检测内业软件的命令行工具。</translation>
     </message>
     <message>
-        <source>Language of the output: en or zh.</source>
-        <translation>输出语言：en（英文）或 zh（中文）。</translation>
-    </message>
-    <message>
-        <source>inspect: print one JSON array.</source>
-        <translation>inspect：输出一个 JSON 数组。</translation>
-    </message>
-    <message>
-        <source>inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv</source>
-        <translation>inspect [--json] 文件.rtv... | convert 视频描述.xml 输出.rtv</translation>
-    </message>
-    <message>
         <source>unknown language &quot;%1&quot;: use en or zh</source>
         <translation>未知语言“%1”：请使用 en 或 zh</translation>
     </message>
@@ -132,6 +177,62 @@
     <message>
         <source>Show the debug log on standard error.</source>
         <translation>在标准错误输出中显示调试日志。</translation>
+    </message>
+    <message>
+        <source>%1 needs --app-dir DIR</source>
+        <translation>%1 需要 --app-dir 目录</translation>
+    </message>
+    <message>
+        <source>no such folder: %1</source>
+        <translation>文件夹不存在：%1</translation>
+    </message>
+    <message>
+        <source>usage: tq420-cli project add|list --app-dir DIR ...</source>
+        <translation>用法：tq420-cli project add|list --app-dir 目录 ...</translation>
+    </message>
+    <message>
+        <source>%1 needs --project NUMBER</source>
+        <translation>%1 需要 --project 工程编号</translation>
+    </message>
+    <message>
+        <source>usage: tq420-cli import --app-dir DIR --project NUMBER VIDEO...</source>
+        <translation>用法：tq420-cli import --app-dir 目录 --project 工程编号 视频...</translation>
+    </message>
+    <message>
+        <source>Language of the output and of the data files: en or zh.</source>
+        <translation>输出和数据文件的语言：en（英文）或 zh（中文）。</translation>
+    </message>
+    <message>
+        <source>Print JSON.</source>
+        <translation>输出 JSON。</translation>
+    </message>
+    <message>
+        <source>Folder of the data files.</source>
+        <translation>数据文件所在的文件夹。</translation>
+    </message>
+    <message>
+        <source>Number of the project.</source>
+        <translation>工程编号。</translation>
+    </message>
+    <message>
+        <source>project add: project number.</source>
+        <translation>project add：工程编号。</translation>
+    </message>
+    <message>
+        <source>project add: project name.</source>
+        <translation>project add：工程名称。</translation>
+    </message>
+    <message>
+        <source>project add: site.</source>
+        <translation>project add：工程地点。</translation>
+    </message>
+    <message>
+        <source>project add: commencement date.</source>
+        <translation>project add：开工日期。</translation>
+    </message>
+    <message>
+        <source>inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv | project add|list | import VIDEO... | defects</source>
+        <translation>inspect [--json] 文件.rtv... | convert 视频描述.xml 输出.rtv | project add|list | import 视频... | defects</translation>
     </message>
 </context>
 <context>
@@ -356,6 +457,65 @@
     </message>
 </context>
 <context>
+    <name>ProjectCommands</name>
+    <message>
+        <source>no project with the number &quot;%1&quot;</source>
+        <translation>没有编号为“%1”的工程</translation>
+    </message>
+    <message>
+        <source>Please at least fill in the necessary information</source>
+        <translation>请至少填写必要的信息</translation>
+    </message>
+    <message>
+        <source>not a date in the form yyyy-MM-dd: %1</source>
+        <translation>日期格式应为 yyyy-MM-dd：%1</translation>
+    </message>
+    <message>
+        <source>projectNum can&apos;t be same</source>
+        <translation>工程编号不能重复</translation>
+    </message>
+    <message>
+        <source>the project could not be stored</source>
+        <translation>工程未能保存</translation>
+    </message>
+    <message>
+        <source>the project folder could not be created</source>
+        <translation>无法创建工程文件夹</translation>
+    </message>
+    <message>
+        <source>project %1 added, key %2</source>
+        <translation>已添加工程 %1，标识 %2</translation>
+    </message>
+    <message>
+        <source>%1  %2  %3  %4  videos %5, pipes %6, %7 m, defects %8, key %9</source>
+        <translation>%1  %2  %3  %4  视频 %5，管段 %6，%7 米，缺陷 %8，标识 %9</translation>
+    </message>
+    <message>
+        <source>the video row could not be stored</source>
+        <translation>视频记录未能保存</translation>
+    </message>
+    <message>
+        <source>%1: imported as %2, RTV file %3, %4 defects</source>
+        <translation>%1：已导入为 %2，RTV 文件%3，缺陷 %4 个</translation>
+    </message>
+    <message>
+        <source>%1: not imported: %2</source>
+        <translation>%1：未导入：%2</translation>
+    </message>
+    <message>
+        <source>copied from beside the video</source>
+        <translation>从视频旁复制</translation>
+    </message>
+    <message>
+        <source>converted from the video description file</source>
+        <translation>由视频描述文件转换</translation>
+    </message>
+    <message>
+        <source>created empty</source>
+        <translation>新建为空文件</translation>
+    </message>
+</context>
+<context>
     <name>ProjectParam</name>
     <message>
         <source>CCTV Pipeline robot</source>
@@ -364,6 +524,17 @@
     <message>
         <source>Default</source>
         <translation>默认</translation>
+    </message>
+</context>
+<context>
+    <name>QExcelEngine</name>
+    <message>
+        <source>Info</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>Please to check that the Excel or ET is installed ?</source>
+        <translation>请检查是否已安装 Excel 或 WPS 表格？</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,19 @@ QString DefaultPrincipal()
     return persons.isEmpty() ? QString() : persons.first().name();
 }
 
+// How the RTV file came about, for people; the JSON keeps the fixed words.
+QString SourceText(CVideoImporter::RtvSource source)
+{
+    switch (source) {
+    case CVideoImporter::RtvCopied:
+        return ProjectCommands::tr("copied from beside the video");
+    case CVideoImporter::RtvConverted:
+        return ProjectCommands::tr("converted from the video description file");
+    default:
+        return ProjectCommands::tr("created empty");
+    }
+}
+
 QString CurrentOption(int slot)
 {
     const COptionList *list = QSystemInfo::GetInstance()->OptionList(slot);
@@ -149,7 +162,7 @@ int ProjectCommands::Import(const QString &projectNumber, const QStringList &vid
             array.append(object);
         } else if (ok) {
             CliOutput::Out(tr("%1: imported as %2, RTV file %3, %4 defects")
-                               .arg(video, result.info.strHashCode, source)
+                               .arg(video, result.info.strHashCode, SourceText(result.source))
                                .arg(result.defects)
                            + (result.note.isEmpty() ? QString() : QStringLiteral(" (") + result.note.trimmed() + QLatin1Char(')'))
                            + QLatin1Char('\n'));
