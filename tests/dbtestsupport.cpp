@@ -6,8 +6,11 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
+#include "ControllerFolders/Manage/SystemManage/qsysteminfo.h"
 #include "ModelFolders/DataBase/ckln_tq420database.h"
 #include "QUtility/appdatadir.h"
+#include "QUtility/clanguagesettings.h"
+#include "testsupport.h"
 
 namespace {
 QMutex g_logMutex;
@@ -54,6 +57,16 @@ template <typename Read> void WithFile(const QString &path, Read read)
 } // namespace
 
 namespace DbTest {
+
+void PrepareSuite(const QString &dataDir)
+{
+    TestSupport::InstallWarningRecorder();
+    CLanguageSettings::SetConsoleEcho(false);
+    CLanguageSettings::GetInstance()->SetLanguage(false);
+    SetAppDataDir(dataDir);
+    QSystemInfo::GetInstance();
+}
+
 
 std::unique_ptr<QTemporaryDir> FreshDataFolder()
 {

@@ -12,6 +12,10 @@
 // the database's own (main-thread) connection, and single values read back.
 namespace DbTest {
 
+// The start of every database test: warnings recorded, English data files in the given
+// folder, and the system settings store built on this (the GUI) thread before any worker.
+void PrepareSuite(const QString &dataDir);
+
 // Points the data folder at a new temporary folder and releases any database instance;
 // the next GetInstance creates the file there. Keep the returned folder alive.
 std::unique_ptr<QTemporaryDir> FreshDataFolder();

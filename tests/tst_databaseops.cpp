@@ -64,11 +64,7 @@ class TestDatabaseOps : public QObject
 private slots:
     void initTestCase()
     {
-        TestSupport::InstallWarningRecorder();
-        CLanguageSettings::SetConsoleEcho(false);
-        CLanguageSettings::GetInstance()->SetLanguage(false);
-        SetAppDataDir(m_settingsDir.path());
-        QSystemInfo::GetInstance();
+        DbTest::PrepareSuite(m_settingsDir.path());
         QVERIFY2(!ManifestOf("rtv/v1025.rtv").isEmpty(),
                  "sample data missing: run the sampledata fixture");
     }

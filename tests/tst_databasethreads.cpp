@@ -65,11 +65,7 @@ class TestDatabaseThreads : public QObject
 private slots:
     void initTestCase()
     {
-        TestSupport::InstallWarningRecorder();
-        CLanguageSettings::SetConsoleEcho(false);
-        CLanguageSettings::GetInstance()->SetLanguage(false);
-        SetAppDataDir(m_settingsDir.path());
-        QSystemInfo::GetInstance(); // built on the GUI thread before any worker uses it
+        DbTest::PrepareSuite(m_settingsDir.path());
     }
     void init() { m_dir = DbTest::FreshDataFolder(); }
     void cleanup()
