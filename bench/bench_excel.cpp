@@ -24,18 +24,30 @@ const int kColumns = 16;
 
 QVariantList Header()
 {
-    return {"Road Name", "Pipeline No.", "Pipeline type", "Pipeline material", "Pipeline diameter",
-            "Defect name", "Grade", "Defect property", "Defect position", "Defect length",
-            "Defect description", "Defect score", "Interpretion remark", "Image name",
-            "Inspection Date", "Interpretation date"};
+    return {"Road Name",
+            "Pipeline No.",
+            "Pipeline type",
+            "Pipeline material",
+            "Pipeline diameter",
+            "Defect name",
+            "Grade",
+            "Defect property",
+            "Defect position",
+            "Defect length",
+            "Defect description",
+            "Defect score",
+            "Interpretion remark",
+            "Image name",
+            "Inspection Date",
+            "Interpretation date"};
 }
 
 // The caller's table, as the peer makes it (not timed).
 QVariantList Data(int rows)
 {
     QRandomGenerator random(7);
-    const QStringList names = {"Rupture", "Deformation", "Corrosion", "Misalignment",
-                               "Deposit", "Root", "Infiltration"};
+    const QStringList names = {"Rupture", "Deformation", "Corrosion",   "Misalignment",
+                               "Deposit", "Root",        "Infiltration"};
     const int diameters[] = {300, 400, 500, 600};
     const QDateTime start(QDate(2024, 5, 20), QTime(8, 0, 0));
     QVariantList data;
@@ -44,18 +56,23 @@ QVariantList Data(int rows)
         const QString ring = QStringLiteral("0%10%2").arg(r % 9 + 1).arg(r % 7 + 1);
         data << QVariant(QVariantList{
             QStringLiteral("Road %1").arg(r % 37),
-            QStringLiteral("W%1~W%2").arg(r % 900, 4, 10, QLatin1Char('0')).arg(r % 900 + 1, 4, 10, QLatin1Char('0')),
+            QStringLiteral("W%1~W%2")
+                .arg(r % 900, 4, 10, QLatin1Char('0'))
+                .arg(r % 900 + 1, 4, 10, QLatin1Char('0')),
             QStringLiteral("Sewerage pipe"), QStringLiteral("HN Concrete pipe"),
             diameters[random.bounded(4)], names.at(r % 7), random.bounded(1, 5),
             r % 2 ? QStringLiteral("Structural") : QStringLiteral("Functional"),
-            QStringLiteral("Vertical %1 meters, ring to %2").arg(random.bounded(60.0), 0, 'f', 3).arg(ring),
+            QStringLiteral("Vertical %1 meters, ring to %2")
+                .arg(random.bounded(60.0), 0, 'f', 3)
+                .arg(ring),
             qRound(random.bounded(2.0) * 100) / 100.0,
             QStringLiteral("%1, the position of circumferential %2 , longitudinal length of %3m .")
-                .arg(names.at(r % 7), ring).arg(random.bounded(2.0), 0, 'f', 2),
+                .arg(names.at(r % 7), ring)
+                .arg(random.bounded(2.0), 0, 'f', 2),
             qRound((0.5 + random.bounded(9.5)) * 10) / 10.0,
             r % 3 ? QStringLiteral("checked") : QString(),
-            QStringLiteral("%1_defect.png").arg(r, 6, 10, QLatin1Char('0')),
-            start.addSecs(60 * r), start.addDays(1).addSecs(7 * r)});
+            QStringLiteral("%1_defect.png").arg(r, 6, 10, QLatin1Char('0')), start.addSecs(60 * r),
+            start.addDays(1).addSecs(7 * r)});
     }
     return data;
 }
@@ -99,8 +116,8 @@ double PeerTotal(const QString &script, int rows, const QString &out)
 {
     QProcess peer;
     peer.start(QStringLiteral("/usr/bin/python3"),
-               {script, QString::number(rows), QString::number(kColumns), QStringLiteral("xlsxwriter"),
-                QStringLiteral("--out"), out});
+               {script, QString::number(rows), QString::number(kColumns),
+                QStringLiteral("xlsxwriter"), QStringLiteral("--out"), out});
     if (!peer.waitForFinished(-1) || peer.exitCode() != 0) {
         qCritical("peer failed: %s", peer.readAllStandardError().constData());
         return -1;
@@ -135,8 +152,10 @@ int main(int argc, char *argv[])
     const int rows = args.value(0, QStringLiteral("100000")).toInt();
     const int rounds = std::max(1, args.value(1, QStringLiteral("3")).toInt());
     QDir().mkpath(outDir);
-    const QString ours = QDir(outDir).filePath(QStringLiteral("sheet_%1_%2_engine.xls").arg(rows).arg(kColumns));
-    const QString theirs = QDir(outDir).filePath(QStringLiteral("sheet_%1_%2_xlsxwriter.xlsx").arg(rows).arg(kColumns));
+    const QString ours =
+        QDir(outDir).filePath(QStringLiteral("sheet_%1_%2_engine.xls").arg(rows).arg(kColumns));
+    const QString theirs = QDir(outDir).filePath(
+        QStringLiteral("sheet_%1_%2_xlsxwriter.xlsx").arg(rows).arg(kColumns));
 
     const QVariantList data = Data(rows);
     QVector<double> fill, save, total, peerTotal;
@@ -145,7 +164,8 @@ int main(int argc, char *argv[])
         fill << t.fill;
         save << t.save;
         total << t.total();
-        printf("round %d: engine fill %.3f s, save %.3f s, total %.3f s", round + 1, t.fill, t.save, t.total());
+        printf("round %d: engine fill %.3f s, save %.3f s, total %.3f s", round + 1, t.fill, t.save,
+               t.total());
         if (!peer.isEmpty()) {
             peerTotal << PeerTotal(peer, rows, theirs);
             printf("; XlsxWriter peer %.3f s", peerTotal.last());
@@ -153,7 +173,8 @@ int main(int argc, char *argv[])
         printf("\n");
         fflush(stdout);
     }
-    printf("engine, %d rows x %d columns, median of %d: fill %.3f s, save %.3f s, total %.3f s, %.1f MB\n",
+    printf("engine, %d rows x %d columns, median of %d: fill %.3f s, save %.3f s, total %.3f s, "
+           "%.1f MB\n",
            rows, kColumns, rounds, Median(fill), Median(save), Median(total),
            QFileInfo(ours).size() / 1048576.0);
     if (!peerTotal.isEmpty())

@@ -40,7 +40,9 @@ QString Describe(const QVariant &value)
 class Node : public AxDispatch
 {
 public:
-    Node(const QString &name, std::shared_ptr<QStringList> log) : m_name(name), m_log(std::move(log)) {}
+    Node(const QString &name, std::shared_ptr<QStringList> log)
+        : m_name(name), m_log(std::move(log))
+    {}
 
     QString typeName() const override { return m_name; }
 
@@ -74,13 +76,11 @@ struct TestServer
 {
     std::shared_ptr<QStringList> log = std::make_shared<QStringList>();
 
-    TestServer(const QString &progId = QStringLiteral("Test.Node"))
-        : m_progId(progId)
+    TestServer(const QString &progId = QStringLiteral("Test.Node")) : m_progId(progId)
     {
         auto shared = log;
-        AxServerRegistry::registerServer(progId, [shared] {
-            return std::make_shared<Node>(QStringLiteral("Root"), shared);
-        });
+        AxServerRegistry::registerServer(
+            progId, [shared] { return std::make_shared<Node>(QStringLiteral("Root"), shared); });
     }
     ~TestServer() { AxServerRegistry::unregisterServer(m_progId); }
 
@@ -134,7 +134,8 @@ private slots:
         AxObject gone;
         QVERIFY(!gone.setControl(QStringLiteral("Test.Node")));
 
-        AxServerRegistry::registerServer(QStringLiteral("Test.Failing"), [] { return AxDispatchPtr(); });
+        AxServerRegistry::registerServer(QStringLiteral("Test.Failing"),
+                                         [] { return AxDispatchPtr(); });
         QVERIFY(!AxObject().setControl(QStringLiteral("Test.Failing")));
         QVERIFY(AxServerRegistry::unregisterServer(QStringLiteral("Test.Failing")));
         QVERIFY(!AxServerRegistry::unregisterServer(QStringLiteral("Test.Failing")));
@@ -145,30 +146,35 @@ private slots:
         QTest::addColumn<QString>("signature");
         QTest::addColumn<QVariantList>("given");
         QTest::addColumn<QString>("received");
-        QTest::newRow("one typed argument") << "Range(const QString&)" << QVariantList{"A1:D6"}
-                                            << "get Range(QString:A1:D6)";
+        QTest::newRow("one typed argument")
+            << "Range(const QString&)" << QVariantList{"A1:D6"} << "get Range(QString:A1:D6)";
         QTest::newRow("blank before the list, named parameter")
             << "SetVisible (bool Visible)" << QVariantList{false} << "get SetVisible(bool:false)";
-        QTest::newRow("two ints") << "Cells(int,int)" << QVariantList{3, 4} << "get Cells(int:3,int:4)";
-        QTest::newRow("blank after the comma") << "Cell(int, int)" << QVariantList{1, 2}
-                                               << "get Cell(int:1,int:2)";
-        QTest::newRow("constants in the signature") << "MoveDown(wdLine,2)" << QVariantList{}
-                                                    << "get MoveDown(QString:wdLine,int:2)";
-        QTest::newRow("constant after a blank") << "PasteAndFormat (wdPasteDefault)" << QVariantList{}
-                                                << "get PasteAndFormat(QString:wdPasteDefault)";
+        QTest::newRow("two ints") << "Cells(int,int)" << QVariantList{3, 4}
+                                  << "get Cells(int:3,int:4)";
+        QTest::newRow("blank after the comma")
+            << "Cell(int, int)" << QVariantList{1, 2} << "get Cell(int:1,int:2)";
+        QTest::newRow("constants in the signature")
+            << "MoveDown(wdLine,2)" << QVariantList{} << "get MoveDown(QString:wdLine,int:2)";
+        QTest::newRow("constant after a blank")
+            << "PasteAndFormat (wdPasteDefault)" << QVariantList{}
+            << "get PasteAndFormat(QString:wdPasteDefault)";
         QTest::newRow("void") << "Select(void)" << QVariantList{} << "get Select()";
         QTest::newRow("empty list") << "Quit()" << QVariantList{} << "get Quit()";
-        QTest::newRow("no list passes what is given") << "Add" << QVariantList{"x", 2}
-                                                      << "get Add(QString:x,int:2)";
-        QTest::newRow("missing argument left out") << "Open(const Variant&)" << QVariantList{}
-                                                   << "get Open()";
-        QTest::newRow("three mixed") << "AddPicture(const QString&, const QVariant&, const QVariant&)"
-                                     << QVariantList{"p.png", false, true}
-                                     << "get AddPicture(QString:p.png,bool:false,bool:true)";
-        QTest::newRow("quoted text and number literals") << "Find(\"a b\", 1.5, true)" << QVariantList{}
-                                                         << "get Find(QString:a b,double:1.5,bool:true)";
-        QTest::newRow("template type") << "SetList(QList<QVariant>)" << QVariantList{QVariant(QVariantList{1})}
-                                       << "get SetList(QVariantList:)";
+        QTest::newRow("no list passes what is given")
+            << "Add" << QVariantList{"x", 2} << "get Add(QString:x,int:2)";
+        QTest::newRow("missing argument left out")
+            << "Open(const Variant&)" << QVariantList{} << "get Open()";
+        QTest::newRow("three mixed")
+            << "AddPicture(const QString&, const QVariant&, const QVariant&)"
+            << QVariantList{"p.png", false, true}
+            << "get AddPicture(QString:p.png,bool:false,bool:true)";
+        QTest::newRow("quoted text and number literals")
+            << "Find(\"a b\", 1.5, true)" << QVariantList{}
+            << "get Find(QString:a b,double:1.5,bool:true)";
+        QTest::newRow("template type")
+            << "SetList(QList<QVariant>)" << QVariantList{QVariant(QVariantList{1})}
+            << "get SetList(QVariantList:)";
     }
 
     void signatures()

@@ -10,10 +10,11 @@ namespace {
 bool IsTypeName(const QByteArray &token)
 {
     static const QSet<QByteArray> types = {
-        "int", "uint", "unsigned", "long", "short", "bool", "double", "float", "qlonglong",
-        "qulonglong", "QString", "QVariant", "Variant", "QStringList", "QVariantList",
-        "QVariantMap", "QList<QVariant>", "QByteArray", "QDate", "QDateTime", "QTime", "QColor",
-        "QAxObject", "AxObject", "IDispatch", "IUnknown"};
+        "int",       "uint",        "unsigned",     "long",        "short",           "bool",
+        "double",    "float",       "qlonglong",    "qulonglong",  "QString",         "QVariant",
+        "Variant",   "QStringList", "QVariantList", "QVariantMap", "QList<QVariant>", "QByteArray",
+        "QDate",     "QDateTime",   "QTime",        "QColor",      "QAxObject",       "AxObject",
+        "IDispatch", "IUnknown"};
     return types.contains(token);
 }
 
@@ -68,8 +69,7 @@ QList<QByteArray> SplitParameters(const QByteArray &list)
 
 AxCall::AxCall(Kind kind, const QByteArray &member, const QVariantList &args)
     : m_kind(kind), m_member(member), m_signature(member), m_args(args)
-{
-}
+{}
 
 AxCall AxCall::fromSignature(const char *signature, const QVariantList &given)
 {
@@ -86,7 +86,8 @@ AxCall AxCall::fromSignature(const char *signature, const QVariantList &given)
     if (close < open)
         close = call.m_signature.size();
     int next = 0;
-    for (const QByteArray &param : SplitParameters(call.m_signature.mid(open + 1, close - open - 1))) {
+    for (const QByteArray &param :
+         SplitParameters(call.m_signature.mid(open + 1, close - open - 1))) {
         if (IsPlaceholder(param))
             call.m_args << given.value(next++);
         else

@@ -43,8 +43,7 @@ AxObject::AxObject(const QString &progId, QObject *parent) : QObject(parent)
 
 AxObject::AxObject(AxDispatchPtr dispatch, const QString &control, QObject *parent)
     : QObject(parent), m_dispatch(std::move(dispatch)), m_control(control)
-{
-}
+{}
 
 AxObject::~AxObject() = default;
 
@@ -80,20 +79,18 @@ AxResult AxObject::call(const AxCall &call) const
         if (FirstReport(member))
             TQ_LOG << "Unknown automation member" << member;
     } else if (result.status() == AxResult::Failed) {
-        TQ_LOG << "Automation call failed:" << type + QLatin1Char('.')
-                      + QString::fromLatin1(call.signature())
+        TQ_LOG << "Automation call failed:"
+               << type + QLatin1Char('.') + QString::fromLatin1(call.signature())
                << result.reason();
     }
     return result;
 }
 
 AxObject *AxObject::querySubObject(const char *name, const QVariant &var1, const QVariant &var2,
-                                   const QVariant &var3, const QVariant &var4,
-                                   const QVariant &var5, const QVariant &var6,
-                                   const QVariant &var7, const QVariant &var8)
+                                   const QVariant &var3, const QVariant &var4, const QVariant &var5,
+                                   const QVariant &var6, const QVariant &var7, const QVariant &var8)
 {
-    return querySubObject(name,
-                          Collect({&var1, &var2, &var3, &var4, &var5, &var6, &var7, &var8}));
+    return querySubObject(name, Collect({&var1, &var2, &var3, &var4, &var5, &var6, &var7, &var8}));
 }
 
 AxObject *AxObject::querySubObject(const char *name, const QVariantList &vars)

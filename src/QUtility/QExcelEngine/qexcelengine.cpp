@@ -21,27 +21,18 @@ QString ColumnName(int column)
     return QString(QChar(64 + column / 26)) + QChar(65 + column % 26);
 }
 
+// Column letters and the sheet row (row + 1): "B3"; empty when out of range.
 QString CellName(int row, int column)
 {
     const QString letters = ColumnName(column);
-    if (letters.isEmpty() || row < 0)
-        return QString();
-    return letters.size() == 1 ? QStringLiteral("%1%2").arg(letters).arg(row + 1)
-                               : QStringLiteral("%1%2%3").arg(letters.at(0)).arg(letters.at(1)).arg(row + 1);
+    return letters.isEmpty() || row < 0 ? QString() : letters + QString::number(row + 1);
 }
 
 QString RangeName(int row1, int col1, int row2, int col2)
 {
-    const QString a = ColumnName(col1);
-    const QString b = ColumnName(col2);
-    if (a.isEmpty() || b.isEmpty() || row1 < 0 || row2 < 0)
-        return QString();
-    if (a.size() == 1 && b.size() == 1)
-        return QStringLiteral("%1%2:%3%4").arg(a).arg(row1 + 1).arg(b).arg(row2 + 1);
-    if (a.size() == 1)
-        return QStringLiteral("%1%2:%3%4%5").arg(a).arg(row1 + 1).arg(b.at(0)).arg(b.at(1)).arg(row2 + 1);
-    return QStringLiteral("%1%2%3:%4%5%6")
-        .arg(a.at(0)).arg(a.at(1)).arg(row1 + 1).arg(b.at(0)).arg(b.at(1)).arg(row2 + 1);
+    const QString first = CellName(row1, col1);
+    const QString second = CellName(row2, col2);
+    return first.isEmpty() || second.isEmpty() ? QString() : first + QLatin1Char(':') + second;
 }
 
 } // namespace
@@ -51,8 +42,7 @@ QExcelEngine::QExcelEngine(QObject *parent) : QObject(parent)
     const HRESULT result = OleInitialize(nullptr);
     m_oleInitialised = result == S_OK || result == S_FALSE;
     if (!m_oleInitialised)
-        TQ_LOG << QStringLiteral("Could not initialize OLE (error %1)")
-                      .arg(quint32(result), 0, 16);
+        TQ_LOG << QStringLiteral("Could not initialize OLE (error %1)").arg(quint32(result), 0, 16);
 }
 
 QExcelEngine::~QExcelEngine()
@@ -153,7 +143,8 @@ bool QExcelEngine::SelectSheet(int index)
     } else {
         // The new sheet goes in before the last one, which is then moved behind it.
         AxObject *last = m_sheets->querySubObject("Item(int)", count);
-        AxObject *added = last ? m_sheets->querySubObject("Add(QVariant)", last->asVariant()) : nullptr;
+        AxObject *added =
+            last ? m_sheets->querySubObject("Add(QVariant)", last->asVariant()) : nullptr;
         if (added) {
             last->dynamicCall("Move(QVariant)", added->asVariant());
             added->dynamicCall("Activate()");
@@ -173,8 +164,8 @@ AxObject *QExcelEngine::GetRange(int row1, int col1, int row2, int col2)
 {
     if (!m_sheet)
         return nullptr;
-    const QString name = RangeName(std::min(row1, row2), std::min(col1, col2),
-                                   std::max(row1, row2), std::max(col1, col2));
+    const QString name = RangeName(std::min(row1, row2), std::min(col1, col2), std::max(row1, row2),
+                                   std::max(col1, col2));
     m_range = name.isEmpty() ? nullptr : m_sheet->querySubObject("Range(const QString&)", name);
     return m_range;
 }
@@ -221,7 +212,8 @@ void QExcelEngine::SetBold(int row1, int col1, int row2, int col2)
     }
 }
 
-void QExcelEngine::SetAlignment(int row1, int col1, int row2, int col2, int horizontal, int vertical)
+void QExcelEngine::SetAlignment(int row1, int col1, int row2, int col2, int horizontal,
+                                int vertical)
 {
     if (AxObject *range = GetRange(row1, col1, row2, col2)) {
         range->setProperty("HorizontalAlignment", horizontal);

@@ -53,8 +53,8 @@ AxResult XlApplicationObject::invoke(const AxCall &call)
     if (call.is("ActiveSheet")) {
         if (!m_state->active || !m_state->active->activeSheet())
             return NoWorkbook();
-        return AxResult::object(std::make_shared<XlWorksheetObject>(
-            m_state->active, m_state->active->activeSheet()));
+        return AxResult::object(
+            std::make_shared<XlWorksheetObject>(m_state->active, m_state->active->activeSheet()));
     }
     if (call.is("ActiveWindow")) {
         if (!m_state->active)

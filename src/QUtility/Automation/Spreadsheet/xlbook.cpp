@@ -5,10 +5,7 @@
 #include "QUtility/Automation/Spreadsheet/xlsxloader.h"
 #include "QUtility/Automation/Spreadsheet/xlsxsaver.h"
 
-XlBook::XlBook(const QString &name)
-    : m_name(name), m_styles(std::make_shared<XlStyleTable>())
-{
-}
+XlBook::XlBook(const QString &name) : m_name(name), m_styles(std::make_shared<XlStyleTable>()) {}
 
 void XlBook::setPath(const QString &path)
 {

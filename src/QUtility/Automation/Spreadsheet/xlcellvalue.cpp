@@ -10,9 +10,9 @@ const QDate kEpoch(1899, 12, 30);
 bool IsWide(ushort c)
 {
     return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF)
-        || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF)
-        || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60)
-        || (c >= 0xFFE0 && c <= 0xFFE6);
+           || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF)
+           || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60)
+           || (c >= 0xFFE0 && c <= 0xFFE6);
 }
 
 int Digits(const QChar *p, int n)
@@ -36,7 +36,7 @@ bool ParseNumber(const QString &text, double *number)
     while (i < n && p[i].unicode() >= '0' && p[i].unicode() <= '9')
         ++i;
     const int intDigits = i - intStart;
-    if (intDigits == 0 || (false))
+    if (intDigits == 0 || (intDigits > 1 && p[intStart] == QLatin1Char('0')))
         return false;
     int fracDigits = 0;
     if (i < n && p[i] == QLatin1Char('.')) {
@@ -87,7 +87,8 @@ namespace XlCellValue {
 
 double dateSerial(const QDate &date, const QTime &time)
 {
-    return double(kEpoch.daysTo(date)) + (time.isValid() ? time.msecsSinceStartOfDay() : 0) / 86400000.0;
+    return double(kEpoch.daysTo(date))
+           + (time.isValid() ? time.msecsSinceStartOfDay() : 0) / 86400000.0;
 }
 
 QDateTime dateTimeFromSerial(double serial)

@@ -113,11 +113,13 @@ AxResult XlRangeObject::invoke(const AxCall &call)
         return AxResult::object(std::make_shared<XlInteriorObject>(m_sheet, m_rect));
     if (call.is("Borders")) {
         if (call.argCount() > 0) // Borders(index) is Borders.Item(index)
-            return XlBordersObject(m_sheet, m_rect).invoke(AxCall(AxCall::Get, "Item", call.args()));
+            return XlBordersObject(m_sheet, m_rect)
+                .invoke(AxCall(AxCall::Get, "Item", call.args()));
         return AxResult::object(std::make_shared<XlBordersObject>(m_sheet, m_rect));
     }
     if (call.is("Columns"))
-        return AxResult::object(std::make_shared<XlColumnsObject>(m_sheet, m_rect.col1, m_rect.col2));
+        return AxResult::object(
+            std::make_shared<XlColumnsObject>(m_sheet, m_rect.col1, m_rect.col2));
     return AxResult::unknownMember();
 }
 
@@ -278,10 +280,11 @@ AxResult XlBorderObject::invoke(const AxCall &call)
     if (call.kind() == AxCall::Get) {
         const XlCell *cell = m_sheet->cellAt(m_rect.row1, m_rect.col1);
         const XlStyle &style = m_sheet->styles().style(cell ? cell->style : 0);
-        const XlSide which = m_edge == XlConst::EdgeLeft ? XlLeft
-            : m_edge == XlConst::EdgeTop                 ? XlTop
-            : m_edge == XlConst::EdgeBottom || m_edge == XlConst::InsideHorizontal ? XlBottom
-                                                                                   : XlRight;
+        const XlSide which = m_edge == XlConst::EdgeLeft  ? XlLeft
+                             : m_edge == XlConst::EdgeTop ? XlTop
+                             : m_edge == XlConst::EdgeBottom || m_edge == XlConst::InsideHorizontal
+                                 ? XlBottom
+                                 : XlRight;
         const XlBorderLine &line = style.border[which];
         if (call.is("LineStyle"))
             return AxResult::ok(line.lineStyle);
@@ -298,13 +301,14 @@ AxResult XlBorderObject::invoke(const AxCall &call)
     }
     int value = 0;
     if (!AxIntArgument(call.arg(0), &value))
-        return call.is("LineStyle") || call.is("Weight") || call.is("Color") || call.is("ColorIndex")
-            ? CannotSet(call)
-            : AxResult::unknownMember();
+        return call.is("LineStyle") || call.is("Weight") || call.is("Color")
+                       || call.is("ColorIndex")
+                   ? CannotSet(call)
+                   : AxResult::unknownMember();
     if (call.is("LineStyle")) {
-        if (!OneOf(value, {XlConst::Continuous, XlConst::Dash, XlConst::DashDot, XlConst::DashDotDot,
-                           XlConst::Dot, XlConst::Double, XlConst::SlantDashDot,
-                           XlConst::LineStyleNone}))
+        if (!OneOf(value,
+                   {XlConst::Continuous, XlConst::Dash, XlConst::DashDot, XlConst::DashDotDot,
+                    XlConst::Dot, XlConst::Double, XlConst::SlantDashDot, XlConst::LineStyleNone}))
             return CannotSet(call);
         apply([value](XlBorderLine &l) { l.lineStyle = qint16(value); });
         return AxResult::ok();

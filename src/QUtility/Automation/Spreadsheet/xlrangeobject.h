@@ -16,8 +16,7 @@ class XlRangeObject : public AxDispatch
 public:
     XlRangeObject(std::shared_ptr<XlSheet> sheet, const XlRect &rect)
         : m_sheet(std::move(sheet)), m_rect(rect)
-    {
-    }
+    {}
 
     QString typeName() const override { return QStringLiteral("Range"); }
     AxResult invoke(const AxCall &call) override;
@@ -36,8 +35,7 @@ class XlFontObject : public AxDispatch
 public:
     XlFontObject(std::shared_ptr<XlSheet> sheet, const XlRect &rect)
         : m_sheet(std::move(sheet)), m_rect(rect)
-    {
-    }
+    {}
 
     QString typeName() const override { return QStringLiteral("Font"); }
     AxResult invoke(const AxCall &call) override;
@@ -54,8 +52,7 @@ class XlInteriorObject : public AxDispatch
 public:
     XlInteriorObject(std::shared_ptr<XlSheet> sheet, const XlRect &rect)
         : m_sheet(std::move(sheet)), m_rect(rect)
-    {
-    }
+    {}
 
     QString typeName() const override { return QStringLiteral("Interior"); }
     AxResult invoke(const AxCall &call) override;
@@ -72,8 +69,7 @@ class XlBordersObject : public AxDispatch
 public:
     XlBordersObject(std::shared_ptr<XlSheet> sheet, const XlRect &rect)
         : m_sheet(std::move(sheet)), m_rect(rect)
-    {
-    }
+    {}
 
     QString typeName() const override { return QStringLiteral("Borders"); }
     AxResult invoke(const AxCall &call) override;
@@ -91,8 +87,7 @@ class XlBorderObject : public AxDispatch
 public:
     XlBorderObject(std::shared_ptr<XlSheet> sheet, const XlRect &rect, int edge)
         : m_sheet(std::move(sheet)), m_rect(rect), m_edge(edge)
-    {
-    }
+    {}
 
     QString typeName() const override { return QStringLiteral("Border"); }
     AxResult invoke(const AxCall &call) override;

@@ -31,18 +31,26 @@ public:
             const QString &text = *static_cast<const QString *>(value.constData());
             double number = 0;
             const XlCellValue::InputKind kind = isTextFormat(cell.style)
-                ? XlCellValue::Text
-                : XlCellValue::parseInput(text, &number);
+                                                    ? XlCellValue::Text
+                                                    : XlCellValue::parseInput(text, &number);
             if (kind == XlCellValue::Text)
                 storeText(cell, text);
             else
                 setNumber(cell, number, kind);
             break;
         }
-        case QMetaType::Int: case QMetaType::UInt: case QMetaType::LongLong:
-        case QMetaType::ULongLong: case QMetaType::Double: case QMetaType::Float:
-        case QMetaType::Short: case QMetaType::UShort: case QMetaType::Long:
-        case QMetaType::ULong: case QMetaType::Char: case QMetaType::SChar:
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Double:
+        case QMetaType::Float:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+        case QMetaType::Long:
+        case QMetaType::ULong:
+        case QMetaType::Char:
+        case QMetaType::SChar:
         case QMetaType::UChar:
             setNumber(cell, value.toDouble(), XlCellValue::Number);
             break;
@@ -83,8 +91,8 @@ private:
             m_isText.resize(style + 1, -1);
         qint8 &known = m_isText[style];
         if (known < 0)
-            known = m_styles.formatKind(m_styles.style(style).numberFormat)
-                == XlStyleTable::TextFormat;
+            known =
+                m_styles.formatKind(m_styles.style(style).numberFormat) == XlStyleTable::TextFormat;
         return known;
     }
 
@@ -94,9 +102,9 @@ private:
         cell.number = number;
         if (kind == XlCellValue::Number)
             return;
-        std::vector<quint32> &memo = kind == XlCellValue::Date ? m_dateStyle
-            : kind == XlCellValue::DateTime                   ? m_dateTimeStyle
-                                                               : m_timeStyle;
+        std::vector<quint32> &memo = kind == XlCellValue::Date       ? m_dateStyle
+                                     : kind == XlCellValue::DateTime ? m_dateTimeStyle
+                                                                     : m_timeStyle;
         if (cell.style >= memo.size())
             memo.resize(cell.style + 1, kNone);
         quint32 &target = memo[cell.style];
@@ -124,8 +132,7 @@ private:
 
 XlSheet::XlSheet(const QString &name, std::shared_ptr<XlStyleTable> styles)
     : m_name(name), m_styles(std::move(styles))
-{
-}
+{}
 
 const XlCell *XlSheet::cellAt(int row, int col) const
 {
@@ -259,7 +266,7 @@ QVariant XlSheet::value(int row, int col, bool dates) const
     case XlCell::Number:
         if (dates
             && styles().formatKind(styles().style(c->style).numberFormat)
-                == XlStyleTable::DateFormat)
+                   == XlStyleTable::DateFormat)
             return XlCellValue::dateTimeFromSerial(c->number);
         return c->number;
     case XlCell::Empty:
@@ -401,8 +408,8 @@ void XlSheet::autoFit(int col1, int col2)
                 int &dateWidth = dateWidths[cell.style];
                 if (dateWidth == -2) {
                     dateWidth = styles().formatKind(style.numberFormat) == XlStyleTable::DateFormat
-                        ? XlCellValue::formatWidth(styles().format(style.numberFormat))
-                        : -1;
+                                    ? XlCellValue::formatWidth(styles().format(style.numberFormat))
+                                    : -1;
                 }
                 chars = dateWidth >= 0 ? dateWidth : XlCellValue::generalNumberWidth(cell.number);
             }

@@ -7,14 +7,14 @@
 namespace {
 
 // The program's default palette, ColorIndex 1 to 56, as 0xRRGGBB.
-const quint32 kPalette[56] = {
-    0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF,
-    0x800000, 0x008000, 0x000080, 0x808000, 0x800080, 0x008080, 0xC0C0C0, 0x808080,
-    0x9999FF, 0x993366, 0xFFFFCC, 0xCCFFFF, 0x660066, 0xFF8080, 0x0066CC, 0xCCCCFF,
-    0x000080, 0xFF00FF, 0xFFFF00, 0x00FFFF, 0x800080, 0x800000, 0x008080, 0x0000FF,
-    0x00CCFF, 0xCCFFFF, 0xCCFFCC, 0xFFFF99, 0x99CCFF, 0xFF99CC, 0xCC99FF, 0xFFCC99,
-    0x3366FF, 0x33CCCC, 0x99CC00, 0xFFCC00, 0xFF9900, 0xFF6600, 0x666699, 0x969696,
-    0x003366, 0x339966, 0x003300, 0x333300, 0x993300, 0x993366, 0x333399, 0x333333};
+const quint32 kPalette[56] = {0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF,
+                              0x00FFFF, 0x800000, 0x008000, 0x000080, 0x808000, 0x800080, 0x008080,
+                              0xC0C0C0, 0x808080, 0x9999FF, 0x993366, 0xFFFFCC, 0xCCFFFF, 0x660066,
+                              0xFF8080, 0x0066CC, 0xCCCCFF, 0x000080, 0xFF00FF, 0xFFFF00, 0x00FFFF,
+                              0x800080, 0x800000, 0x008080, 0x0000FF, 0x00CCFF, 0xCCFFFF, 0xCCFFCC,
+                              0xFFFF99, 0x99CCFF, 0xFF99CC, 0xCC99FF, 0xFFCC99, 0x3366FF, 0x33CCCC,
+                              0x99CC00, 0xFFCC00, 0xFF9900, 0xFF6600, 0x666699, 0x969696, 0x003366,
+                              0x339966, 0x003300, 0x333300, 0x993300, 0x993366, 0x333399, 0x333333};
 
 uint HashLine(const XlBorderLine &line, uint seed)
 {
@@ -45,10 +45,10 @@ qint64 XlColorFromIndex(int index)
 bool XlStyle::operator==(const XlStyle &other) const
 {
     return numberFormat == other.numberFormat && bold == other.bold && wrap == other.wrap
-        && horizontal == other.horizontal && vertical == other.vertical
-        && pattern == other.pattern && fillColor == other.fillColor
-        && border[0] == other.border[0] && border[1] == other.border[1]
-        && border[2] == other.border[2] && border[3] == other.border[3];
+           && horizontal == other.horizontal && vertical == other.vertical
+           && pattern == other.pattern && fillColor == other.fillColor
+           && border[0] == other.border[0] && border[1] == other.border[1]
+           && border[2] == other.border[2] && border[3] == other.border[3];
 }
 
 uint qHash(const XlStyle &style, uint seed)
@@ -83,8 +83,8 @@ quint32 XlStyleTable::intern(const XlStyle &style)
 quint16 XlStyleTable::formatId(const QString &format)
 {
     const QString key = format.compare(QLatin1String("General"), Qt::CaseInsensitive) == 0
-        ? QStringLiteral("General")
-        : format;
+                            ? QStringLiteral("General")
+                            : format;
     const auto found = m_formatIndex.constFind(key);
     if (found != m_formatIndex.constEnd())
         return found.value();

@@ -51,14 +51,33 @@ int IntAttr(const Xml &xml, const char *name, int fallback = 0)
 // The built-in number formats a file refers to by id alone.
 QString BuiltinFormat(int id)
 {
-    static const QHash<int, QString> formats = {
-        {1, "0"}, {2, "0.00"}, {3, "#,##0"}, {4, "#,##0.00"}, {9, "0%"}, {10, "0.00%"},
-        {11, "0.00E+00"}, {12, "# ?/?"}, {13, "# ?\?/?\?"}, {14, "mm-dd-yy"}, {15, "d-mmm-yy"},
-        {16, "d-mmm"}, {17, "mmm-yy"}, {18, "h:mm AM/PM"}, {19, "h:mm:ss AM/PM"},
-        {20, "h:mm"}, {21, "h:mm:ss"}, {22, "m/d/yy h:mm"}, {37, "#,##0 ;(#,##0)"},
-        {38, "#,##0 ;[Red](#,##0)"}, {39, "#,##0.00;(#,##0.00)"},
-        {40, "#,##0.00;[Red](#,##0.00)"}, {45, "mm:ss"}, {46, "[h]:mm:ss"}, {47, "mmss.0"},
-        {48, "##0.0E+0"}, {49, "@"}};
+    static const QHash<int, QString> formats = {{1, "0"},
+                                                {2, "0.00"},
+                                                {3, "#,##0"},
+                                                {4, "#,##0.00"},
+                                                {9, "0%"},
+                                                {10, "0.00%"},
+                                                {11, "0.00E+00"},
+                                                {12, "# ?/?"},
+                                                {13, "# ?\?/?\?"},
+                                                {14, "mm-dd-yy"},
+                                                {15, "d-mmm-yy"},
+                                                {16, "d-mmm"},
+                                                {17, "mmm-yy"},
+                                                {18, "h:mm AM/PM"},
+                                                {19, "h:mm:ss AM/PM"},
+                                                {20, "h:mm"},
+                                                {21, "h:mm:ss"},
+                                                {22, "m/d/yy h:mm"},
+                                                {37, "#,##0 ;(#,##0)"},
+                                                {38, "#,##0 ;[Red](#,##0)"},
+                                                {39, "#,##0.00;(#,##0.00)"},
+                                                {40, "#,##0.00;[Red](#,##0.00)"},
+                                                {45, "mm:ss"},
+                                                {46, "[h]:mm:ss"},
+                                                {47, "mmss.0"},
+                                                {48, "##0.0E+0"},
+                                                {49, "@"}};
     return formats.value(id, QStringLiteral("General"));
 }
 
@@ -100,19 +119,22 @@ XlBorderLine ReadBorderLine(const QString &style)
 
 int ReadHorizontal(const QString &value)
 {
-    static const QHash<QString, int> values = {
-        {"left", XlConst::Left}, {"center", XlConst::Center}, {"right", XlConst::Right},
-        {"fill", XlConst::Fill}, {"justify", XlConst::Justify},
-        {"centerContinuous", XlConst::CenterAcrossSelection},
-        {"distributed", XlConst::Distributed}};
+    static const QHash<QString, int> values = {{"left", XlConst::Left},
+                                               {"center", XlConst::Center},
+                                               {"right", XlConst::Right},
+                                               {"fill", XlConst::Fill},
+                                               {"justify", XlConst::Justify},
+                                               {"centerContinuous", XlConst::CenterAcrossSelection},
+                                               {"distributed", XlConst::Distributed}};
     return values.value(value, XlConst::General);
 }
 
 int ReadVertical(const QString &value)
 {
-    static const QHash<QString, int> values = {
-        {"top", XlConst::Top}, {"center", XlConst::Center}, {"justify", XlConst::Justify},
-        {"distributed", XlConst::Distributed}};
+    static const QHash<QString, int> values = {{"top", XlConst::Top},
+                                               {"center", XlConst::Center},
+                                               {"justify", XlConst::Justify},
+                                               {"distributed", XlConst::Distributed}};
     return values.value(value, XlConst::Bottom);
 }
 
@@ -143,22 +165,22 @@ std::vector<quint32> ReadStyles(QIODevice *device, XlStyleTable &table)
             continue;
         if (Is(xml, "numFmt")) {
             numberFormats.insert(IntAttr(xml, "numFmtId"), Attr(xml, "formatCode"));
-        } else if (Is(xml, "fonts") || Is(xml, "fills") || Is(xml, "borders")
-                   || Is(xml, "cellXfs") || Is(xml, "cellStyleXfs")) {
+        } else if (Is(xml, "fonts") || Is(xml, "fills") || Is(xml, "borders") || Is(xml, "cellXfs")
+                   || Is(xml, "cellStyleXfs")) {
             section = xml.name().toString();
         } else if (section == QLatin1String("fonts")) {
             if (Is(xml, "font"))
                 fonts.push_back(false);
             else if (Is(xml, "b") && !fonts.empty())
                 fonts.back() = Attr(xml, "val") != QLatin1String("0")
-                    && Attr(xml, "val") != QLatin1String("false");
+                               && Attr(xml, "val") != QLatin1String("false");
         } else if (section == QLatin1String("fills")) {
             if (Is(xml, "fill"))
                 fills.emplace_back(XlConst::PatternNone, XlAutoColor);
             else if (Is(xml, "patternFill") && !fills.empty())
                 fills.back().first = Attr(xml, "patternType") == QLatin1String("solid")
-                    ? XlConst::Solid
-                    : XlConst::PatternNone;
+                                         ? XlConst::Solid
+                                         : XlConst::PatternNone;
             else if (Is(xml, "fgColor") && !fills.empty())
                 fills.back().second = ReadColor(xml);
         } else if (section == QLatin1String("borders")) {
@@ -176,7 +198,8 @@ std::vector<quint32> ReadStyles(QIODevice *device, XlStyleTable &table)
             if (Is(xml, "xf")) {
                 xf = XlStyle();
                 const int numFmt = IntAttr(xml, "numFmtId");
-                xf.numberFormat = table.formatId(numberFormats.value(numFmt, BuiltinFormat(numFmt)));
+                xf.numberFormat =
+                    table.formatId(numberFormats.value(numFmt, BuiltinFormat(numFmt)));
                 const size_t font = size_t(IntAttr(xml, "fontId"));
                 xf.bold = font < fonts.size() && fonts[font];
                 const size_t fill = size_t(IntAttr(xml, "fillId"));
@@ -191,7 +214,7 @@ std::vector<quint32> ReadStyles(QIODevice *device, XlStyleTable &table)
                 xf.horizontal = qint16(ReadHorizontal(Attr(xml, "horizontal")));
                 xf.vertical = qint16(ReadVertical(Attr(xml, "vertical")));
                 xf.wrap = Attr(xml, "wrapText") == QLatin1String("1")
-                    || Attr(xml, "wrapText") == QLatin1String("true");
+                          || Attr(xml, "wrapText") == QLatin1String("true");
             }
         }
     }

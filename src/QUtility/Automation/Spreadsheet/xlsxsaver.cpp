@@ -57,8 +57,8 @@ uint8_t LxwBorder(const XlBorderLine &line)
     switch (line.lineStyle) {
     case XlConst::Continuous:
         return line.weight == XlConst::Hairline ? LXW_BORDER_HAIR
-            : medium                            ? LXW_BORDER_MEDIUM
-            : line.weight == XlConst::Thick     ? LXW_BORDER_THICK
+               : medium                         ? LXW_BORDER_MEDIUM
+               : line.weight == XlConst::Thick  ? LXW_BORDER_THICK
                                                 : LXW_BORDER_THIN;
     case XlConst::Dash:
         return medium ? LXW_BORDER_MEDIUM_DASHED : LXW_BORDER_DASHED;
@@ -80,25 +80,38 @@ uint8_t LxwBorder(const XlBorderLine &line)
 uint8_t LxwHorizontal(int value)
 {
     switch (value) {
-    case XlConst::Left: return LXW_ALIGN_LEFT;
-    case XlConst::Center: return LXW_ALIGN_CENTER;
-    case XlConst::Right: return LXW_ALIGN_RIGHT;
-    case XlConst::Fill: return LXW_ALIGN_FILL;
-    case XlConst::Justify: return LXW_ALIGN_JUSTIFY;
-    case XlConst::CenterAcrossSelection: return LXW_ALIGN_CENTER_ACROSS;
-    case XlConst::Distributed: return LXW_ALIGN_DISTRIBUTED;
-    default: return LXW_ALIGN_NONE;
+    case XlConst::Left:
+        return LXW_ALIGN_LEFT;
+    case XlConst::Center:
+        return LXW_ALIGN_CENTER;
+    case XlConst::Right:
+        return LXW_ALIGN_RIGHT;
+    case XlConst::Fill:
+        return LXW_ALIGN_FILL;
+    case XlConst::Justify:
+        return LXW_ALIGN_JUSTIFY;
+    case XlConst::CenterAcrossSelection:
+        return LXW_ALIGN_CENTER_ACROSS;
+    case XlConst::Distributed:
+        return LXW_ALIGN_DISTRIBUTED;
+    default:
+        return LXW_ALIGN_NONE;
     }
 }
 
 uint8_t LxwVertical(int value)
 {
     switch (value) {
-    case XlConst::Top: return LXW_ALIGN_VERTICAL_TOP;
-    case XlConst::Center: return LXW_ALIGN_VERTICAL_CENTER;
-    case XlConst::Justify: return LXW_ALIGN_VERTICAL_JUSTIFY;
-    case XlConst::Distributed: return LXW_ALIGN_VERTICAL_DISTRIBUTED;
-    default: return LXW_ALIGN_NONE; // bottom, the default
+    case XlConst::Top:
+        return LXW_ALIGN_VERTICAL_TOP;
+    case XlConst::Center:
+        return LXW_ALIGN_VERTICAL_CENTER;
+    case XlConst::Justify:
+        return LXW_ALIGN_VERTICAL_JUSTIFY;
+    case XlConst::Distributed:
+        return LXW_ALIGN_VERTICAL_DISTRIBUTED;
+    default:
+        return LXW_ALIGN_NONE; // bottom, the default
     }
 }
 
@@ -108,8 +121,7 @@ class Formats
 public:
     Formats(lxw_workbook *workbook, const XlStyleTable &styles)
         : m_workbook(workbook), m_styles(styles), m_formats(styles.count(), nullptr)
-    {
-    }
+    {}
 
     lxw_format *get(quint32 index)
     {
@@ -137,8 +149,8 @@ private:
             format_set_align(f, v);
         if (style.pattern == XlConst::Solid) {
             format_set_pattern(f, LXW_PATTERN_SOLID);
-            format_set_bg_color(f, LxwColor(style.fillColor == XlAutoColor ? 0xFFFFFF
-                                                                            : style.fillColor));
+            format_set_bg_color(
+                f, LxwColor(style.fillColor == XlAutoColor ? 0xFFFFFF : style.fillColor));
         }
         using SetBorder = void (*)(lxw_format *, uint8_t);
         using SetColor = void (*)(lxw_format *, lxw_color_t);
@@ -224,8 +236,8 @@ bool save(const XlBook &book, const QString &path, QString *error)
         *error = QStringLiteral("a workbook needs at least one sheet");
         return false;
     }
-    QTemporaryFile temp(target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX")
-                                                          .arg(target.fileName())));
+    QTemporaryFile temp(
+        target.absoluteDir().filePath(QStringLiteral(".%1.XXXXXX").arg(target.fileName())));
     if (!temp.open()) {
         *error = QStringLiteral("cannot write in the folder of \"%1\"").arg(path);
         return false;
@@ -264,9 +276,10 @@ bool save(const XlBook &book, const QString &path, QString *error)
         return false;
     }
     temp.close();
-    const QFile::Permissions permissions = target.exists()
-        ? QFile::permissions(target.absoluteFilePath())
-        : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+    const QFile::Permissions permissions =
+        target.exists()
+            ? QFile::permissions(target.absoluteFilePath())
+            : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
     if (std::rename(tempName.constData(), QFile::encodeName(target.absoluteFilePath()).constData())
         != 0) {
         *error = QStringLiteral("cannot replace \"%1\"").arg(path);

@@ -37,7 +37,8 @@ AxResult XlWorkbookObject::invoke(const AxCall &call)
         return AxResult::ok(m_book->path().isEmpty() ? m_book->name() : m_book->path());
     if (call.is("Save")) {
         if (m_book->path().isEmpty())
-            return AxResult::failed(QStringLiteral("the workbook has no file yet (SaveAs names one)"));
+            return AxResult::failed(
+                QStringLiteral("the workbook has no file yet (SaveAs names one)"));
         return Save(*m_book, m_book->path());
     }
     if (call.is("SaveAs")) {
@@ -48,8 +49,8 @@ AxResult XlWorkbookObject::invoke(const AxCall &call)
     }
     if (call.is("Close")) {
         if (call.arg(0).toBool()) {
-            const QString path = call.arg(1).toString().isEmpty() ? m_book->path()
-                                                                  : call.arg(1).toString();
+            const QString path =
+                call.arg(1).toString().isEmpty() ? m_book->path() : call.arg(1).toString();
             if (path.isEmpty())
                 return AxResult::failed(QStringLiteral("the workbook has no file to save to"));
             const AxResult saved = Save(*m_book, path);
@@ -93,7 +94,8 @@ AxResult XlSheetsObject::invoke(const AxCall &call)
                 std::dynamic_pointer_cast<XlWorksheetObject>(AxObjectArgument(call.arg(i)));
             const int index = other ? m_book->indexOf(other->sheet().get()) : -1;
             if (index < 0)
-                return AxResult::failed(QStringLiteral("Before and After name a sheet of this workbook"));
+                return AxResult::failed(
+                    QStringLiteral("Before and After name a sheet of this workbook"));
             position = i == 0 ? index : index + 1;
             break;
         }

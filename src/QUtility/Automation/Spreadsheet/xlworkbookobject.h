@@ -14,8 +14,7 @@ class XlWorkbookObject : public AxDispatch
 public:
     XlWorkbookObject(std::shared_ptr<XlAppState> state, std::shared_ptr<XlBook> book)
         : m_state(std::move(state)), m_book(std::move(book))
-    {
-    }
+    {}
 
     QString typeName() const override { return QStringLiteral("Workbook"); }
     AxResult invoke(const AxCall &call) override;

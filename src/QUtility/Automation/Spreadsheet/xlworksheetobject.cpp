@@ -64,7 +64,8 @@ AxResult XlWorksheetObject::move(const AxCall &call)
             std::dynamic_pointer_cast<XlWorksheetObject>(AxObjectArgument(call.arg(i)));
         const int index = other ? m_book->indexOf(other->sheet().get()) : -1;
         if (index < 0 || from < 0)
-            return AxResult::failed(QStringLiteral("Before and After name a sheet of this workbook"));
+            return AxResult::failed(
+                QStringLiteral("Before and After name a sheet of this workbook"));
         if (other->sheet() == m_sheet)
             return AxResult::ok();
         // Position in the list without the moved sheet.

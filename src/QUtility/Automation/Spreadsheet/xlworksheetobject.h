@@ -13,8 +13,7 @@ class XlWorksheetObject : public AxDispatch
 public:
     XlWorksheetObject(std::shared_ptr<XlBook> book, std::shared_ptr<XlSheet> sheet)
         : m_book(std::move(book)), m_sheet(std::move(sheet))
-    {
-    }
+    {}
 
     QString typeName() const override { return QStringLiteral("Worksheet"); }
     AxResult invoke(const AxCall &call) override;
@@ -33,8 +32,7 @@ class XlColumnsObject : public AxDispatch
 public:
     XlColumnsObject(std::shared_ptr<XlSheet> sheet, int first, int last)
         : m_sheet(std::move(sheet)), m_first(first), m_last(last)
-    {
-    }
+    {}
 
     QString typeName() const override { return QStringLiteral("Columns"); }
     AxResult invoke(const AxCall &call) override;
