@@ -107,6 +107,385 @@
     </message>
 </context>
 <context>
+    <name>CModelSheet</name>
+    <message>
+        <source>Project No.</source>
+        <translation>工程编号</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>工程名称</translation>
+    </message>
+    <message>
+        <source>Project site</source>
+        <translation>工程地点</translation>
+    </message>
+    <message>
+        <source>In charge</source>
+        <translation>负责人</translation>
+    </message>
+    <message>
+        <source>Date commenced</source>
+        <translation>开工日期</translation>
+    </message>
+    <message>
+        <source>Report No.</source>
+        <translation>报告编号</translation>
+    </message>
+    <message>
+        <source>Client unit</source>
+        <translation>委托单位</translation>
+    </message>
+    <message>
+        <source>Development unit</source>
+        <translation>建设单位</translation>
+    </message>
+    <message>
+        <source>Design unit</source>
+        <translation>设计单位</translation>
+    </message>
+    <message>
+        <source>Construction unit</source>
+        <translation>施工单位</translation>
+    </message>
+    <message>
+        <source>Supervision unit</source>
+        <translation>监理单位</translation>
+    </message>
+    <message>
+        <source>Inspection type</source>
+        <translation>检测类型</translation>
+    </message>
+    <message>
+        <source>Movement method</source>
+        <translation>移动方式</translation>
+    </message>
+    <message>
+        <source>Plugging method</source>
+        <translation>封堵方式</translation>
+    </message>
+    <message>
+        <source>Drainage method</source>
+        <translation>导流方式</translation>
+    </message>
+    <message>
+        <source>Cleaning method</source>
+        <translation>清疏方式</translation>
+    </message>
+    <message>
+        <source>Road Name</source>
+        <translation>道路名称</translation>
+    </message>
+    <message>
+        <source>Pipeline No.</source>
+        <translation>管段编号</translation>
+    </message>
+    <message>
+        <source>Pipeline type</source>
+        <translation>管道类型</translation>
+    </message>
+    <message>
+        <source>Pipeline material</source>
+        <translation>管道材质</translation>
+    </message>
+    <message>
+        <source>Video name</source>
+        <translation>视频名称</translation>
+    </message>
+    <message>
+        <source>Inner name</source>
+        <translation>内部名称</translation>
+    </message>
+    <message>
+        <source>Record date</source>
+        <translation>录制日期</translation>
+    </message>
+    <message>
+        <source>Export date</source>
+        <translation>导出日期</translation>
+    </message>
+    <message>
+        <source>Interpretion count</source>
+        <translation>判读数量</translation>
+    </message>
+    <message>
+        <source>Pipeline diameter</source>
+        <translation>管径</translation>
+    </message>
+    <message>
+        <source>Defect name</source>
+        <translation>缺陷名称</translation>
+    </message>
+    <message>
+        <source>Grade</source>
+        <translation>等级</translation>
+    </message>
+    <message>
+        <source>Defect property</source>
+        <translation>缺陷性质</translation>
+    </message>
+    <message>
+        <source>Defect position</source>
+        <translation>缺陷位置</translation>
+    </message>
+    <message>
+        <source>Defect length</source>
+        <translation>缺陷长度</translation>
+    </message>
+    <message>
+        <source>Defect description</source>
+        <translation>缺陷描述</translation>
+    </message>
+    <message>
+        <source>Defect score</source>
+        <translation>缺陷分值</translation>
+    </message>
+    <message>
+        <source>Interpretion remark</source>
+        <translation>判读备注</translation>
+    </message>
+    <message>
+        <source>Image name</source>
+        <translation>图片名称</translation>
+    </message>
+    <message>
+        <source>Inspection Date</source>
+        <translation>检测日期</translation>
+    </message>
+    <message>
+        <source>Interpretation date</source>
+        <translation>判读日期</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>Starting well</source>
+        <translation>起始井</translation>
+    </message>
+    <message>
+        <source>Ending well</source>
+        <translation>终止井</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>类型</translation>
+    </message>
+    <message>
+        <source>Defect</source>
+        <translation>缺陷</translation>
+    </message>
+    <message>
+        <source>Well body material</source>
+        <translation>井体材质</translation>
+    </message>
+    <message>
+        <source>Well lid material</source>
+        <translation>井盖材质</translation>
+    </message>
+    <message>
+        <source>Parameter name</source>
+        <translation>参数名称</translation>
+    </message>
+    <message>
+        <source>Parameter value</source>
+        <translation>参数值</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>数量</translation>
+    </message>
+    <message>
+        <source>Defect grade</source>
+        <translation>缺陷等级</translation>
+    </message>
+    <message>
+        <source>Defect density</source>
+        <translation>缺陷密度</translation>
+    </message>
+    <message>
+        <source>evaluation in 
+colligation condition</source>
+        <translation>综合状况
+评价</translation>
+    </message>
+    <message>
+        <source>Video No.</source>
+        <translation>视频编号</translation>
+    </message>
+    <message>
+        <source>Inspection direction</source>
+        <translation>检测方向</translation>
+    </message>
+    <message>
+        <source>Inspection remark</source>
+        <translation>检测备注</translation>
+    </message>
+    <message>
+        <source>Wellhead latitude</source>
+        <translation>井口纬度</translation>
+    </message>
+    <message>
+        <source>Wellhead longitude</source>
+        <translation>井口经度</translation>
+    </message>
+    <message>
+        <source>Wellhead elevation</source>
+        <translation>井口高程</translation>
+    </message>
+    <message>
+        <source>Starting point</source>
+        <translation>起点</translation>
+    </message>
+    <message>
+        <source>Ending point</source>
+        <translation>终点</translation>
+    </message>
+    <message>
+        <source>Pipeline dia.
+(mm)</source>
+        <translation>管径
+(毫米)</translation>
+    </message>
+    <message>
+        <source>Pipeline shape</source>
+        <translation>截面形状</translation>
+    </message>
+    <message>
+        <source>Interface form</source>
+        <translation>接口形式</translation>
+    </message>
+    <message>
+        <source>Pipeline length
+(m)</source>
+        <translation>管段长度
+(米)</translation>
+    </message>
+    <message>
+        <source>Inspection len.
+(m)</source>
+        <translation>检测长度
+(米)</translation>
+    </message>
+    <message>
+        <source>Laying date</source>
+        <translation>敷设日期</translation>
+    </message>
+    <message>
+        <source>Operator ID</source>
+        <translation>操作员编号</translation>
+    </message>
+    <message>
+        <source>Operator name</source>
+        <translation>操作员姓名</translation>
+    </message>
+    <message>
+        <source>Operator duties</source>
+        <translation>操作员职务</translation>
+    </message>
+    <message>
+        <source>Equipment No.</source>
+        <translation>设备编号</translation>
+    </message>
+    <message>
+        <source>Equipment ID</source>
+        <translation>设备标识</translation>
+    </message>
+    <message>
+        <source>Equipment type</source>
+        <translation>设备型号</translation>
+    </message>
+    <message>
+        <source>Equipment name</source>
+        <translation>设备名称</translation>
+    </message>
+    <message>
+        <source>Equipment vendor</source>
+        <translation>设备厂家</translation>
+    </message>
+    <message>
+        <source>Avg S</source>
+        <translation>平均值 S</translation>
+    </message>
+    <message>
+        <source>Maximum
+Smax</source>
+        <translation>最大值
+Smax</translation>
+    </message>
+    <message>
+        <source>restoration
+Index RI</source>
+        <translation>修复
+指数 RI</translation>
+    </message>
+    <message>
+        <source>Avg Y</source>
+        <translation>平均值 Y</translation>
+    </message>
+    <message>
+        <source>Maximum
+Ymax</source>
+        <translation>最大值
+Ymax</translation>
+    </message>
+    <message>
+        <source>Maintenance
+index MI</source>
+        <translation>养护
+指数 MI</translation>
+    </message>
+    <message>
+        <source>Starting inspection well</source>
+        <translation>起始检查井</translation>
+    </message>
+    <message>
+        <source>Ending inspection well</source>
+        <translation>终止检查井</translation>
+    </message>
+    <message>
+        <source>Buried depth</source>
+        <translation>埋深</translation>
+    </message>
+    <message>
+        <source>Inspector</source>
+        <translation>检测人员</translation>
+    </message>
+    <message>
+        <source>Equipment</source>
+        <translation>设备</translation>
+    </message>
+    <message>
+        <source>Regional importance parameter(K)</source>
+        <translation>地区重要性参数(K)</translation>
+    </message>
+    <message>
+        <source>Soil Influence Parameter(T)</source>
+        <translation>土质影响参数(T)</translation>
+    </message>
+    <message>
+        <source>Structural defects</source>
+        <translation>结构性缺陷</translation>
+    </message>
+    <message>
+        <source>Functional defects</source>
+        <translation>功能性缺陷</translation>
+    </message>
+    <message>
+        <source>Pipeline primary 
+parameter
+(E)</source>
+        <translation>管道重要性
+参数
+(E)</translation>
+    </message>
+</context>
+<context>
     <name>COptionList</name>
     <message>
         <source>Unknow</source>
@@ -914,6 +1293,17 @@
     <message>
         <source>Equipment</source>
         <translation>设备</translation>
+    </message>
+</context>
+<context>
+    <name>QWordEngine</name>
+    <message>
+        <source>Info</source>
+        <translation>信息</translation>
+    </message>
+    <message>
+        <source>Please to check that the word or wps is installed !</source>
+        <translation>请检查是否已安装 Word 或 WPS 文字！</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "cmodelsheet.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include "ModelFolders/Files/cdefectvocabulary.h"
 #include "QUtility/debuglog.h"
@@ -8,6 +9,7 @@
 namespace {
 constexpr int kCentre = -4108;
 const QString kDefaultSheet = QStringLiteral("Sheet1");
+constexpr int kMaxSheetName = 31; // what spreadsheet programs accept
 
 const char *const kProjectHeaders[] = {
     QT_TRANSLATE_NOOP("CModelSheet", "Project No."), QT_TRANSLATE_NOOP("CModelSheet", "Project name"),
@@ -165,6 +167,13 @@ QString CModelSheet::SoilText(int nSoilProperty)
     return CDefectVocabulary::SoilTexts().value(nSoilProperty);
 }
 
+QString CModelSheet::SheetNameFor(const QString &title)
+{
+    QString name = title;
+    name.remove(QRegularExpression(QStringLiteral("[:\\\\/?*\\[\\]]")));
+    return name.left(kMaxSheetName).trimmed();
+}
+
 bool CModelSheet::OpenExcel(const QString &path)
 {
     if (!m_excel.Open(path, false))
@@ -236,7 +245,7 @@ bool CModelSheet::DoExportSheet(const QString &path, const QVariant &header, con
     m_excel.SetAlignment(0, 0, usedLastRow, lastColumn, kCentre, kCentre);
     m_excel.AutoFitColumns();
     if (titled) {
-        m_excel.SetSheetName(m_strSheetName);
+        m_excel.SetSheetName(SheetNameFor(m_strSheetName));
         m_excel.FreezeRow(firstDataRow);
     }
     m_excel.Save(path);

@@ -39,6 +39,8 @@ public:
     // K and T texts of an area or soil index; empty outside 0-3.
     static QString AreaText(int nAreaProperty);
     static QString SoilText(int nSoilProperty);
+    // A title as a sheet name: without the characters sheets refuse, at most 31 long.
+    static QString SheetNameFor(const QString &title);
 
 private:
     void WriteGroupHeaders(int row);
