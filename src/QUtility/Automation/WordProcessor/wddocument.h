@@ -68,6 +68,8 @@ public:
     // The chart of an inline shape, loaded on first use; null when it has none.
     WdChart *chart(const QDomElement &shape);
 
+    // Pages as LibreOffice lays the document out where it is installed, else estimated.
+    int countPages();
     // Pages by estimate from the text, rows, pictures and breaks.
     int estimatePages() const;
 

@@ -182,7 +182,7 @@ AxResult WdObject::invokeDocument(const AxCall &call)
         if (what.toString() != QLatin1String("wdStatisticPages")
             && IntArgument(call, 0, -1) != kStatisticPages)
             return AxResult::failed(QStringLiteral("only the page count is computed"));
-        return AxResult::ok(doc->estimatePages());
+        return AxResult::ok(doc->countPages());
     }
     return AxResult::unknownMember();
 }

@@ -3,6 +3,9 @@
 
 #include <cmath>
 
+#include <QTemporaryDir>
+
+#include "QUtility/Automation/WordProcessor/wdlayoutengine.h"
 #include "QUtility/Automation/WordProcessor/wdxml.h"
 
 using namespace WdXml;
@@ -73,6 +76,19 @@ int PageBreaks(const QDomElement &paragraph)
 }
 
 } // namespace
+
+int WdDocument::countPages()
+{
+    if (WdLayoutEngine::IsAvailable()) {
+        QTemporaryDir work;
+        QString error;
+        const QString copy = work.filePath(QStringLiteral("layout.docx"));
+        const int pages = save(copy, &error) ? WdLayoutEngine::CountPages(copy) : -1;
+        if (pages > 0)
+            return pages;
+    }
+    return estimatePages();
+}
 
 int WdDocument::estimatePages() const
 {
