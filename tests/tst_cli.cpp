@@ -197,6 +197,16 @@ private slots:
         QCOMPARE(defectRows.at(0).toArray().size(), 16);
         QCOMPARE(RunCli({"defects", "--app-dir", dir, "--project", "nope"}).exitCode, 1);
 
+        for (int kind = 0; kind < 4; ++kind) {
+            const QString out = data.filePath(QStringLiteral("sheet%1.xls").arg(kind));
+            const Run sheet = RunCli({"sheet", "--app-dir", dir, "--project", number, "--kind",
+                                      QString::number(kind), "--out", out});
+            QCOMPARE(sheet.exitCode, 0);
+            QVERIFY(QFileInfo(out).size() > 0);
+        }
+        QCOMPARE(RunCli({"sheet", "--app-dir", dir, "--project", number, "--kind", "7", "--out", "x.xls"}).exitCode, 3);
+        QCOMPARE(RunCli({"sheet", "--app-dir", dir, "--kind", "2", "--out", "x.xls"}).exitCode, 3);
+
         // Chinese works on data files of its own.
         QCOMPARE(RunCli({"--lang", "zh", "project", "list", "--app-dir", dir, "--json"}).out.trimmed(), QByteArray("[\n]"));
         QVERIFY(QFileInfo::exists(data.filePath("KLN_TQ420_DataBase.prj")));

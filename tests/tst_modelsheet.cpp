@@ -2,8 +2,13 @@
 // packages: headers, titles, group headers, formats, fill, bold, borders, frozen rows.
 #include <QtTest>
 
+#include "ControllerFolders/Thread/cvideoimporter.h"
 #include "ControllerFolders/Thread/qexportsheetthread.h"
+#include "ModelFolders/DataBase/ckln_tq420database.h"
+#include "ModelFolders/Files/cfilertv.h"
 #include "ModelFolders/Report/cmodelsheet.h"
+#include "ModelFolders/Report/csheetdata.h"
+#include "dbtestsupport.h"
 #include "testsupport.h"
 #include "xlsxreadback.h"
 
@@ -36,7 +41,7 @@ class TestModelSheet : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { TestSupport::InstallWarningRecorder(); }
+    void initTestCase() { DbTest::PrepareSuite(m_settingsDir.path()); }
     void cleanup() { TQ_VERIFY_NO_WARNINGS(); }
 
     void pageSheetWithoutTitle()
@@ -142,6 +147,62 @@ private slots:
         QCOMPARE(s.cells.value("A5").toString(), QStringLiteral("人民路'东段 3-0"));
     }
 
+    // One row per readable RTV file, 57 values, numbered without gaps.
+    void detectedAndEvaluatedRows()
+    {
+        QTemporaryDir dir;
+        const QString worked = TestSupport::CopySample(QStringLiteral("rtv/worked.rtv"), dir);
+        const QString broken = TestSupport::CopySample(QStringLiteral("rtv/notsqlite.rtv"), dir);
+        const QVariantList rows = CSheetData::DetectedAndEvaluatedRows({broken, worked, worked});
+        QCOMPARE(rows.size(), 2);
+        const QVariantList row = rows.at(1).toList();
+        QCOMPARE(row.size(), CSheetData::ColumnCount(CModelSheet::DetectedAndEvaluated));
+        QCOMPARE(row.at(0).toInt(), 2);
+        QCOMPARE(row.at(3).toString(), QStringLiteral("WE-1~WE-2"));
+        QVERIFY(row.at(38).toString().endsWith(QStringLiteral("(K=6)")));
+        QCOMPARE(row.at(39).toInt(), 6);
+        QCOMPARE(row.at(40).toString(), QStringLiteral("Muddy soil(T=8)"));
+        QCOMPARE(row.at(41).toInt(), 8);
+        QCOMPARE(row.at(42).toInt(), 3); // E of an 800 mm pipe
+        QCOMPARE(row.at(43).toInt(), 1); // one structural defect
+        QCOMPARE(row.at(44).toDouble(), 10.0);
+        QCOMPARE(row.at(46).toInt(), 4);
+        QCOMPARE(row.at(47).toDouble(), 0.02);
+        QCOMPARE(row.at(48).toDouble(), 8.95);
+        QCOMPARE(row.at(50).toInt(), 0); // no functional defect
+        QCOMPARE(row.at(53).toInt(), 1);
+        TestSupport::TakeWarnings();
+    }
+
+    // The rows of a project's page sheets, from an imported video.
+    void projectRows()
+    {
+        const auto data = DbTest::FreshDataFolder();
+        DbTest::InsertProject(QStringLiteral("PRJ0000001"), QStringLiteral("P-1"));
+        QTemporaryDir sources;
+        const QString video = TestSupport::CopySample(QStringLiteral("videos/road1.mp4"), sources);
+        TestSupport::CopySample(QStringLiteral("videos/road1.rtv"), sources);
+        CFileRTV file;
+        const CVideoImporter::Result imported =
+            CVideoImporter::ImportOne(video, QStringLiteral("PRJ0000001"), file, true);
+        QVERIFY(imported.ok);
+        QVERIFY(CKLN_TQ420DataBase::GetInstance()->InsertVideoRow(imported.info));
+
+        QCOMPARE(CSheetData::ProjectRows().size(), 1);
+        QCOMPARE(CSheetData::ProjectRows().at(0).toList().size(), 16);
+        const QVariantList videos = CSheetData::VideoRows(QStringLiteral("PRJ0000001"));
+        QCOMPARE(videos.size(), 1);
+        QCOMPARE(videos.at(0).toList().size(), 9);
+        QCOMPARE(videos.at(0).toList().at(5).toString(), imported.info.strHashCode);
+        QCOMPARE(CSheetData::InterpretationRows(QStringLiteral("PRJ0000001")).size(), imported.defects);
+        const QStringList rtvFiles = CSheetData::ProjectRtvFiles(QStringLiteral("PRJ0000001"));
+        QCOMPARE(rtvFiles.size(), 1);
+        QVERIFY(QFileInfo::exists(rtvFiles.first()));
+        QCOMPARE(CSheetData::DetectedAndEvaluatedRows(rtvFiles).size(), 1);
+        CKLN_TQ420DataBase::ReleaseInstance();
+        TestSupport::TakeWarnings();
+    }
+
     void areaAndSoilTexts()
     {
         QVERIFY(CModelSheet::AreaText(2).endsWith(QStringLiteral("(K=3)")));
@@ -150,6 +211,9 @@ private slots:
         QVERIFY(CModelSheet::SoilText(-1).isEmpty());
         QCOMPARE(CModelSheet::SheetNameFor(QStringLiteral("a/b:c[d]?*")), QStringLiteral("abcd"));
     }
+
+private:
+    QTemporaryDir m_settingsDir;
 };
 
 QTEST_GUILESS_MAIN(TestModelSheet)

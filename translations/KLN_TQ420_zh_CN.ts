@@ -610,8 +610,20 @@ parameter
         <translation>project add：开工日期。</translation>
     </message>
     <message>
-        <source>inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv | project add|list | import VIDEO... | defects</source>
-        <translation>inspect [--json] 文件.rtv... | convert 视频描述.xml 输出.rtv | project add|list | import 视频... | defects</translation>
+        <source>usage: tq420-cli sheet --app-dir DIR [--project NUMBER] --kind 0|1|2|3 --out FILE.xls</source>
+        <translation>用法：tq420-cli sheet --app-dir 目录 [--project 工程编号] --kind 0|1|2|3 --out 文件.xls</translation>
+    </message>
+    <message>
+        <source>sheet: 0 projects, 1 videos, 2 interpretation, 3 evaluation.</source>
+        <translation>sheet：0 工程，1 视频，2 判读记录，3 检测评估信息。</translation>
+    </message>
+    <message>
+        <source>sheet: the file to write.</source>
+        <translation>sheet：要写入的文件。</translation>
+    </message>
+    <message>
+        <source>inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv | project add|list | import VIDEO... | defects | sheet</source>
+        <translation>inspect [--json] 文件.rtv... | convert 视频描述.xml 输出.rtv | project add|list | import 视频... | defects | sheet</translation>
     </message>
 </context>
 <context>
@@ -1304,6 +1316,29 @@ parameter
     <message>
         <source>Please to check that the word or wps is installed !</source>
         <translation>请检查是否已安装 Word 或 WPS 文字！</translation>
+    </message>
+</context>
+<context>
+    <name>SheetCommand</name>
+    <message>
+        <source>Interpretation information</source>
+        <translation>判读信息</translation>
+    </message>
+    <message>
+        <source>Detected and evaluated information</source>
+        <translation>检测与评估信息</translation>
+    </message>
+    <message>
+        <source>the sheet kind is 0, 1, 2 or 3</source>
+        <translation>表格种类应为 0、1、2 或 3</translation>
+    </message>
+    <message>
+        <source>%1: the sheet could not be written</source>
+        <translation>%1：表格未能写入</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows written</source>
+        <translation>%1：已写入 %2 行</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include "clioutput.h"
 #include "inspectcommand.h"
 #include "projectcommands.h"
+#include "sheetcommand.h"
 
 // Headless command-line tool: inspects RTV files, converts video description files, and
 // keeps projects, imports videos and lists defects in the data files of a folder.
@@ -81,6 +82,16 @@ int RunDataCommand(const QString &command, QStringList args, const QCommandLineP
             return ProjectCommands::ListProjects(json);
         return Fail(Cli::tr("usage: tq420-cli project add|list --app-dir DIR ..."), kUsageError);
     }
+    if (command == QLatin1String("sheet")) {
+        bool isNumber = false;
+        const int kind = parser.value(QStringLiteral("kind")).toInt(&isNumber);
+        const QString out = parser.value(QStringLiteral("out"));
+        if (!isNumber || out.isEmpty() || (kind != 0 && project.isEmpty()))
+            return Fail(Cli::tr("usage: tq420-cli sheet --app-dir DIR [--project NUMBER] --kind 0|1|2|3 --out FILE.xls"),
+                        kUsageError);
+        const QString key = kind == 0 ? QString() : ProjectCommands::ProjectKey(project);
+        return kind != 0 && key.isEmpty() ? 1 : SheetCommand::Run(key, kind, out);
+    }
     if (project.isEmpty())
         return Fail(Cli::tr("%1 needs --project NUMBER").arg(command), kUsageError);
     if (command == QLatin1String("import")) {
@@ -123,11 +134,14 @@ int main(int argc, char *argv[])
         {QStringLiteral("name"), Cli::tr("project add: project name."), QStringLiteral("NAME")},
         {QStringLiteral("site"), Cli::tr("project add: site."), QStringLiteral("SITE")},
         {QStringLiteral("date"), Cli::tr("project add: commencement date."), QStringLiteral("yyyy-MM-dd")},
+        {QStringLiteral("kind"), Cli::tr("sheet: 0 projects, 1 videos, 2 interpretation, 3 evaluation."),
+         QStringLiteral("KIND")},
+        {QStringLiteral("out"), Cli::tr("sheet: the file to write."), QStringLiteral("FILE")},
     });
     parser.addPositionalArgument(
         QStringLiteral("command"),
         Cli::tr("inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv | project add|list | "
-                "import VIDEO... | defects"));
+                "import VIDEO... | defects | sheet"));
     parser.process(app);
 
     if (language != QLatin1String("en") && language != QLatin1String("zh"))
@@ -144,7 +158,7 @@ int main(int argc, char *argv[])
     if (command == QLatin1String("convert"))
         return RunConvert(args);
     if (command == QLatin1String("project") || command == QLatin1String("import")
-        || command == QLatin1String("defects"))
+        || command == QLatin1String("defects") || command == QLatin1String("sheet"))
         return RunDataCommand(command, args, parser);
     return Fail(Cli::tr("unknown command \"%1\"").arg(command), kUsageError);
 }

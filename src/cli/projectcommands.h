@@ -24,7 +24,6 @@ public:
     static int Import(const QString &projectNumber, const QStringList &videos, bool json);
     static int ListDefects(const QString &projectNumber, bool json);
 
-private:
     // The key of the project with that number; empty (and a message) when there is none.
     static QString ProjectKey(const QString &projectNumber);
 };
