@@ -107,6 +107,353 @@
     </message>
 </context>
 <context>
+    <name>CModelReport</name>
+    <message>
+        <source>Rainwater pipe</source>
+        <translation>雨水管道</translation>
+    </message>
+    <message>
+        <source>Sewerage pipe</source>
+        <translation>污水管道</translation>
+    </message>
+    <message>
+        <source>Combined Sewer</source>
+        <translation>雨污合流管道</translation>
+    </message>
+    <message>
+        <source>BL Glass steel tube</source>
+        <translation>BL 玻璃钢管</translation>
+    </message>
+    <message>
+        <source>GG Steel tube</source>
+        <translation>GG 钢管</translation>
+    </message>
+    <message>
+        <source>GH Reinforced concrete pipe</source>
+        <translation>GH 钢筋混凝土管</translation>
+    </message>
+    <message>
+        <source>HDPE Double-wall corrugated pipe</source>
+        <translation>HDPE 双壁波纹管</translation>
+    </message>
+    <message>
+        <source>HN Concrete pipe</source>
+        <translation>HN 混凝土管</translation>
+    </message>
+    <message>
+        <source>SL Plastic pipe</source>
+        <translation>SL 塑料管</translation>
+    </message>
+    <message>
+        <source>SM Asbestos cement pipe</source>
+        <translation>SM 石棉水泥管</translation>
+    </message>
+    <message>
+        <source>TC Ceramic tube</source>
+        <translation>TC 陶瓷管</translation>
+    </message>
+    <message>
+        <source>TT Vitrified clay pipe</source>
+        <translation>TT 陶土管</translation>
+    </message>
+    <message>
+        <source>ZS Masonry ditch</source>
+        <translation>ZS 砖石沟渠</translation>
+    </message>
+    <message>
+        <source>ZT Cast-iron pipe</source>
+        <translation>ZT 铸铁管</translation>
+    </message>
+    <message>
+        <source>Storm water inlet</source>
+        <translation>雨水口</translation>
+    </message>
+    <message>
+        <source>Inspection well</source>
+        <translation>检查井</translation>
+    </message>
+    <message>
+        <source>Continuous concealed well</source>
+        <translation>连续暗井</translation>
+    </message>
+    <message>
+        <source>Overflow well</source>
+        <translation>溢流井</translation>
+    </message>
+    <message>
+        <source>Drop well</source>
+        <translation>跌水井</translation>
+    </message>
+    <message>
+        <source>Trapped well</source>
+        <translation>水封井</translation>
+    </message>
+    <message>
+        <source>Flushing well</source>
+        <translation>冲洗井</translation>
+    </message>
+    <message>
+        <source>Silt well</source>
+        <translation>沉泥井</translation>
+    </message>
+    <message>
+        <source>Gate well</source>
+        <translation>闸门井</translation>
+    </message>
+    <message>
+        <source>Tide gate well</source>
+        <translation>潮门井</translation>
+    </message>
+    <message>
+        <source>Inverted siphon</source>
+        <translation>倒虹管</translation>
+    </message>
+    <message>
+        <source>Others</source>
+        <translation>其他</translation>
+    </message>
+    <message>
+        <source>scum</source>
+        <translation>浮渣</translation>
+    </message>
+    <message>
+        <source>water stream blocked</source>
+        <translation>水流不畅</translation>
+    </message>
+    <message>
+        <source>shaft bottom silt or sundries</source>
+        <translation>井底积泥或杂物</translation>
+    </message>
+    <message>
+        <source>launder breakage</source>
+        <translation>流槽破损</translation>
+    </message>
+    <message>
+        <source>pipe orifice hole</source>
+        <translation>管口孔洞</translation>
+    </message>
+    <message>
+        <source>plaster fall off</source>
+        <translation>抹面脱落</translation>
+    </message>
+    <message>
+        <source>Wall leakage</source>
+        <translation>井壁渗漏</translation>
+    </message>
+    <message>
+        <source>Wall Cracks</source>
+        <translation>井壁裂缝</translation>
+    </message>
+    <message>
+        <source>Wall dirt</source>
+        <translation>井壁污垢</translation>
+    </message>
+    <message>
+        <source>ladder loose, corroded or defective</source>
+        <translation>爬梯松动、锈蚀或缺损</translation>
+    </message>
+    <message>
+        <source>chain or lock</source>
+        <translation>链条或锁具</translation>
+    </message>
+    <message>
+        <source>ant-falling net lost</source>
+        <translation>防坠网缺失</translation>
+    </message>
+    <message>
+        <source>connecting-pipe abnormal</source>
+        <translation>接入管异常</translation>
+    </message>
+    <message>
+        <source>well tilt</source>
+        <translation>井体倾斜</translation>
+    </message>
+    <message>
+        <source>illegal pipe connection</source>
+        <translation>违章接管</translation>
+    </message>
+    <message>
+        <source>water flow blocked</source>
+        <translation>水流受阻</translation>
+    </message>
+    <message>
+        <source>mud siltation or sundries</source>
+        <translation>淤泥或杂物</translation>
+    </message>
+    <message>
+        <source>plaster flaking</source>
+        <translation>抹面剥落</translation>
+    </message>
+    <message>
+        <source>crack or leakage</source>
+        <translation>裂缝或渗漏</translation>
+    </message>
+    <message>
+        <source>hinge or chain breakage</source>
+        <translation>铰链或链条损坏</translation>
+    </message>
+    <message>
+        <source>heavy manhole covers (on road)</source>
+        <translation>重型井盖（道路上）</translation>
+    </message>
+    <message>
+        <source>manhole covers marked wrongly</source>
+        <translation>井盖标识错误</translation>
+    </message>
+    <message>
+        <source>surrounding roadsides breakage or collapsed</source>
+        <translation>周边路面破损或沉陷</translation>
+    </message>
+    <message>
+        <source>beating and acoustic</source>
+        <translation>跳动和声响</translation>
+    </message>
+    <message>
+        <source>cover frame protruding or sunken</source>
+        <translation>盖框突出或凹陷</translation>
+    </message>
+    <message>
+        <source>cover frame height difference</source>
+        <translation>盖框高差</translation>
+    </message>
+    <message>
+        <source>cover frame gap</source>
+        <translation>盖框间隙</translation>
+    </message>
+    <message>
+        <source>manhole frame breakage</source>
+        <translation>井框破损</translation>
+    </message>
+    <message>
+        <source>manhole covers breakage</source>
+        <translation>井盖破损</translation>
+    </message>
+    <message>
+        <source>manhole covers lost</source>
+        <translation>井盖丢失</translation>
+    </message>
+    <message>
+        <source>manhole covers buried</source>
+        <translation>井盖埋没</translation>
+    </message>
+    <message>
+        <source>road settlement or stagnant water</source>
+        <translation>路面沉降或积水</translation>
+    </message>
+    <message>
+        <source>smelly</source>
+        <translation>异臭</translation>
+    </message>
+    <message>
+        <source>rain frame protruding</source>
+        <translation>雨水框突出</translation>
+    </message>
+    <message>
+        <source>hole clogged</source>
+        <translation>孔眼堵塞</translation>
+    </message>
+    <message>
+        <source>rain outlet frame breakage</source>
+        <translation>雨水口框破损</translation>
+    </message>
+    <message>
+        <source>rain grate breakage</source>
+        <translation>雨水箅破损</translation>
+    </message>
+    <message>
+        <source>rain grate lost</source>
+        <translation>雨水箅丢失</translation>
+    </message>
+    <message>
+        <source>Unknow</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>%1(%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+    <message>
+        <source>%1m</source>
+        <translation>%1米</translation>
+    </message>
+    <message>
+        <source>%1mm</source>
+        <translation>%1毫米</translation>
+    </message>
+    <message>
+        <source>, the position of circumferential %1%2</source>
+        <translation>，环向位置 %1%2</translation>
+    </message>
+    <message>
+        <source> , longitudinal length of %1m .</source>
+        <translation>，纵向长度 %1米。</translation>
+    </message>
+    <message>
+        <source>image %1</source>
+        <translation>图 %1</translation>
+    </message>
+    <message>
+        <source>%1 sections/%2m</source>
+        <translation>%1段/%2米</translation>
+    </message>
+    <message>
+        <source>Routine test</source>
+        <translation>常规检测</translation>
+    </message>
+    <message>
+        <source>From </source>
+        <translation>自 </translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> 至 </translation>
+    </message>
+    <message>
+        <source>Totally %1 sections of pipelines are tested and evaluated this time</source>
+        <translation>本次共检测并评估管道 %1 段</translation>
+    </message>
+    <message>
+        <source>Totally %1 sections of pipelines are tested and  %2 sections evaluated this time</source>
+        <translation>本次共检测管道 %1 段，评估 %2 段</translation>
+    </message>
+    <message>
+        <source>%1 section</source>
+        <translation>%1 段</translation>
+    </message>
+    <message>
+        <source>there are %1 other defects</source>
+        <translation>其他缺陷 %1 处</translation>
+    </message>
+    <message>
+        <source>There is Level-%4 %5 deformation in the position of longitudinal %1m and circumferential %2%3</source>
+        <translation>纵向 %1米、环向 %2%3 处存在 %4 级%5</translation>
+    </message>
+    <message>
+        <source>Totally %1 sections of pipelines are evaluated, and there are defects in %2 positions</source>
+        <translation>共评估管道 %1 段，存在缺陷 %2 处</translation>
+    </message>
+    <message>
+        <source>%1 section have structural defect</source>
+        <translation>%1 段存在结构性缺陷</translation>
+    </message>
+    <message>
+        <source>%1 section functional defect</source>
+        <translation>%1 段存在功能性缺陷</translation>
+    </message>
+    <message>
+        <source> then</source>
+        <translation>，其中</translation>
+    </message>
+    <message>
+        <source>%1 section exist structural and functional defects  at the same time</source>
+        <translation>%1 段同时存在结构性和功能性缺陷</translation>
+    </message>
+    <message>
+        <source>,%1 section don&apos;t exist defect .</source>
+        <translation>，%1 段不存在缺陷。</translation>
+    </message>
+</context>
+<context>
     <name>CModelSheet</name>
     <message>
         <source>Project No.</source>
