@@ -207,10 +207,31 @@ private slots:
         QCOMPARE(RunCli({"sheet", "--app-dir", dir, "--project", number, "--kind", "7", "--out", "x.xls"}).exitCode, 3);
         QCOMPARE(RunCli({"sheet", "--app-dir", dir, "--kind", "2", "--out", "x.xls"}).exitCode, 3);
 
+        const QString report = data.filePath(QStringLiteral("project report.doc"));
+        QCOMPARE(RunCli({"report", "--app-dir", dir, "--project", number, "--out", report}).exitCode, 0);
+        QVERIFY(QFileInfo(report).size() > 0);
+
         // Chinese works on data files of its own.
         QCOMPARE(RunCli({"--lang", "zh", "project", "list", "--app-dir", dir, "--json"}).out.trimmed(), QByteArray("[\n]"));
         QVERIFY(QFileInfo::exists(data.filePath("KLN_TQ420_DataBase.prj")));
         QVERIFY(QFileInfo::exists(data.filePath("KLN_TQ420_DataBase_En.prj")));
+    }
+
+    // The report of RTV files reads copies: the files themselves stay as they were.
+    void reportOfFiles()
+    {
+        QTemporaryDir dir;
+        const QString old = TestSupport::CopySample(QStringLiteral("rtv/v0.rtv"), dir);
+        const QString worked = TestSupport::CopySample(QStringLiteral("rtv/worked.rtv"), dir);
+        const QByteArray before = Digest(old);
+        const QString out = dir.filePath(QStringLiteral("report.doc"));
+        const Run run = RunCli({"--lang", "zh", "report", "--out", out, old, worked});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(QFileInfo(out).size() > 0);
+        QCOMPARE(Digest(old), before);
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("Images"))));
+        QCOMPARE(RunCli({"report", "--out", out}).exitCode, 3);
+        QCOMPARE(RunCli({"report", "--out", out, dir.filePath("none.rtv")}).exitCode, 1);
     }
 
     void badUsage()

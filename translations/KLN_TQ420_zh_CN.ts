@@ -442,7 +442,7 @@
     </message>
     <message>
         <source> then</source>
-        <translation>，其中</translation>
+        <translation>其中</translation>
     </message>
     <message>
         <source>%1 section exist structural and functional defects  at the same time</source>
@@ -965,12 +965,20 @@ parameter
         <translation>sheet：0 工程，1 视频，2 判读记录，3 检测评估信息。</translation>
     </message>
     <message>
-        <source>sheet: the file to write.</source>
-        <translation>sheet：要写入的文件。</translation>
+        <source>usage: tq420-cli report --app-dir DIR --project NUMBER --out FILE</source>
+        <translation>用法：tq420-cli report --app-dir 目录 --project 工程编号 --out 文件</translation>
     </message>
     <message>
-        <source>inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv | project add|list | import VIDEO... | defects | sheet</source>
-        <translation>inspect [--json] 文件.rtv... | convert 视频描述.xml 输出.rtv | project add|list | import 视频... | defects | sheet</translation>
+        <source>sheet, report: the file to write.</source>
+        <translation>sheet、report：要写入的文件。</translation>
+    </message>
+    <message>
+        <source>inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv | project add|list | import VIDEO... | defects | sheet | report [FILE.rtv...]</source>
+        <translation>inspect [--json] 文件.rtv... | convert 视频描述.xml 输出.rtv | project add|list | import 视频... | defects | sheet | report [文件.rtv...]</translation>
+    </message>
+    <message>
+        <source>usage: tq420-cli report --out FILE [--lang en|zh] FILE.rtv...</source>
+        <translation>用法：tq420-cli report --out 文件 [--lang en|zh] 文件.rtv...</translation>
     </message>
 </context>
 <context>
@@ -1663,6 +1671,37 @@ parameter
     <message>
         <source>Please to check that the word or wps is installed !</source>
         <translation>请检查是否已安装 Word 或 WPS 文字！</translation>
+    </message>
+</context>
+<context>
+    <name>ReportCommand</name>
+    <message>
+        <source>%1: no such file</source>
+        <translation>%1：文件不存在</translation>
+    </message>
+    <message>
+        <source>no project with the number &quot;%1&quot;</source>
+        <translation>没有编号为“%1”的工程</translation>
+    </message>
+    <message>
+        <source>the project has no videos</source>
+        <translation>该工程没有视频</translation>
+    </message>
+    <message>
+        <source>%1: cannot be read</source>
+        <translation>%1：无法读取</translation>
+    </message>
+    <message>
+        <source>no readable RTV file</source>
+        <translation>没有可读取的 RTV 文件</translation>
+    </message>
+    <message>
+        <source>%1: the report could not be written</source>
+        <translation>%1：报告未能写入</translation>
+    </message>
+    <message>
+        <source>%1: report of %2 sections, %3 defects</source>
+        <translation>%1：报告包含 %2 个管段，%3 处缺陷</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "clioutput.h"
 #include "inspectcommand.h"
 #include "projectcommands.h"
+#include "reportcommand.h"
 #include "sheetcommand.h"
 
 // Headless command-line tool: inspects RTV files, converts video description files, and
@@ -82,6 +83,13 @@ int RunDataCommand(const QString &command, QStringList args, const QCommandLineP
             return ProjectCommands::ListProjects(json);
         return Fail(Cli::tr("usage: tq420-cli project add|list --app-dir DIR ..."), kUsageError);
     }
+    if (command == QLatin1String("report")) {
+        const QString out = parser.value(QStringLiteral("out"));
+        if (out.isEmpty() || project.isEmpty())
+            return Fail(Cli::tr("usage: tq420-cli report --app-dir DIR --project NUMBER --out FILE"),
+                        kUsageError);
+        return ReportCommand::FromProject(project, out);
+    }
     if (command == QLatin1String("sheet")) {
         bool isNumber = false;
         const int kind = parser.value(QStringLiteral("kind")).toInt(&isNumber);
@@ -136,12 +144,12 @@ int main(int argc, char *argv[])
         {QStringLiteral("date"), Cli::tr("project add: commencement date."), QStringLiteral("yyyy-MM-dd")},
         {QStringLiteral("kind"), Cli::tr("sheet: 0 projects, 1 videos, 2 interpretation, 3 evaluation."),
          QStringLiteral("KIND")},
-        {QStringLiteral("out"), Cli::tr("sheet: the file to write."), QStringLiteral("FILE")},
+        {QStringLiteral("out"), Cli::tr("sheet, report: the file to write."), QStringLiteral("FILE")},
     });
     parser.addPositionalArgument(
         QStringLiteral("command"),
         Cli::tr("inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv | project add|list | "
-                "import VIDEO... | defects | sheet"));
+                "import VIDEO... | defects | sheet | report [FILE.rtv...]"));
     parser.process(app);
 
     if (language != QLatin1String("en") && language != QLatin1String("zh"))
@@ -157,8 +165,15 @@ int main(int argc, char *argv[])
     }
     if (command == QLatin1String("convert"))
         return RunConvert(args);
+    if (command == QLatin1String("report") && !parser.isSet(QStringLiteral("app-dir"))) {
+        const QString out = parser.value(QStringLiteral("out"));
+        if (out.isEmpty() || args.isEmpty())
+            return Fail(Cli::tr("usage: tq420-cli report --out FILE [--lang en|zh] FILE.rtv..."), kUsageError);
+        return ReportCommand::FromFiles(args, out);
+    }
     if (command == QLatin1String("project") || command == QLatin1String("import")
-        || command == QLatin1String("defects") || command == QLatin1String("sheet"))
+        || command == QLatin1String("defects") || command == QLatin1String("sheet")
+        || command == QLatin1String("report"))
         return RunDataCommand(command, args, parser);
     return Fail(Cli::tr("unknown command \"%1\"").arg(command), kUsageError);
 }

@@ -1,0 +1,96 @@
+#include "reportcommand.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "ModelFolders/DataBase/ckln_tq420database.h"
+#include "ModelFolders/Report/cmodelreport.h"
+#include "QUtility/sqlquote.h"
+#include "ckln_tq420setting.h"
+#include "clioutput.h"
+
+int ReportCommand::FromFiles(const QStringList &rtvFiles, const QString &outPath)
+{
+    QList<QPair<QString, QString>> entries;
+    for (const QString &file : rtvFiles) {
+        if (!QFileInfo(file).isFile()) {
+            CliOutput::Err(tr("%1: no such file").arg(file));
+            return 1;
+        }
+        entries.append({QFileInfo(file).absoluteFilePath(), QFileInfo(file).absoluteFilePath()});
+    }
+    return Generate(entries, outPath);
+}
+
+int ReportCommand::FromProject(const QString &projectNumber, const QString &outPath)
+{
+    const QList<QVariantMap> projects = CKLN_TQ420DataBase::GetInstance()->SelectRows(
+        QStringLiteral("ProjectDetail"), QStringLiteral("ProjectNumber = ") + SqlQuote(projectNumber));
+    if (projects.isEmpty()) {
+        CliOutput::Err(tr("no project with the number \"%1\"").arg(projectNumber));
+        return 1;
+    }
+    const QVariantMap &project = projects.first();
+    const QString key = project.value(QStringLiteral("HashCode")).toString();
+    // As when the user has selected the project: the report's home page shows it.
+    CKLN_TQ420Setting *settings = CKLN_TQ420Setting::GetInstance();
+    settings->loadXml();
+    settings->SetCurrentProject(projectNumber, key, project.value(QStringLiteral("ProjectName")).toString(),
+                                project.value(QStringLiteral("ProjectSite")).toString());
+    settings->saveXml();
+
+    QList<QPair<QString, QString>> entries;
+    // RoadName, PipeNum, PipeType, VedioFileName, HashCode
+    for (const QVariantList &video : CKLN_TQ420DataBase::GetInstance()->GetVideoKeys(key)) {
+        const QString videoPath = video.value(3).toString();
+        entries.append({QFileInfo(videoPath).path() + QLatin1Char('/') + video.value(4).toString()
+                            + QStringLiteral(".rtv"),
+                        videoPath});
+    }
+    if (entries.isEmpty()) {
+        CliOutput::Err(tr("the project has no videos"));
+        return 1;
+    }
+    return Generate(entries, outPath);
+}
+
+int ReportCommand::Generate(const QList<QPair<QString, QString>> &entries, const QString &outPath)
+{
+    QTemporaryDir work;
+    CKLN_TQ420Setting *settings = CKLN_TQ420Setting::GetInstance();
+    CModelReport report;
+    int number = 0;
+    for (const auto &entry : entries) {
+        // A folder per file, so that each copy extracts its frames into its own Images.
+        const QString folder = work.filePath(QString::number(++number));
+        const QString copy = folder + QStringLiteral("/inspection.rtv");
+        if (!QDir().mkpath(folder) || !QFile::copy(entry.first, copy)) {
+            CliOutput::Err(tr("%1: cannot be read").arg(entry.first));
+            continue;
+        }
+        QFile(copy).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        report.InsertReportItem(copy, entry.second);
+        if (number == 1) {
+            // The header of the first section stands for the project's on the home page.
+            CFileRTV *current = settings->GetCurrentFileRTV();
+            if (current->open(copy))
+                current->TraversalFile();
+            current->close();
+        }
+    }
+    if (report.ItemCount() == 0) {
+        CliOutput::Err(tr("no readable RTV file"));
+        return 1;
+    }
+    const QString path = QFileInfo(outPath).absoluteFilePath();
+    if (!report.GenerateReport(path) || !QFileInfo::exists(path)) {
+        CliOutput::Err(tr("%1: the report could not be written").arg(outPath));
+        return 1;
+    }
+    CliOutput::Out(tr("%1: report of %2 sections, %3 defects").arg(outPath).arg(report.ItemCount())
+                       .arg(report.DefectTotal())
+                   + QLatin1Char('\n'));
+    return 0;
+}
