@@ -2,6 +2,8 @@
 // writes through the word processor server, read back from the saved package.
 #include <QtTest>
 
+#include <QTranslator>
+
 #include <KZip>
 #include <KArchiveDirectory>
 #include <KZipFileEntry>
@@ -147,6 +149,7 @@ private slots:
     void threadEntries();
     void document_data();
     void document();
+    void chineseDocument();
 
 private:
     bool m_bTemplates = false;
@@ -160,7 +163,8 @@ void TestModelReport::initTestCase()
     QDir().mkpath(target);
     m_bTemplates = true;
     for (const QString &name : {QStringLiteral("Report-Test_en.dot"),
-                               QStringLiteral("Report-Test_wps_en.dot")}) {
+                               QStringLiteral("Report-Test_wps_en.dot"),
+                               QStringLiteral("Report-Test.dot"), QStringLiteral("Report-Test_wps.dot")}) {
         QFile::remove(target + name);
         m_bTemplates = m_bTemplates && QFile::copy(kTemplateDir + name, target + name);
     }
@@ -406,6 +410,35 @@ void TestModelReport::document()
         }
         ++k;
     }
+}
+
+// A Chinese interface writes the Chinese template with Chinese sentences and names.
+void TestModelReport::chineseDocument()
+{
+    if (!m_bTemplates)
+        QSKIP("the report templates are not built");
+    QTranslator translator;
+    QVERIFY(translator.load(QStringLiteral(TQ420_APP_DIR "/KLN_TQ420_zh_CN")));
+    QCoreApplication::installTranslator(&translator);
+    CLanguageSettings::GetInstance()->SetLanguage(true);
+    qputenv("TQ420_NO_LAYOUT", "1"); // the page count is not what this checks
+
+    QTemporaryDir dir;
+    CModelReport report;
+    report.InsertReportItem(Copy(dir, QStringLiteral("worked.rtv"), QStringLiteral("0")), QString());
+    report.InsertReportItem(Copy(dir, QStringLiteral("v1025.rtv"), QStringLiteral("1")), QString());
+    const QString saved = dir.filePath(QStringLiteral("report.docx"));
+    const bool generated = report.GenerateReport(saved);
+
+    qunsetenv("TQ420_NO_LAYOUT");
+    CLanguageSettings::GetInstance()->SetLanguage(false);
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY(generated);
+    SavedReport doc;
+    QVERIFY(doc.read(saved));
+    QCOMPARE(doc.bookmark(QStringLiteral("lbDefectCount2")), QStringLiteral("本次共检测并评估管道 2 段"));
+    QVERIFY(doc.bookmark(QStringLiteral("lbDefectCount")).startsWith(QStringLiteral("共评估管道 2 段")));
+    QVERIFY(doc.chartValues(QStringLiteral("c:cat")).contains(QStringLiteral("(PL)破裂")));
 }
 
 QTEST_MAIN(TestModelReport)
