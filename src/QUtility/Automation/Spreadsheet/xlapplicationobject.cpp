@@ -14,33 +14,13 @@ AxResult NoWorkbook()
 
 } // namespace
 
-void XlAppState::add(const std::shared_ptr<XlBook> &book)
-{
-    books << book;
-    active = book;
-}
-
-void XlAppState::close(const std::shared_ptr<XlBook> &book)
-{
-    books.removeAll(book);
-    if (active == book)
-        active = books.isEmpty() ? nullptr : books.last();
-}
-
 XlApplicationObject::XlApplicationObject() : m_state(std::make_shared<XlAppState>()) {}
 
 AxResult XlApplicationObject::invoke(const AxCall &call)
 {
-    if (call.is("Visible")) {
-        if (call.kind() == AxCall::Put)
-            m_state->visible = call.arg(0).toBool();
-        return AxResult::ok(m_state->visible);
-    }
-    if (call.is("DisplayAlerts")) {
-        if (call.kind() == AxCall::Put)
-            m_state->displayAlerts = call.arg(0).toBool();
-        return AxResult::ok(m_state->displayAlerts);
-    }
+    AxResult flag = AxResult::unknownMember();
+    if (m_state->invokeFlag(call, flag))
+        return flag;
     if (call.kind() == AxCall::Put)
         return AxResult::unknownMember();
     if (call.is("WorkBooks"))
@@ -63,7 +43,7 @@ AxResult XlApplicationObject::invoke(const AxCall &call)
     }
     if (call.is("Quit")) {
         // Unsaved work is dropped, as with DisplayAlerts off.
-        m_state->books.clear();
+        m_state->files.clear();
         m_state->active.reset();
         return AxResult::ok();
     }
@@ -75,7 +55,7 @@ AxResult XlWorkbooksObject::invoke(const AxCall &call)
     if (call.kind() == AxCall::Put)
         return AxResult::unknownMember();
     if (call.is("Count"))
-        return AxResult::ok(m_state->books.size());
+        return AxResult::ok(m_state->files.size());
     if (call.is("Add")) {
         std::shared_ptr<XlBook> book;
         const QString source = call.arg(0).toString();
@@ -99,7 +79,7 @@ AxResult XlWorkbooksObject::invoke(const AxCall &call)
         if (path.isEmpty())
             return AxResult::failed(QStringLiteral("no file name given"));
         const QString absolute = QFileInfo(path).absoluteFilePath();
-        for (const std::shared_ptr<XlBook> &open : m_state->books) {
+        for (const std::shared_ptr<XlBook> &open : m_state->files) {
             if (open->path() == absolute) {
                 m_state->active = open;
                 return AxResult::object(std::make_shared<XlWorkbookObject>(m_state, open));
@@ -115,12 +95,12 @@ AxResult XlWorkbooksObject::invoke(const AxCall &call)
     if (call.is("Item")) {
         int index = 0;
         if (AxIntArgument(call.arg(0), &index)) {
-            if (index < 1 || index > m_state->books.size())
+            if (index < 1 || index > m_state->files.size())
                 return AxResult::failed(QStringLiteral("no workbook %1").arg(index));
             return AxResult::object(
-                std::make_shared<XlWorkbookObject>(m_state, m_state->books.at(index - 1)));
+                std::make_shared<XlWorkbookObject>(m_state, m_state->files.at(index - 1)));
         }
-        for (const std::shared_ptr<XlBook> &open : m_state->books) {
+        for (const std::shared_ptr<XlBook> &open : m_state->files) {
             if (open->name().compare(call.arg(0).toString(), Qt::CaseInsensitive) == 0)
                 return AxResult::object(std::make_shared<XlWorkbookObject>(m_state, open));
         }

@@ -5,19 +5,13 @@
 #include <QList>
 
 #include "QUtility/Automation/Spreadsheet/xlbook.h"
+#include "QUtility/Automation/axappstate.h"
 #include "QUtility/Automation/axdispatch.h"
 
 // The state of one spreadsheet application instance: its open workbooks.
-struct XlAppState
+struct XlAppState : AxAppState<XlBook>
 {
-    QList<std::shared_ptr<XlBook>> books;
-    std::shared_ptr<XlBook> active;
-    bool visible = false;
-    bool displayAlerts = true;
     int created = 0; // for the names of new workbooks ("Book1", ...)
-
-    void add(const std::shared_ptr<XlBook> &book);
-    void close(const std::shared_ptr<XlBook> &book);
 };
 
 // The spreadsheet server's application object ("Excel.Application"): Visible,

@@ -61,7 +61,7 @@ AxResult XlWorkbookObject::invoke(const AxCall &call)
         return AxResult::ok(true);
     }
     if (call.is("Activate")) {
-        if (m_state->books.contains(m_book))
+        if (m_state->files.contains(m_book))
             m_state->active = m_book;
         return AxResult::ok();
     }

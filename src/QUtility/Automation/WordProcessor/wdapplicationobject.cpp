@@ -3,27 +3,13 @@
 #include "QUtility/Automation/WordProcessor/wddocument.h"
 #include "QUtility/Automation/WordProcessor/wdobject.h"
 
-void WdAppState::close(const std::shared_ptr<WdDocument> &document)
-{
-    documents.removeAll(document);
-    if (active == document)
-        active = documents.isEmpty() ? nullptr : documents.last();
-}
-
 WdApplicationObject::WdApplicationObject() : m_state(std::make_shared<WdAppState>()) {}
 
 AxResult WdApplicationObject::invoke(const AxCall &call)
 {
-    if (call.is("Visible")) {
-        if (call.kind() == AxCall::Put)
-            m_state->visible = call.arg(0).toBool();
-        return AxResult::ok(m_state->visible);
-    }
-    if (call.is("DisplayAlerts")) {
-        if (call.kind() == AxCall::Put)
-            m_state->displayAlerts = call.arg(0).toBool();
-        return AxResult::ok(m_state->displayAlerts);
-    }
+    AxResult flag = AxResult::unknownMember();
+    if (m_state->invokeFlag(call, flag))
+        return flag;
     if (call.kind() == AxCall::Put)
         return AxResult::unknownMember();
     if (call.is("Documents"))
@@ -38,7 +24,7 @@ AxResult WdApplicationObject::invoke(const AxCall &call)
         return AxResult::object(WdObject::selection(m_state));
     }
     if (call.is("Quit")) {
-        m_state->documents.clear();
+        m_state->files.clear();
         m_state->active.reset();
         return AxResult::ok();
     }
@@ -50,7 +36,7 @@ AxResult WdDocumentsObject::invoke(const AxCall &call)
     if (call.kind() == AxCall::Put)
         return AxResult::unknownMember();
     if (call.is("Count"))
-        return AxResult::ok(m_state->documents.size());
+        return AxResult::ok(m_state->files.size());
     if (call.is("Add")) {
         const QString source = call.arg(0).toString();
         if (source.isEmpty())
@@ -59,8 +45,7 @@ AxResult WdDocumentsObject::invoke(const AxCall &call)
         QString error;
         if (!document->load(source, &error))
             return AxResult::failed(error);
-        m_state->documents << document;
-        m_state->active = document;
+        m_state->add(document);
         return AxResult::object(WdObject::document(m_state, document));
     }
     return AxResult::unknownMember();

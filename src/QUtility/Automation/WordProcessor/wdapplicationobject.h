@@ -4,19 +4,14 @@
 
 #include <QList>
 
+#include "QUtility/Automation/axappstate.h"
 #include "QUtility/Automation/axdispatch.h"
 
 class WdDocument;
 
 // The state of one word-processor application instance: its open documents.
-struct WdAppState
+struct WdAppState : AxAppState<WdDocument>
 {
-    QList<std::shared_ptr<WdDocument>> documents;
-    std::shared_ptr<WdDocument> active;
-    bool visible = false;
-    bool displayAlerts = true;
-
-    void close(const std::shared_ptr<WdDocument> &document);
 };
 
 // The word-processor server's application object ("word.Application"): Visible,
