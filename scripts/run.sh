@@ -1,9 +1,23 @@
 #!/usr/bin/env bash
-# Sets up, builds, makes the sample data and inspects it with the command-line tool.
+# Sets up and builds, makes the sample data, and shows what the program does without its
+# window (which is still to come): inspects two RTV files, then keeps a demo project in
+# build/demo, imports the sample videos into it and writes its report and sheets there.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
-build/app/tq420-sampledata build/sampledata >/dev/null
-build/app/tq420-cli inspect --lang "${TQ420_LANG:-en}" build/sampledata/rtv/v1025.rtv build/sampledata/rtv/worked.rtv
+cli="build/app/tq420-cli --lang ${TQ420_LANG:-en}"
+samples=build/sampledata
+build/app/tq420-sampledata "$samples" >/dev/null
+$cli inspect "$samples/rtv/v1025.rtv" "$samples/rtv/worked.rtv"
+
+demo=build/demo
+rm -rf "$demo" && mkdir -p "$demo"
+$cli project add --app-dir "$demo" --number DEMO-1 --name "Demo survey" --site "River Avenue"
+$cli import --app-dir "$demo" --project DEMO-1 "$samples"/videos/*.mp4
+$cli project list --app-dir "$demo"
+$cli report --app-dir "$demo" --project DEMO-1 --out "$demo/report.docx"
+$cli sheet --app-dir "$demo" --project DEMO-1 --kind 2 --out "$demo/interpretation.xlsx"
+$cli sheet --app-dir "$demo" --project DEMO-1 --kind 3 --out "$demo/evaluation.xlsx"
+echo "The report and the sheets are in $demo."
