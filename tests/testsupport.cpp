@@ -9,12 +9,16 @@ namespace {
 QtMessageHandler g_previousHandler = nullptr;
 QMutex g_mutex;
 QStringList g_warnings;
+QStringList g_debugLines;
 
 void RecordingHandler(QtMsgType type, const QMessageLogContext &context, const QString &text)
 {
-    if (type == QtWarningMsg || type == QtCriticalMsg) {
+    {
         QMutexLocker lock(&g_mutex);
-        g_warnings << text;
+        if (type == QtWarningMsg || type == QtCriticalMsg)
+            g_warnings << text;
+        else if (type == QtDebugMsg)
+            g_debugLines << text;
     }
     if (g_previousHandler)
         g_previousHandler(type, context, text);
@@ -51,6 +55,18 @@ QStringList TakeWarnings()
     QStringList taken;
     taken.swap(g_warnings);
     return taken;
+}
+
+QStringList DebugLines()
+{
+    QMutexLocker lock(&g_mutex);
+    return g_debugLines;
+}
+
+void ClearDebugLines()
+{
+    QMutexLocker lock(&g_mutex);
+    g_debugLines.clear();
 }
 
 } // namespace TestSupport

@@ -17,6 +17,9 @@ QString CopySample(const QString &relative, const QTemporaryDir &dir,
 // cleanup() can fail on unexpected ones: a failed query or a cross-thread use is a bug.
 void InstallWarningRecorder();
 QStringList TakeWarnings();
+// The debug-log lines since the last ClearDebugLines (recorded by the same handler).
+QStringList DebugLines();
+void ClearDebugLines();
 
 } // namespace TestSupport
 

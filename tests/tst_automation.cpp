@@ -11,20 +11,10 @@
 
 namespace {
 
-QStringList g_debug;
-QtMessageHandler g_chained = nullptr;
-
-void CaptureDebug(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (type == QtDebugMsg)
-        g_debug << text;
-    if (g_chained)
-        g_chained(type, context, text);
-}
-
 int DebugLines(const QString &part)
 {
-    return int(std::count_if(g_debug.cbegin(), g_debug.cend(),
+    const QStringList debug = TestSupport::DebugLines();
+    return int(std::count_if(debug.cbegin(), debug.cend(),
                              [&](const QString &line) { return line.contains(part); }));
 }
 
@@ -98,9 +88,8 @@ private slots:
     void initTestCase()
     {
         TestSupport::InstallWarningRecorder();
-        g_chained = qInstallMessageHandler(CaptureDebug);
     }
-    void init() { g_debug.clear(); }
+    void init() { TestSupport::ClearDebugLines(); }
     void cleanup() { TQ_VERIFY_NO_WARNINGS(); }
 
     void unknownProgId()

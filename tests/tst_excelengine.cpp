@@ -21,17 +21,6 @@ using namespace XlsxReadBack;
 
 namespace {
 
-QStringList g_debug;
-QtMessageHandler g_chained = nullptr;
-
-void CaptureDebug(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (type == QtDebugMsg)
-        g_debug << text;
-    if (g_chained)
-        g_chained(type, context, text);
-}
-
 class RecordingPrompt : public CUserPrompt
 {
 public:
@@ -164,13 +153,12 @@ private slots:
     void initTestCase()
     {
         TestSupport::InstallWarningRecorder();
-        g_chained = qInstallMessageHandler(CaptureDebug);
         SetUserPrompt(&m_prompt);
     }
     void cleanupTestCase() { SetUserPrompt(nullptr); }
     void init()
     {
-        g_debug.clear();
+        TestSupport::ClearDebugLines();
         m_prompt.shown.clear();
     }
     void cleanup() { TQ_VERIFY_NO_WARNINGS(); }
@@ -453,9 +441,9 @@ private slots:
         QVERIFY(engine.Open(QString(), false));
         engine.FreezeRow(1);
         const int before =
-            g_debug.indexOf(QRegularExpression(".*Before Activate \\.\\.\\.\\.\\.\\.$"));
+            TestSupport::DebugLines().indexOf(QRegularExpression(".*Before Activate \\.\\.\\.\\.\\.\\.$"));
         const int after =
-            g_debug.indexOf(QRegularExpression(".*After Activate \\.\\.\\.\\.\\.\\.$"));
+            TestSupport::DebugLines().indexOf(QRegularExpression(".*After Activate \\.\\.\\.\\.\\.\\.$"));
         QVERIFY(before >= 0);
         QCOMPARE(after, before + 1);
     }
@@ -465,7 +453,7 @@ private slots:
         QCOMPARE(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
         {
             QExcelEngine engine;
-            QVERIFY(g_debug.filter("Could not initialize OLE (error 80010106)").size() == 1);
+            QVERIFY(TestSupport::DebugLines().filter("Could not initialize OLE (error 80010106)").size() == 1);
         }
         CoUninitialize();
         // The failed initialisation was not released a second time: the thread is free.
@@ -474,7 +462,7 @@ private slots:
         {
             QExcelEngine engine; // on a fresh thread state nothing is logged
         }
-        QCOMPARE(g_debug.filter("Could not initialize OLE").size(), 1);
+        QCOMPARE(TestSupport::DebugLines().filter("Could not initialize OLE").size(), 1);
     }
 
     // ---- the real spreadsheet server ----

@@ -9,23 +9,13 @@
 #include "QUtility/Automation/officeservers.h"
 #include "QUtility/QWordEngine/qwordengine.h"
 #include "QUtility/cuserprompt.h"
+#include "testsupport.h"
 
 namespace {
 
-QStringList g_debug;
-QtMessageHandler g_chained = nullptr;
-
-void CaptureDebug(QtMsgType type, const QMessageLogContext &context, const QString &text)
-{
-    if (type == QtDebugMsg)
-        g_debug << text;
-    if (g_chained)
-        g_chained(type, context, text);
-}
-
 bool Logged(const QString &text)
 {
-    for (const QString &line : g_debug) {
+    for (const QString &line : TestSupport::DebugLines()) {
         if (line.contains(text))
             return true;
     }
@@ -123,7 +113,7 @@ class TestWordEngine : public QObject
 private slots:
     void initTestCase()
     {
-        g_chained = qInstallMessageHandler(CaptureDebug);
+        TestSupport::InstallWarningRecorder();
         SetUserPrompt(&m_prompt);
     }
     void cleanupTestCase()
@@ -131,12 +121,11 @@ private slots:
         SetUserPrompt(nullptr);
         AxServerRegistry::unregisterServer("Kwps.Application");
         RegisterOfficeServers();
-        qInstallMessageHandler(g_chained);
     }
     void init()
     {
         g_state = std::make_shared<FakeState>();
-        g_debug.clear();
+        TestSupport::ClearDebugLines();
         m_prompt.shown.clear();
         AxServerRegistry::unregisterServer("Kwps.Application");
         AxServerRegistry::unregisterServer("word.Application");
