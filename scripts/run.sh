@@ -1,23 +1,22 @@
 #!/usr/bin/env bash
-# Sets up and builds, makes the sample data, and shows what the program does without its
-# window (which is still to come): inspects two RTV files, then keeps a demo project in
-# build/demo, imports the sample videos into it and writes its report and sheets there.
+# Sets up, builds and starts the program. Arguments are passed on ("-report [-english]" for
+# the report mode). Without a display the program cannot show its window: the script says
+# so and shows the headless command-line tool at work instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$(nproc)"
-cli="build/app/tq420-cli --lang ${TQ420_LANG:-en}"
-samples=build/sampledata
-build/app/tq420-sampledata "$samples" >/dev/null
-$cli inspect "$samples/rtv/v1025.rtv" "$samples/rtv/worked.rtv"
+build/app/tq420-sampledata build/sampledata >/dev/null
 
-demo=build/demo
-rm -rf "$demo" && mkdir -p "$demo"
-$cli project add --app-dir "$demo" --number DEMO-1 --name "Demo survey" --site "River Avenue"
-$cli import --app-dir "$demo" --project DEMO-1 "$samples"/videos/*.mp4
-$cli project list --app-dir "$demo"
-$cli report --app-dir "$demo" --project DEMO-1 --out "$demo/report.docx"
-$cli sheet --app-dir "$demo" --project DEMO-1 --kind 2 --out "$demo/interpretation.xlsx"
-$cli sheet --app-dir "$demo" --project DEMO-1 --kind 3 --out "$demo/evaluation.xlsx"
-echo "The report and the sheets are in $demo."
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+    exec build/app/KLN_TQ420 "$@"
+fi
+cat <<'TEXT'
+No display: the window of KLN_TQ420 cannot be shown here.
+  - On a desktop, run this script again, or start build/app/KLN_TQ420 directly.
+  - Under a virtual display: xvfb-run -a -s "-screen 0 1600x900x24" build/app/KLN_TQ420
+  - Without any display the command-line tool build/app/tq420-cli does the same work;
+    it runs now on the sample data (build/sampledata):
+TEXT
+exec scripts/demo-cli.sh

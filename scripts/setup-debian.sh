@@ -9,4 +9,5 @@ $SUDO apt-get install -y -qq --no-install-recommends \
     build-essential cmake pkg-config zlib1g-dev libxlsxwriter-dev libkf5archive-dev \
     qtbase5-dev libqt5sql5-sqlite libqt5svg5-dev \
     qttools5-dev qttools5-dev-tools qttranslations5-l10n \
-    fonts-wqy-microhei sqlite3 libreoffice-writer-nogui >/dev/null
+    libcjson-dev fonts-wqy-microhei fonts-noto-cjk sqlite3 libreoffice-writer-nogui \
+    poppler-utils xvfb xauth >/dev/null

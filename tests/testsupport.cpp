@@ -1,5 +1,7 @@
 #include "testsupport.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
@@ -15,7 +17,9 @@ void RecordingHandler(QtMsgType type, const QMessageLogContext &context, const Q
 {
     {
         QMutexLocker lock(&g_mutex);
-        if (type == QtWarningMsg || type == QtCriticalMsg)
+        // The offscreen platform says this of every window shown; it is not the program's.
+        const bool platformNote = text == QLatin1String("This plugin does not support propagateSizeHints()");
+        if ((type == QtWarningMsg || type == QtCriticalMsg) && !platformNote)
             g_warnings << text;
         else if (type == QtDebugMsg)
             g_debugLines << text;
@@ -67,6 +71,24 @@ void ClearDebugLines()
 {
     QMutexLocker lock(&g_mutex);
     g_debugLines.clear();
+}
+
+} // namespace TestSupport
+
+namespace TestSupport {
+
+bool InstallReportTemplates()
+{
+    const QString source = QStringLiteral(TQ420_APP_DIR "/Report-Modal/");
+    const QString target = QCoreApplication::applicationDirPath() + QStringLiteral("/Report-Modal/");
+    QDir().mkpath(target);
+    bool copied = true;
+    for (const QString &name : {QStringLiteral("Report-Test_en.dot"), QStringLiteral("Report-Test_wps_en.dot"),
+                                QStringLiteral("Report-Test.dot"), QStringLiteral("Report-Test_wps.dot")}) {
+        QFile::remove(target + name);
+        copied = QFile::copy(source + name, target + name) && copied;
+    }
+    return copied;
 }
 
 } // namespace TestSupport

@@ -13,6 +13,9 @@ QString SamplePath(const QString &relative);
 QString CopySample(const QString &relative, const QTemporaryDir &dir,
                    const QString &name = QString());
 
+// Copies the report templates beside the test program, where the report builder looks for
+// them (the application folder); false when one is missing.
+bool InstallReportTemplates();
 // Records every warning and critical message (and still prints it), so that a test's
 // cleanup() can fail on unexpected ones: a failed query or a cross-thread use is a bug.
 void InstallWarningRecorder();

@@ -17,7 +17,6 @@
 
 namespace {
 
-const QString kTemplateDir = QStringLiteral(TQ420_APP_DIR "/Report-Modal/");
 
 // A copy of a sample in its own folder (so that every copy has its own Images folder),
 // optionally with another inspection date in its header.
@@ -158,16 +157,7 @@ private:
 void TestModelReport::initTestCase()
 {
     CLanguageSettings::GetInstance()->SetLanguage(false);
-    // The builder takes its templates from the application folder: the test's own.
-    const QString target = QCoreApplication::applicationDirPath() + QStringLiteral("/Report-Modal/");
-    QDir().mkpath(target);
-    m_bTemplates = true;
-    for (const QString &name : {QStringLiteral("Report-Test_en.dot"),
-                               QStringLiteral("Report-Test_wps_en.dot"),
-                               QStringLiteral("Report-Test.dot"), QStringLiteral("Report-Test_wps.dot")}) {
-        QFile::remove(target + name);
-        m_bTemplates = m_bTemplates && QFile::copy(kTemplateDir + name, target + name);
-    }
+    m_bTemplates = TestSupport::InstallReportTemplates();
 }
 
 void TestModelReport::statistics_data()

@@ -13,6 +13,7 @@
 #include "QUtility/Automation/axserverregistry.h"
 #include "QUtility/Automation/officeservers.h"
 #include "QUtility/QWordEngine/qwordengine.h"
+#include "xlsxreadback.h"
 
 namespace {
 
@@ -32,16 +33,26 @@ const char *const kDocument = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalo
 const char *const kChart = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
     "<c:chartSpace xmlns:c=\"http://schemas.openxmlformats.org/drawingml/2006/chart\" xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\"><c:chart><c:plotArea><c:pieChart><c:varyColors val=\"1\"/><c:ser><c:idx val=\"0\"/><c:order val=\"0\"/><c:tx><c:strRef><c:f>Sheet1!$B$1</c:f><c:strCache><c:ptCount val=\"1\"/><c:pt idx=\"0\"><c:v>Count</c:v></c:pt></c:strCache></c:strRef></c:tx><c:cat><c:strRef><c:f>Sheet1!$A$2:$A$2</c:f><c:strCache><c:ptCount val=\"1\"/><c:pt idx=\"0\"><c:v>A</c:v></c:pt></c:strCache></c:strRef></c:cat><c:val><c:numRef><c:f>Sheet1!$B$2:$B$2</c:f><c:numCache><c:formatCode>General</c:formatCode><c:ptCount val=\"1\"/><c:pt idx=\"0\"><c:v>1</c:v></c:pt></c:numCache></c:numRef></c:val></c:ser></c:pieChart></c:plotArea></c:chart></c:chartSpace>";
 
-void MakeTemplate(const QString &path)
+// With a workbook, the chart refers to an embedded package of its own (its content does
+// not matter: it is replaced).
+void MakeTemplate(const QString &path, bool workbook = false)
 {
     KZip zip(path);
     QVERIFY(zip.open(QIODevice::WriteOnly));
+    if (workbook) {
+        zip.writeFile("word/charts/_rels/chart1.xml.rels", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"><Relationship Id=\"rId3\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/package\" Target=\"../embeddings/Book.xlsx\"/></Relationships>");
+        zip.writeFile("word/embeddings/Book.xlsx", "template data");
+    }
     zip.writeFile("[Content_Types].xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"><Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/><Default Extension=\"xml\" ContentType=\"application/xml\"/><Override PartName=\"/word/document.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/><Override PartName=\"/word/settings.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml\"/><Override PartName=\"/word/charts/chart1.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.drawingml.chart+xml\"/></Types>");
     zip.writeFile("_rels/.rels", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"><Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" Target=\"word/document.xml\"/></Relationships>");
     zip.writeFile("word/_rels/document.xml.rels", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"><Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/settings\" Target=\"settings.xml\"/><Relationship Id=\"rId9\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/chart\" Target=\"charts/chart1.xml\"/></Relationships>");
     zip.writeFile("word/settings.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><w:settings xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:zoom w:percent=\"100\"/><w:compat/></w:settings>");
     zip.writeFile("word/document.xml", kDocument);
-    zip.writeFile("word/charts/chart1.xml", kChart);
+    QByteArray chart = kChart;
+    if (workbook)
+        chart.replace("</c:chart>", "</c:chart><c:externalData r:id=\"rId3\"/>")
+            .replace("<c:chartSpace ", "<c:chartSpace xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" ");
+    zip.writeFile("word/charts/chart1.xml", chart);
     QVERIFY(zip.close());
 }
 
@@ -273,6 +284,64 @@ private slots:
         QCOMPARE(update.attribute("w:val"), QString("true"));
         QCOMPARE(update.nextSiblingElement().tagName(), QString("w:compat"));
         QCOMPARE(package.all("w:fldChar").first().attribute("w:dirty"), QString("true"));
+    }
+
+    void chartWorkbook_data()
+    {
+        QTest::addColumn<bool>("templateWorkbook");
+        QTest::addColumn<QString>("part");
+        QTest::newRow("template without a workbook")
+            << false << "word/embeddings/Microsoft_Excel_Worksheet.xlsx";
+        QTest::newRow("template workbook replaced") << true << "word/embeddings/Book.xlsx";
+    }
+    void chartWorkbook()
+    {
+        QFETCH(bool, templateWorkbook);
+        QFETCH(QString, part);
+        const QString templatePath = m_dir.filePath("chart.dot");
+        MakeTemplate(templatePath, templateWorkbook);
+        const QStringList labels = {"PL", "007", "BX & TJ"};
+        QWordEngine engine;
+        QVERIFY(engine.open(templatePath, QString(), false));
+        QVERIFY(engine.SetChartData(1, labels, {"3", "1", "2.5"}));
+        const QString out = m_dir.filePath("chart.doc");
+        engine.save(out);
+        engine.close(false);
+
+        Package package;
+        QVERIFY(package.read(out));
+        QDomDocument chart;
+        QVERIFY(chart.setContent(package.parts.value("word/charts/chart1.xml"), false));
+        const QDomElement data = chart.documentElement().firstChildElement("c:externalData");
+        QCOMPARE(data.previousSiblingElement().tagName(), QString("c:chart"));
+        QDomDocument rels;
+        QVERIFY(rels.setContent(package.parts.value("word/charts/_rels/chart1.xml.rels"), false));
+        const QDomNodeList list = rels.elementsByTagName("Relationship");
+        QCOMPARE(list.size(), 1);
+        QCOMPARE(list.at(0).toElement().attribute("Id"), data.attribute("r:id"));
+        QCOMPARE("word/" + list.at(0).toElement().attribute("Target").mid(3), part);
+        QVERIFY(package.parts.value("[Content_Types].xml").contains("Extension=\"xlsx\""));
+        QCOMPARE(package.parts.keys().filter("embeddings/").size(), 1);
+
+        // The sheet the series' references address holds the series name and the data.
+        QCOMPARE(package.chartCache("c:cat").last(), QString("Sheet1!$A$2:$A$4"));
+        QCOMPARE(package.chartCache("c:val").last(), QString("Sheet1!$B$2:$B$4"));
+        const QString book = m_dir.filePath("embedded.xlsx");
+        QFile file(book);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(package.parts.value(part));
+        file.close();
+        const XlsxReadBack::SavedBook read = XlsxReadBack::ReadBack(book);
+        QCOMPARE(read.sheets.size(), 1);
+        const XlsxReadBack::SavedSheet &sheet = read.sheet(0);
+        QCOMPARE(sheet.name, QString("Sheet1"));
+        QCOMPARE(sheet.cells.value("B1"), QVariant("Count"));
+        QCOMPARE(sheet.cells.value("A2"), QVariant("PL"));
+        QCOMPARE(sheet.cells.value("A3"), QVariant("007")); // a category stays a text
+        QCOMPARE(sheet.cells.value("A4"), QVariant("BX & TJ"));
+        QCOMPARE(sheet.cells.value("B2"), QVariant(3.0));
+        QCOMPARE(sheet.cells.value("B4"), QVariant(2.5));
+        QCOMPARE(sheet.cells.size(), 7);
     }
 
     void failures_data()

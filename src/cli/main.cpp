@@ -7,6 +7,7 @@
 #include "QUtility/appdatadir.h"
 #include "QUtility/clanguagesettings.h"
 #include "clioutput.h"
+#include "exportcommand.h"
 #include "inspectcommand.h"
 #include "projectcommands.h"
 #include "reportcommand.h"
@@ -100,6 +101,8 @@ int RunDataCommand(const QString &command, QStringList args, const QCommandLineP
         const QString key = kind == 0 ? QString() : ProjectCommands::ProjectKey(project);
         return kind != 0 && key.isEmpty() ? 1 : SheetCommand::Run(key, kind, out);
     }
+    if (command == QLatin1String("export"))
+        return ExportCommand::Run(parser, project);
     if (project.isEmpty())
         return Fail(Cli::tr("%1 needs --project NUMBER").arg(command), kUsageError);
     if (command == QLatin1String("import")) {
@@ -146,10 +149,11 @@ int main(int argc, char *argv[])
          QStringLiteral("KIND")},
         {QStringLiteral("out"), Cli::tr("sheet, report: the file to write."), QStringLiteral("FILE")},
     });
+    ExportCommand::AddOptions(parser);
     parser.addPositionalArgument(
         QStringLiteral("command"),
         Cli::tr("inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv | project add|list | "
-                "import VIDEO... | defects | sheet | report [FILE.rtv...]"));
+                "import VIDEO... | defects | sheet | report [FILE.rtv...] | export"));
     parser.process(app);
 
     if (language != QLatin1String("en") && language != QLatin1String("zh"))
@@ -173,7 +177,7 @@ int main(int argc, char *argv[])
     }
     if (command == QLatin1String("project") || command == QLatin1String("import")
         || command == QLatin1String("defects") || command == QLatin1String("sheet")
-        || command == QLatin1String("report"))
+        || command == QLatin1String("report") || command == QLatin1String("export"))
         return RunDataCommand(command, args, parser);
     return Fail(Cli::tr("unknown command \"%1\"").arg(command), kUsageError);
 }

@@ -175,9 +175,10 @@ void QSystemInfo::SetCommonDefaults()
     m_strStandard = tr("Technical Specification for Inspection and Evaluation of Urban Sewer "
                        "(CJJ 181-2012)");
     m_strReportTemplate = QString::fromUtf8("国家建设部标准报告模板");
-    m_strProvince = tr("Hubei Province");
-    m_strCity = tr("Wuhan City");
-    m_strDistrict = tr("Hongshan District");
+    // Names of the bundled division data, which is Chinese only: the same in both languages.
+    m_strProvince = QString::fromUtf8("湖北省");
+    m_strCity = QString::fromUtf8("武汉市");
+    m_strDistrict = QString::fromUtf8("洪山区");
 }
 
 void QSystemInfo::SetDefaultPersons()

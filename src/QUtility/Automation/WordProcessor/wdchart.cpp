@@ -1,6 +1,11 @@
 #include "QUtility/Automation/WordProcessor/wdchart.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "QUtility/Automation/Spreadsheet/xlbook.h"
 #include "QUtility/Automation/WordProcessor/wdxml.h"
+#include "QUtility/debuglog.h"
 
 using namespace WdXml;
 
@@ -155,6 +160,62 @@ void WdChart::writeCaches() const
         numbers << (ok ? QString::number(number, 'g', 15) : QString());
     }
     WriteReference(m_document, EnsureChild(series, "c:val", order), true, range(2), numbers);
+}
+
+QString WdChart::sheetName() const
+{
+    QString name = m_sheetName;
+    if (name.size() >= 2 && name.startsWith('\'') && name.endsWith('\''))
+        name = name.mid(1, name.size() - 2).replace(QStringLiteral("''"), QStringLiteral("'"));
+    return name;
+}
+
+QByteArray WdChart::workbook() const
+{
+    XlBook book(QStringLiteral("chart"));
+    const std::shared_ptr<XlSheet> sheet = book.insertSheet(0, sheetName());
+    for (auto it = m_sheet.begin(); it != m_sheet.end(); ++it) {
+        const int row = it.key().first - 1;
+        const int column = it.key().second - 1;
+        bool number = false;
+        const double value = it.value().toDouble(&number);
+        // Categories and the series name stay texts, whatever they look like.
+        if (number && row > 0 && column > 0)
+            sheet->setNumber(row, column, value);
+        else
+            sheet->setText(row, column, it.value());
+    }
+    sheet->autoFit(0, 1);
+    QTemporaryDir work;
+    const QString path = work.filePath(QStringLiteral("chart.xlsx"));
+    QString error;
+    QFile file(path);
+    if (!book.save(path, &error) || !file.open(QIODevice::ReadOnly)) {
+        TQ_LOG << "cannot write the chart's workbook:" << error;
+        return QByteArray();
+    }
+    return file.readAll();
+}
+
+QString WdChart::externalDataId() const
+{
+    return FirstChild(m_document.documentElement(), "c:externalData").attribute("r:id");
+}
+
+void WdChart::setExternalDataId(const QString &id)
+{
+    static const QStringList order = {
+        "c:date1904", "c:lang", "c:roundedCorners", "mc:AlternateContent", "c:clrMapOvr",
+        "c:pivotSource", "c:protection", "c:chart", "c:spPr", "c:txPr", "c:externalData",
+        "c:printSettings", "c:userShapes", "c:extLst"};
+    QDomElement root = m_document.documentElement();
+    if (!root.hasAttribute("xmlns:r"))
+        root.setAttribute("xmlns:r",
+                          "http://schemas.openxmlformats.org/officeDocument/2006/relationships");
+    QDomElement data = EnsureChild(root, "c:externalData", order);
+    data.setAttribute("r:id", id);
+    // The caches are the chart's truth until the workbook is edited.
+    EnsureChild(data, "c:autoUpdate").setAttribute("val", "0");
 }
 
 QByteArray WdChart::toXml() const

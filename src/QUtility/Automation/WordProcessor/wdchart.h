@@ -12,7 +12,8 @@
 // series: row 1 holds the series name in column 2, rows 2 and below the categories
 // (column 1) and values (column 2). Writing cells changes the sheet; toXml() writes the
 // series' category and value caches (and their references) from it. The series covers
-// rows 2 to the last row holding a category or a value.
+// rows 2 to the last row holding a category or a value. The sheet is also written as the
+// chart's embedded workbook, which the word processor's "Edit data" opens.
 class WdChart
 {
 public:
@@ -26,8 +27,16 @@ public:
     QStringList categories() const;
     QStringList values() const;
 
+    // The data sheet as an .xlsx package, its one sheet named as the series' references
+    // have it; empty when it cannot be written.
+    QByteArray workbook() const;
+    // The relationship of the chart part that c:externalData names; empty when none.
+    QString externalDataId() const;
+    void setExternalDataId(const QString &id);
+
 private:
     void writeCaches() const;
+    QString sheetName() const; // without the quotes of a reference
 
     mutable QDomDocument m_document;
     QMap<QPair<int, int>, QString> m_sheet;

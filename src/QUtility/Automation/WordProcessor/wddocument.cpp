@@ -5,6 +5,7 @@
 #include <KZip>
 #include <KArchiveDirectory>
 #include <KArchiveFile>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -19,6 +20,8 @@ namespace {
 const QString kDocumentPart = QStringLiteral("word/document.xml");
 const QString kRelsPart = QStringLiteral("word/_rels/document.xml.rels");
 const QString kSettingsPart = QStringLiteral("word/settings.xml");
+const QString kPackageType =
+    QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships/package");
 const QString kImageType =
     QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships/image");
 constexpr double kEmuPerPoint = 12700.0;
@@ -123,6 +126,12 @@ bool WdDocument::load(const QString &path, QString *error)
 
 bool WdDocument::save(const QString &path, QString *error)
 {
+    // Contents entries still without page numbers get them now: one layout per document
+    // when the page count was not asked for after the fields were updated.
+    if (!m_contents.isEmpty()) {
+        WdPdfReader::Layout layout;
+        layOut(&layout);
+    }
     if (m_fieldsDirty && m_parts.contains(kSettingsPart)) {
         QDomDocument settings;
         if (settings.setContent(m_parts.value(kSettingsPart), false)) {
@@ -152,6 +161,10 @@ bool WdDocument::save(const QString &path, QString *error)
     if (!zip.open(QIODevice::WriteOnly)) {
         *error = QStringLiteral("cannot write %1: %2").arg(path, zip.errorString());
         return false;
+    }
+    for (auto it = m_charts.begin(); it != m_charts.end(); ++it) {
+        if (it.value()->isModified())
+            embedWorkbook(it.key(), it.value().get());
     }
     QMap<QString, QByteArray> parts = m_parts;
     for (auto it = m_charts.begin(); it != m_charts.end(); ++it)
@@ -351,6 +364,63 @@ WdChart *WdDocument::chart(const QDomElement &shape)
         m_charts.insert(part, chart);
     }
     return m_charts.value(part).get();
+}
+
+void WdDocument::embedWorkbook(const QString &chartPart, WdChart *chart)
+{
+    const QByteArray book = chart->workbook();
+    if (book.isEmpty())
+        return;
+    const QFileInfo info(chartPart);
+    const QString relsPart = info.path() + QStringLiteral("/_rels/") + info.fileName() + ".rels";
+    QDomDocument rels;
+    if (!rels.setContent(m_parts.value(relsPart), false)) {
+        rels.setContent(QByteArrayLiteral(
+            "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?><Relationships "
+            "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"/>"));
+    }
+    // The chart's own workbook is rewritten in place; a linked or older embedded object
+    // (an .xls) is replaced by a new package.
+    const QString id = chart->externalDataId();
+    QDomElement rel;
+    QStringList ids;
+    for (const QDomElement &r : Children(rels.documentElement(), "Relationship")) {
+        ids << r.attribute("Id");
+        if (!id.isEmpty() && r.attribute("Id") == id)
+            rel = r;
+    }
+    const auto partOf = [&](const QString &target) {
+        return target.startsWith('/') ? target.mid(1) : QDir::cleanPath(info.path() + '/' + target);
+    };
+    QString part;
+    if (!rel.isNull() && rel.attribute("Type") == kPackageType && rel.attribute("TargetMode").isEmpty()
+        && rel.attribute("Target").endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
+        part = partOf(rel.attribute("Target"));
+    } else {
+        if (!rel.isNull() && rel.attribute("TargetMode").isEmpty())
+            m_parts.remove(partOf(rel.attribute("Target")));
+        int n = 0;
+        do
+            part = QStringLiteral("word/embeddings/Microsoft_Excel_Worksheet%1.xlsx")
+                       .arg(n++ ? QString::number(n) : QString());
+        while (m_parts.contains(part));
+        if (rel.isNull()) {
+            rel = rels.createElement("Relationship");
+            QString newId;
+            for (int i = 1; newId.isEmpty() || ids.contains(newId); ++i)
+                newId = QStringLiteral("rId%1").arg(i);
+            rel.setAttribute("Id", newId);
+            rels.documentElement().appendChild(rel);
+        }
+        rel.setAttribute("Type", kPackageType);
+        rel.setAttribute("Target", QStringLiteral("../embeddings/") + QFileInfo(part).fileName());
+        rel.removeAttribute("TargetMode");
+        chart->setExternalDataId(rel.attribute("Id"));
+    }
+    ensureContentDefault(QStringLiteral("xlsx"), QStringLiteral(
+        "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet"));
+    m_parts.insert(relsPart, rels.toByteArray(-1));
+    m_parts.insert(part, book);
 }
 
 void WdDocument::invalidate()

@@ -9,6 +9,8 @@
 #include <QSize>
 #include <QString>
 
+#include "QUtility/Automation/WordProcessor/wdpdfreader.h"
+
 class WdChart;
 
 // One open WordprocessingML document: word/document.xml as a DOM, every other part of
@@ -54,6 +56,12 @@ public:
     bool insertPageBreak();
     bool insertRowsAtSelection(int count);
     void setSelectionFont(const QString *name, const double *size, const bool *bold);
+
+    // ---- fields
+    // Refreshes the fields: a table of contents gets its entries now and their page numbers
+    // at the next layout (page count or saving) where a layout engine is installed; every
+    // other field, and all of them without one, is left for the word processor to refresh
+    // when it opens the document.
     void updateFields();
 
     // ---- inline shapes
@@ -69,12 +77,35 @@ public:
     WdChart *chart(const QDomElement &shape);
 
     // Pages as LibreOffice lays the document out where it is installed, else estimated.
+    // The layout also numbers a table of contents waiting for its pages.
     int countPages();
     // Pages by estimate from the text, rows, pictures and breaks.
     int estimatePages() const;
 
 private:
     enum class SelectionKind { None, Bookmark, Cell, Point };
+    // A complex field, by its fldChar elements, with its instruction.
+    struct Field
+    {
+        QDomElement begin;
+        QDomElement separate;
+        QDomElement end;
+        QString code;
+    };
+    // An entry of a table of contents: its heading text and the w:t of its page number.
+    struct ContentsEntry
+    {
+        QString text;
+        QDomElement number;
+    };
+
+    QList<Field> fields() const; // the outermost fields of the body, in order
+    bool prepareContents(const Field &field);
+    int textWidth(const QDomElement &paragraph) const; // twips, of the paragraph's section
+    // Saves a copy and lays it out; numbers the waiting contents entries (or, when the
+    // layout fails, leaves them to the word processor).
+    bool layOut(WdPdfReader::Layout *layout);
+    void numberContents(const WdPdfReader::Layout *layout);
 
     QDomElement body() const;
     QDomElement bodyChild(const QDomElement &element) const;
@@ -84,6 +115,8 @@ private:
     QString relationshipTarget(const QString &id) const;
     QString addRelationship(const QString &type, const QString &target);
     void ensureContentDefault(const QString &extension, const QString &type);
+    // Writes the chart's data sheet as its embedded workbook and relates the chart to it.
+    void embedWorkbook(const QString &chartPart, WdChart *chart);
     void invalidate();
 
     QMap<QString, QByteArray> m_parts;   // every part but word/document.xml
@@ -100,6 +133,8 @@ private:
     int m_nextRelationship = 1;
     int m_nextMedia = 1;
     bool m_fieldsDirty = false;
+    QList<ContentsEntry> m_contents;     // waiting for their page numbers
+    QList<QDomElement> m_contentsFields; // the begin fldChar of those contents' fields
 
     SelectionKind m_selection = SelectionKind::None;
     QString m_selectedBookmark;

@@ -457,15 +457,3 @@ void WdDocument::setSelectionFont(const QString *name, const double *size, const
         ApplyFont(EnsureChild(pPr, "w:rPr", ParagraphPropertyOrder()), name, size, bold);
     }
 }
-
-void WdDocument::updateFields()
-{
-    // No layout here: fields are marked for the word processor to refresh on opening.
-    for (QDomElement field : Descendants(body(), "w:fldChar")) {
-        if (field.attribute("w:fldCharType") == QLatin1String("begin"))
-            field.setAttribute("w:dirty", "true");
-    }
-    for (QDomElement field : Descendants(body(), "w:fldSimple"))
-        field.setAttribute("w:dirty", "true");
-    m_fieldsDirty = true;
-}

@@ -1,10 +1,10 @@
 #include "QUtility/Automation/WordProcessor/wdlayoutengine.h"
 
-#include <QDir>
+#include <limits>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -12,25 +12,14 @@
 #include "QUtility/debuglog.h"
 
 namespace {
-constexpr int kTimeoutMs = 180000;
+// The layout of a 300-section report takes about two minutes on a quiet machine.
+constexpr int kTimeoutMs = 600000;
 
 QString Executable()
 {
     return QStandardPaths::findExecutable(QStringLiteral("soffice"));
 }
 
-// Page objects of a PDF ("/Type /Page", not "/Pages").
-int PdfPageCount(const QByteArray &pdf)
-{
-    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?![a-zA-Z])"));
-    int pages = 0;
-    QRegularExpressionMatchIterator it = page.globalMatch(QString::fromLatin1(pdf));
-    while (it.hasNext()) {
-        it.next();
-        ++pages;
-    }
-    return pages;
-}
 } // namespace
 
 namespace WdLayoutEngine {
@@ -41,18 +30,22 @@ bool IsAvailable()
     return qEnvironmentVariableIntValue("TQ420_NO_LAYOUT") == 0 && !Executable().isEmpty();
 }
 
-int CountPages(const QString &documentPath)
+bool LayOut(const QString &documentPath, WdPdfReader::Layout *layout)
 {
     const QString soffice = Executable();
     if (soffice.isEmpty())
-        return -1;
+        return false;
     QTemporaryDir work;
-    // LibreOffice converts by suffix: hand it a .docx copy whatever the document is named.
-    const QString input = work.filePath(QStringLiteral("report.docx"));
-    if (!QFile::copy(documentPath, input))
-        return -1;
+    // LibreOffice converts by suffix: hand it a .docx copy when the document is named else.
+    QString input = documentPath;
+    if (QFileInfo(documentPath).suffix().compare(QLatin1String("docx"), Qt::CaseInsensitive) != 0) {
+        input = work.filePath(QStringLiteral("report.docx"));
+        if (!QFile::copy(documentPath, input))
+            return false;
+    }
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
+    // The PDF carries the headings as its outline (LibreOffice's default), with their pages.
     process.start(soffice, {QStringLiteral("-env:UserInstallation=")
                                 + QUrl::fromLocalFile(work.filePath(QStringLiteral("profile"))).toString(),
                             QStringLiteral("--headless"), QStringLiteral("--norestore"),
@@ -61,15 +54,28 @@ int CountPages(const QString &documentPath)
     if (!process.waitForFinished(kTimeoutMs) || process.exitCode() != 0) {
         TQ_LOG << "layout by LibreOffice failed:" << process.readAll();
         process.kill();
-        return -1;
+        process.waitForFinished(5000);
+        return false;
     }
-    QFile pdf(work.filePath(QStringLiteral("report.pdf")));
+    QFile pdf(work.filePath(QFileInfo(input).completeBaseName() + QStringLiteral(".pdf")));
     if (!pdf.open(QIODevice::ReadOnly)) {
         TQ_LOG << "LibreOffice wrote no PDF:" << process.readAll();
-        return -1;
+        return false;
     }
-    const int pages = PdfPageCount(pdf.readAll());
-    return pages > 0 ? pages : -1;
+    if (pdf.size() > std::numeric_limits<int>::max()) {
+        TQ_LOG << "the layout's PDF is too large to be read:" << pdf.size();
+        return false;
+    }
+    // Mapped, not read: the PDF of a large report holds all its pictures.
+    const uchar *mapped = pdf.map(0, pdf.size());
+    const QByteArray data = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped),
+                                                             int(pdf.size()))
+                                   : pdf.readAll();
+    if (!WdPdfReader::Read(data, layout)) {
+        TQ_LOG << "the layout's PDF cannot be read";
+        return false;
+    }
+    return true;
 }
 
 } // namespace WdLayoutEngine

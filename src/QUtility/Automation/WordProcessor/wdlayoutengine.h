@@ -2,11 +2,13 @@
 
 #include <QString>
 
+#include "QUtility/Automation/WordProcessor/wdpdfreader.h"
+
 // LibreOffice as a layout engine, where it is installed: lays a saved document out
-// (headless, in a profile of its own) and counts the pages of the result.
+// (headless, in a profile of its own) into a PDF and reads its pages and headings.
 namespace WdLayoutEngine {
 // Installed, and not switched off with TQ420_NO_LAYOUT=1.
 bool IsAvailable();
-// Pages of the document at path; -1 when LibreOffice is missing or the layout failed.
-int CountPages(const QString &documentPath);
+// Lays the document at path out; false when LibreOffice is missing or the layout failed.
+bool LayOut(const QString &documentPath, WdPdfReader::Layout *layout);
 } // namespace WdLayoutEngine

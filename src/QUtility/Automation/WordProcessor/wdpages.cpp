@@ -3,8 +3,6 @@
 
 #include <cmath>
 
-#include <QTemporaryDir>
-
 #include "QUtility/Automation/WordProcessor/wdlayoutengine.h"
 #include "QUtility/Automation/WordProcessor/wdxml.h"
 
@@ -79,14 +77,9 @@ int PageBreaks(const QDomElement &paragraph)
 
 int WdDocument::countPages()
 {
-    if (WdLayoutEngine::IsAvailable()) {
-        QTemporaryDir work;
-        QString error;
-        const QString copy = work.filePath(QStringLiteral("layout.docx"));
-        const int pages = save(copy, &error) ? WdLayoutEngine::CountPages(copy) : -1;
-        if (pages > 0)
-            return pages;
-    }
+    WdPdfReader::Layout layout;
+    if (WdLayoutEngine::IsAvailable() && layOut(&layout))
+        return layout.pages;
     return estimatePages();
 }
 

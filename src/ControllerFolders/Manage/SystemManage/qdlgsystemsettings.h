@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+class QPageCommonSettings;
+class QPageOptionSettings;
+class QPagePersonEquipment;
+class QPushButton;
+class QTabWidget;
+
+// The system settings dialog: common settings, option lists, personnel and equipment in four
+// tabs. OK commits the tab that is shown and writes the whole store to its file; the option
+// lists are edited in the store directly, so their edits stay even after Cancel.
+class QDlgSystemSettings : public QDialog
+{
+    Q_OBJECT
+
+public:
+    enum Tab { CommonTab = 0, OptionTab, PersonTab, EquipmentTab };
+
+    explicit QDlgSystemSettings(QWidget *parent = nullptr);
+
+    QTabWidget *Tabs() const { return m_pTabs; }
+    QPageCommonSettings *CommonPage() const { return m_pCommon; }
+    QPageOptionSettings *OptionPage() const { return m_pOption; }
+    QPagePersonEquipment *PersonPage() const { return m_pPerson; }
+    QPagePersonEquipment *EquipmentPage() const { return m_pEquipment; }
+    QPushButton *OKButton() const { return m_btnOK; }
+    QPushButton *CancelButton() const { return m_btnCancel; }
+
+public slots:
+    void on_btnOK_Clicked();
+    void on_btnCancel_Clicked();
+
+private:
+    void PlaceOnDesktop();
+
+    QTabWidget *m_pTabs = nullptr;
+    QPageCommonSettings *m_pCommon = nullptr;
+    QPageOptionSettings *m_pOption = nullptr;
+    QPagePersonEquipment *m_pPerson = nullptr;
+    QPagePersonEquipment *m_pEquipment = nullptr;
+    QPushButton *m_btnOK = nullptr;
+    QPushButton *m_btnCancel = nullptr;
+};

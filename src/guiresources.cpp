@@ -1,0 +1,9 @@
+#include "guiresources.h"
+
+#include <QtGlobal>
+
+void InitGuiResources()
+{
+    Q_INIT_RESOURCE(css);
+    Q_INIT_RESOURCE(images);
+}

@@ -1,0 +1,16 @@
+#include <QApplication>
+
+#include "applicationstartup.h"
+#include "guiresources.h"
+
+int main(int argc, char *argv[])
+{
+    ApplicationStartup::PrepareApplication();
+    QApplication application(argc, argv);
+    InitGuiResources();
+    ApplicationStartup::InstallUserPrompt();
+    const QStringList arguments = QCoreApplication::arguments();
+    if (ApplicationStartup::IsReportMode(arguments))
+        return ApplicationStartup::RunReportMode(arguments);
+    return ApplicationStartup::RunFullApplication();
+}
