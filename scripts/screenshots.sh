@@ -3,7 +3,7 @@
 # Chinese, on a demo project made from the sample data. Needs a build in build/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-app=build/app
+app="$PWD/build/app"
 out=docs/screenshots
 "$app/tq420-sampledata" build/sampledata >/dev/null
 for lang in en zh; do

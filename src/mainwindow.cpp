@@ -10,6 +10,7 @@
 
 #include "ControllerFolders/CustomControl/qtoptoolbar.h"
 #include "ControllerFolders/FileManeger/qfilemanager.h"
+#include "ControllerFolders/Manage/SystemManage/qdlgsystemsettings.h"
 #include "ControllerFolders/TableControl/qpagechild.h"
 #include "ControllerFolders/TableControl/qtableshow.h"
 #include "ModelFolders/DataBase/ckln_tq420database.h"
@@ -143,6 +144,8 @@ void MainWindow::HandleSystemSetting()
 {
     if (Setting()->IsAddingProject())
         return;
+    QDlgSystemSettings dialog(this);
+    dialog.exec();
 }
 
 void MainWindow::HandleHelp()

@@ -128,6 +128,7 @@ void TestPageDefect::initTestCase()
     InitGuiResources();
     DbTest::PrepareSuite(m_settingsDir.path());
     qputenv("TQ420_NO_LAYOUT", "1");
+    QVERIFY(TestSupport::InstallReportTemplates()); // the report builder looks beside the program
     SetPagePromptHandler([this](const QString &, const QString &text, int, int) {
         m_prompts << text;
         return m_answer;
@@ -180,6 +181,7 @@ void TestPageDefect::cleanup()
 void TestPageDefect::MakePage()
 {
     m_page = std::make_unique<QPageDefectInfo>();
+    m_page->updatePage(); // as the page host does when it creates the page
     m_page->PagingWidget()->SetPageStepByViewEnable(false);
     m_page->resize(1200, 800);
     m_page->show();
@@ -322,11 +324,6 @@ void TestPageDefect::reportIsWrittenAndOffered()
     QVERIFY(QFile::copy(TestSupport::SamplePath("rtv/worked.rtv"), folder + "/" + kVideo + ".rtv"));
     QCOMPARE(QPageDefectInfo::ReportEntries(kProject),
              QStringList{kVideo + "/" + kVideo + ";/videos/" + kVideo + ".mp4"});
-
-    // The builder takes its templates from beside the program.
-    const QString templates = QCoreApplication::applicationDirPath() + "/Report-Modal";
-    if (!QFileInfo::exists(templates))
-        QVERIFY(QFile::link(TQ420_APP_DIR "/Report-Modal", templates));
 
     MakePage();
     QSignalSpy finished(m_page.get(), &QPageDefectInfo::signal_reportFinished);

@@ -72,6 +72,7 @@ private slots:
     void searchAcceptsApostropheAndChinese();
     void defectInsertUpdateDelete();
     void pipeInfoIsWrittenBack();
+    void exportsTheSheet();
 
 private:
     void MakePage();
@@ -530,6 +531,18 @@ void TestPageVideo::pipeInfoIsWrittenBack()
     QCOMPARE(DbTest::Scalar("SELECT Longitude FROM VedioCount").toDouble(), 114.123);
     // The video's defect rows follow.
     QCOMPARE(DbTest::Count("DefectInfo", QString::fromUtf8("PipeNum = '井''1~W2'")), 5);
+}
+
+void TestPageVideo::exportsTheSheet()
+{
+    MakePage();
+    Import({MakeSource(*m_sources, "a.mp4", {"rtv/hostile.rtv"})});
+    QSignalSpy finished(m_page.get(), &QPageChild::signal_sheetExportFinished);
+    const QString path = m_sources->filePath(QString::fromUtf8("视频'表.xls"));
+    QVERIFY(m_page->ExportSheetTo(path));
+    QVERIFY(finished.wait(20000));
+    QCOMPARE(finished.first().first().toBool(), true);
+    QVERIFY(QFileInfo(path).size() > 0);
 }
 
 QTEST_MAIN(TestPageVideo)

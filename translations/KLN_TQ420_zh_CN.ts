@@ -13,6 +13,105 @@
     </message>
 </context>
 <context>
+    <name>CDataExporter</name>
+    <message>
+        <source>Doing export project information , please waiting now ....</source>
+        <translation>正在导出工程信息，请稍候....</translation>
+    </message>
+    <message>
+        <source> Exporting the information of detection and evaluate operation in progress , please waiting</source>
+        <translation>正在导出检测与评估信息，请稍候</translation>
+    </message>
+    <message>
+        <source>Exporting the value of interpretation in progress , please wait</source>
+        <translation>正在导出判读信息，请稍候</translation>
+    </message>
+    <message>
+        <source>Exporting the detected video in progress , please wait</source>
+        <translation>正在导出检测视频，请稍候</translation>
+    </message>
+    <message>
+        <source>Exporting the detected image in progress , please wait</source>
+        <translation>正在导出检测图片，请稍候</translation>
+    </message>
+    <message>
+        <source>Project information</source>
+        <translation>工程信息</translation>
+    </message>
+    <message>
+        <source>Detected and evaluated information</source>
+        <translation>检测与评估信息</translation>
+    </message>
+    <message>
+        <source>Interpretation information</source>
+        <translation>判读信息</translation>
+    </message>
+    <message>
+        <source>video</source>
+        <translation>视频</translation>
+    </message>
+    <message>
+        <source>image</source>
+        <translation>图片</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>An illegal directory exists .</source>
+        <translation>存在非法目录。</translation>
+    </message>
+    <message>
+        <source>random file name</source>
+        <translation>随机文件名</translation>
+    </message>
+    <message>
+        <source>Pipeline No</source>
+        <translation>管道编号</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Directory of video saved : project name\</source>
+        <translation>视频保存目录：工程名称\</translation>
+    </message>
+    <message>
+        <source>Directory of video saved : </source>
+        <translation>视频保存目录：</translation>
+    </message>
+    <message>
+        <source>Road name\</source>
+        <translation>道路名称\</translation>
+    </message>
+    <message>
+        <source>Pipeline tpye\</source>
+        <translation>管道类型\</translation>
+    </message>
+    <message>
+        <source>Video\</source>
+        <translation>视频\</translation>
+    </message>
+    <message>
+        <source>Directory of image saved : project name\</source>
+        <translation>图片保存目录：工程名称\</translation>
+    </message>
+    <message>
+        <source>Directory of image saved : </source>
+        <translation>图片保存目录：</translation>
+    </message>
+    <message>
+        <source>Image\</source>
+        <translation>图片\</translation>
+    </message>
+    <message>
+        <source>_progressive number.png</source>
+        <translation>_序号.png</translation>
+    </message>
+</context>
+<context>
     <name>CFileRTV</name>
     <message>
         <source>No or slight defects, structural condition is basically unaffected, but there is the possibility of potential deterioration</source>
@@ -973,12 +1072,258 @@ parameter
         <translation>sheet、report：要写入的文件。</translation>
     </message>
     <message>
-        <source>inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv | project add|list | import VIDEO... | defects | sheet | report [FILE.rtv...]</source>
-        <translation>inspect [--json] 文件.rtv... | convert 视频描述.xml 输出.rtv | project add|list | import 视频... | defects | sheet | report [文件.rtv...]</translation>
-    </message>
-    <message>
         <source>usage: tq420-cli report --out FILE [--lang en|zh] FILE.rtv...</source>
         <translation>用法：tq420-cli report --out 文件 [--lang en|zh] 文件.rtv...</translation>
+    </message>
+    <message>
+        <source>inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv | project add|list | import VIDEO... | defects | sheet | report [FILE.rtv...] | export</source>
+        <translation>inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv | project add|list | import VIDEO... | defects | sheet | report [FILE.rtv...] | export</translation>
+    </message>
+</context>
+<context>
+    <name>DefectLevelTexts</name>
+    <message>
+        <source>Crack when one or more of the following circumstances exist:
+1) The fine crack can be seen in the pipe wall;
+2) A small amount of sediment emerges from the crack in the pipe wall
+3) Slight peeling.</source>
+        <translation>裂痕——当下列一个或多个情况存在时：
+1）在管壁上可见细裂痕；
+2）在管壁上由细裂缝处冒出少量沉积物；
+3）轻度剥落。</translation>
+    </message>
+    <message>
+        <source>Gap a significant gap is formed at the rupture, but the shape of the pipe is unaffected and the rupture does not fall off.</source>
+        <translation>裂口——破裂处已形成明显间隙，但管道的形状未受影响且破裂无脱落。</translation>
+    </message>
+    <message>
+        <source>Breakage the circumferential coverage of debris left or broken at the wall of pipe is not more than the arc length of 60 degree. </source>
+        <translation>破碎——管壁破裂或脱落处所剩碎片的环向覆盖范围不大于弧长60°。</translation>
+    </message>
+    <message>
+        <source>Collapse when one or more of the following circumstances exist:
+1) The circumferential coverage on the edge of crack, gap or breakage
+of pipe material is not more than the arc length of 60 degree.
+2) The circumferential extent of the wall material falling off
+is more than the arc length of 60 degree.</source>
+        <translation>坍塌——当下列一个或多个情况存在时：
+1）管道材料裂痕、裂口或破碎处边缘环向覆盖范围大于弧长60°；
+2）管壁材料发生脱落的环向范围大于弧长60°。</translation>
+    </message>
+    <message>
+        <source>The deformation is not more than 5% of the pipe diameter.</source>
+        <translation>变形不大于管道直径的5%。</translation>
+    </message>
+    <message>
+        <source>The deformation is 5%~15% of the pipe diameter.</source>
+        <translation>变形为管道直径的5%~15%。</translation>
+    </message>
+    <message>
+        <source>The deformation is 15%~25% of the pipe diameter.</source>
+        <translation>变形为管道直径的15%~25%。</translation>
+    </message>
+    <message>
+        <source>The deformation is more than 25% of the pipe diameter.</source>
+        <translation>变形大于管道直径的25%。</translation>
+    </message>
+    <message>
+        <source>Slight corrosion slight surface peeling, uneven surface on the pipe wall </source>
+        <translation>轻度腐蚀——表面轻微剥落，管壁出现凹凸面。</translation>
+    </message>
+    <message>
+        <source>Medium corrosion surface flaking reveals coarse aggregate or steel bar.</source>
+        <translation>中度腐蚀——表面剥落显露粗骨料或钢筋。</translation>
+    </message>
+    <message>
+        <source>Heavy corrosion coarse aggregate or steel bars are fully exposed.</source>
+        <translation>重度腐蚀——粗骨料或钢筋完全显露。</translation>
+    </message>
+    <message>
+        <source>Slight misplaced the deviation between two connected 
+nozzles is not greater than 1/2 of the thickness of pipe wall. </source>
+        <translation>轻度错口——相接的两个管口偏差不大于管壁厚度的1/2。</translation>
+    </message>
+    <message>
+        <source>Medium misplaced the deviation between two connected 
+nozzles is 1/2~1 time of the thickness of pipe wall.</source>
+        <translation>中度错口——相接的两个管口偏差为管壁厚度的1/2~1倍。</translation>
+    </message>
+    <message>
+        <source>Heavy misplaced the deviation between two connected 
+nozzles is 1~2 times of the thickness of pipe wall.</source>
+        <translation>重度错口——相接的两个管口偏差为管壁厚度的1~2倍。</translation>
+    </message>
+    <message>
+        <source>Serious misplaced the deviation between two connected 
+nozzles is more than twice the thickness of pipe wall</source>
+        <translation>严重错口——相接的两个管口偏差为管壁厚度的2倍以上。</translation>
+    </message>
+    <message>
+        <source>Undulation height / pipe diameter less than or equal 20%. </source>
+        <translation>起伏高/管径≤20%。</translation>
+    </message>
+    <message>
+        <source>20%&lt;Undulation height / pipe diameter less than or equal35%.</source>
+        <translation>20%&lt;起伏高/管径≤35%。</translation>
+    </message>
+    <message>
+        <source>35%&lt;Undulation height / pipe diameter less than or equal50%.</source>
+        <translation>35%&lt;起伏高/管径≤50%。</translation>
+    </message>
+    <message>
+        <source>Undulation height / pipe diameter &gt; 50%.</source>
+        <translation>起伏高/管径&gt;50%。</translation>
+    </message>
+    <message>
+        <source>Slight disjointed a small amount of soil is squeezed on the end of pipe. </source>
+        <translation>轻度脱节——管道端部有少量泥土挤入。</translation>
+    </message>
+    <message>
+        <source>Medium disjointed the disjointing distance is not more than 2cm. </source>
+        <translation>中度脱节——脱节距离不大于2cm。</translation>
+    </message>
+    <message>
+        <source>Heavy disjointed the disjointing distance is within 2cm ~5cm</source>
+        <translation>重度脱节——脱节距离为2cm~5cm。</translation>
+    </message>
+    <message>
+        <source>Serious disjointed the disjointing distance is more than 5cm.</source>
+        <translation>严重脱节——脱节距离为5cm以上。</translation>
+    </message>
+    <message>
+        <source>The interface material is visible in the upper 
+part of the horizontal centerline of the pipe</source>
+        <translation>接口材料在管道内水平方向中心线上部可见。</translation>
+    </message>
+    <message>
+        <source>The interface material is visible in the lower 
+part of the horizontal centerline of the pipe</source>
+        <translation>接口材料在管道内水平方向中心线下部可见。</translation>
+    </message>
+    <message>
+        <source>The length of the branch pipe entering the main pipe is not 
+more than 10% of the diameter of the main pipe.  </source>
+        <translation>支管进入主管内的长度不大于主管直径的10%。</translation>
+    </message>
+    <message>
+        <source>The length of the branch pipe entering the main pipe is 
+10%~20% of the diameter of the main pipe.</source>
+        <translation>支管进入主管内的长度为主管直径的10%~20%。</translation>
+    </message>
+    <message>
+        <source>The length of the branch pipe entering the main pipe is 
+greater than 20% of the diameter of the main pipe.</source>
+        <translation>支管进入主管内的长度大于主管直径的20%。</translation>
+    </message>
+    <message>
+        <source>The foreign matter is in the pipeline and the area of 
+the occupied water cross section is not more than 10%. </source>
+        <translation>异物在管道内且占用过水断面面积不大于10%。</translation>
+    </message>
+    <message>
+        <source>The foreign matter is in the pipeline and the area of 
+the occupied water cross section is 10%~30%.</source>
+        <translation>异物在管道内且占用过水断面面积为10%~30%。</translation>
+    </message>
+    <message>
+        <source>The foreign matter is in the pipeline and the area of 
+the occupied water cross section is greater than 30%.</source>
+        <translation>异物在管道内且占用过水断面面积大于30%。</translation>
+    </message>
+    <message>
+        <source>Drip water continues to drip from the defect point 
+and flows along the pipe wall.</source>
+        <translation>滴漏——水持续从缺陷点滴出，沿管壁流动。</translation>
+    </message>
+    <message>
+        <source>Line leakage-water continues to flow out of the defect
+point and out of the pipe wall. </source>
+        <translation>线漏——水持续从缺陷点流出，并脱离管壁流动。</translation>
+    </message>
+    <message>
+        <source>Gushing water rushes from the defect point, the area 
+of the water leakage surface is not more than 1/3 of the pipeline</source>
+        <translation>涌漏——水从缺陷点涌出，涌漏水面的面积不大于管道断面的1/3。</translation>
+    </message>
+    <message>
+        <source>Leakage the water rushes or ejects from the defect point,
+and the area of the leaking water surface is larger than 1/3 of the pipeline. </source>
+        <translation>喷漏——水从缺陷点大量涌出或喷出，涌漏水面的面积大于管道断面的1/3。</translation>
+    </message>
+    <message>
+        <source>The thickness of the sediment is 20%~30% of the diameter of the pipe.</source>
+        <translation>沉积物厚度为管径的20%~30%。</translation>
+    </message>
+    <message>
+        <source>The thickness of the sediment is 30%~40% of the diameter of the pipe.</source>
+        <translation>沉积物厚度为管径的30%~40%。</translation>
+    </message>
+    <message>
+        <source>The thickness of the sediment is 40%~50% of the diameter of the pipe.</source>
+        <translation>沉积物厚度为管径的40%~50%。</translation>
+    </message>
+    <message>
+        <source>The thickness of the sediment is more than 50% of the diameter of the pipe.</source>
+        <translation>沉积物厚度大于管径的50%。</translation>
+    </message>
+    <message>
+        <source>The cross section loss caused by hard scaling is not more than 15%;
+The cross section loss caused by soft scaling is 15%~25%.</source>
+        <translation>硬质结垢造成的过水断面损失不大于15%；
+软质结垢造成的过水断面损失为15%~25%。</translation>
+    </message>
+    <message>
+        <source>The cross section loss caused by hard scaling is 15%~25%.
+The cross section loss caused by soft scaling is 25%~50%.</source>
+        <translation>硬质结垢造成的过水断面损失为15%~25%；
+软质结垢造成的过水断面损失为25%~50%。</translation>
+    </message>
+    <message>
+        <source>The cross section loss caused by hard scaling is 25%~50%.
+The cross section loss caused by soft scaling is 50%~80%.</source>
+        <translation>硬质结垢造成的过水断面损失为25%~50%；
+软质结垢造成的过水断面损失为50%~80%。</translation>
+    </message>
+    <message>
+        <source>The cross section loss caused by hard scaling is more than 50%;
+The cross section loss caused by soft scaling is more than 80%.</source>
+        <translation>硬质结垢造成的过水断面损失大于50%；
+软质结垢造成的过水断面损失大于80%。</translation>
+    </message>
+    <message>
+        <source>The cross section loss is not more than 15%. </source>
+        <translation>过水断面损失不大于15%。</translation>
+    </message>
+    <message>
+        <source>The cross section loss is 15%~25%.</source>
+        <translation>过水断面损失为15%~25%。</translation>
+    </message>
+    <message>
+        <source>The cross section loss is 25%~50%.</source>
+        <translation>过水断面损失为25%~50%。</translation>
+    </message>
+    <message>
+        <source>The cross section loss is more than 50%. </source>
+        <translation>过水断面损失大于50%。</translation>
+    </message>
+    <message>
+        <source>The cross section loss is more than 50%.</source>
+        <translation>过水断面损失大于50%。</translation>
+    </message>
+    <message>
+        <source>Sporadic floating objects, floating objects occupy no more than 30% 
+of the water surface area</source>
+        <translation>零星的漂浮物，漂浮物占水面面积不大于30%。</translation>
+    </message>
+    <message>
+        <source>More floating objects, floating objects account for 30% to 60% 
+of the water surface area</source>
+        <translation>较多的漂浮物，漂浮物占水面面积为30%~60%。</translation>
+    </message>
+    <message>
+        <source>A large number of floating objects, floating objects occupy more 
+than 60% of the wate</source>
+        <translation>大量的漂浮物，漂浮物占水面面积大于60%。</translation>
     </message>
 </context>
 <context>
@@ -1109,6 +1454,120 @@ parameter
     </message>
 </context>
 <context>
+    <name>ExportCommand</name>
+    <message>
+        <source>export: the project information sheet.</source>
+        <translation>export：工程信息表。</translation>
+    </message>
+    <message>
+        <source>export: the evaluation and interpretation sheets.</source>
+        <translation>export：检测评估表和判读信息表。</translation>
+    </message>
+    <message>
+        <source>export: copy the videos.</source>
+        <translation>export：复制检测视频。</translation>
+    </message>
+    <message>
+        <source>export: copy the defect images.</source>
+        <translation>export：复制缺陷图片。</translation>
+    </message>
+    <message>
+        <source>export: a folder level for the project name.</source>
+        <translation>export：按工程名称建立一级目录。</translation>
+    </message>
+    <message>
+        <source>export: a folder level for the road name.</source>
+        <translation>export：按道路名称建立一级目录。</translation>
+    </message>
+    <message>
+        <source>export: a folder level for the pipeline type.</source>
+        <translation>export：按管道类型建立一级目录。</translation>
+    </message>
+    <message>
+        <source>export: file names begin with the pipeline number (else a random name).</source>
+        <translation>export：文件名以管道编号开头（否则为随机名称）。</translation>
+    </message>
+    <message>
+        <source>export: file names carry the date after the pipeline number.</source>
+        <translation>export：文件名在管道编号后带日期。</translation>
+    </message>
+    <message>
+        <source>export: the folder to export into.</source>
+        <translation>export：导出到的文件夹。</translation>
+    </message>
+    <message>
+        <source>usage: tq420-cli export --app-dir DIR --project NUMBER --to DIR [--videos on|off ...]</source>
+        <translation>用法：tq420-cli export --app-dir DIR --project NUMBER --to DIR [--videos on|off ...]</translation>
+    </message>
+    <message>
+        <source>--%1 takes on or off, not &quot;%2&quot;</source>
+        <translation>--%1 只接受 on 或 off，而不是“%2”</translation>
+    </message>
+    <message>
+        <source>%1: %2 sheets, %3 videos, %4 images written, %5 files skipped</source>
+        <translation>%1：已写入 %2 个表格、%3 个视频、%4 张图片，跳过 %5 个文件</translation>
+    </message>
+</context>
+<context>
+    <name>GenerateReportDlg</name>
+    <message>
+        <source>Generate report</source>
+        <translation>生成报告</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Clean</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;After adding rtv file , then you can press the button used to generate report&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;添加 RTV 文件后，即可点击按钮生成报告&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>%1 documents were selected and %2 test reports were generated according to the evaluation criteria</source>
+        <translation>已选择 %1 个文件，将按评估标准生成 %2 份检测报告</translation>
+    </message>
+    <message>
+        <source>File path</source>
+        <translation>文件路径</translation>
+    </message>
+    <message>
+        <source>Inspector</source>
+        <translation>检测员</translation>
+    </message>
+    <message>
+        <source>Inspection Date</source>
+        <translation>检测日期</translation>
+    </message>
+    <message>
+        <source>Inspection site</source>
+        <translation>检测地点</translation>
+    </message>
+    <message>
+        <source>Defect count</source>
+        <translation>缺陷数量</translation>
+    </message>
+    <message>
+        <source>RTV (*.RTV *.rtv)</source>
+        <translation>RTV 文件 (*.RTV *.rtv)</translation>
+    </message>
+    <message>
+        <source>Please to add RTV file firstly .</source>
+        <translation>请先添加 RTV 文件。</translation>
+    </message>
+</context>
+<context>
     <name>InspectCommand</name>
     <message>
         <source>cannot read the file</source>
@@ -1189,6 +1648,83 @@ parameter
     <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>topToolBar</source>
+        <translation>顶部工具栏</translation>
+    </message>
+    <message>
+        <source>KLN-TQ420</source>
+        <translation>KLN-TQ420 管道检测系统</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt; &lt;b&gt;KLN-TQ420&lt;/b&gt; &lt;/p&gt; </source>
+        <translation>&lt;p&gt; &lt;b&gt;KLN-TQ420&lt;/b&gt; &lt;/p&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;p&gt; Version: 1.0.10718 &lt;/p&gt; </source>
+        <translation>&lt;p&gt; 版本：1.0.10718 &lt;/p&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;p&gt; Office software of the KLN-TQ420 pipe inspection robot. &lt;/p&gt; </source>
+        <translation>&lt;p&gt; KLN-TQ420 管道检测机器人的内业处理软件。 &lt;/p&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;p&gt; Keeps inspection projects, imports videos with their inspection files and reviews every defect. &lt;/p&gt; </source>
+        <translation>&lt;p&gt; 管理检测工程，导入视频及其检测文件，逐一审核缺陷。 &lt;/p&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;p&gt; Evaluates each pipe section by CJJ 181-2012. &lt;/p&gt; </source>
+        <translation>&lt;p&gt; 按 CJJ 181-2012 评估每个管段。 &lt;/p&gt; </translation>
+    </message>
+    <message>
+        <source>&lt;p&gt; Writes the inspection report, the sheets and the export directory. &lt;/p&gt; </source>
+        <translation>&lt;p&gt; 生成检测报告、表格和导出目录。 &lt;/p&gt; </translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>After Switching language , the application will be restarted automatically, are you sure to switch language ?</source>
+        <translation>切换语言后，程序将自动重新启动，确定要切换语言吗？</translation>
+    </message>
+</context>
+<context>
+    <name>MyMessageBox</name>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>MyTitleBar</name>
+    <message>
+        <source>Minimum</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>还原</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
@@ -1273,6 +1809,333 @@ parameter
     </message>
 </context>
 <context>
+    <name>QDefectInfoManage</name>
+    <message>
+        <source>RoadName</source>
+        <translation>道路名称</translation>
+    </message>
+    <message>
+        <source>PipeNum</source>
+        <translation>管道编号</translation>
+    </message>
+    <message>
+        <source>PipeType</source>
+        <translation>管道类型</translation>
+    </message>
+    <message>
+        <source>PipeMeterial</source>
+        <translation>管道材质</translation>
+    </message>
+    <message>
+        <source>PipeDiameter</source>
+        <translation>管径</translation>
+    </message>
+    <message>
+        <source>DefectName</source>
+        <translation>缺陷名称</translation>
+    </message>
+    <message>
+        <source>DefectLevel</source>
+        <translation>缺陷等级</translation>
+    </message>
+    <message>
+        <source>DefectType</source>
+        <translation>缺陷性质</translation>
+    </message>
+    <message>
+        <source>DefectPosion</source>
+        <translation>缺陷位置</translation>
+    </message>
+    <message>
+        <source>TestDate</source>
+        <translation>检测日期</translation>
+    </message>
+    <message>
+        <source>InterpretaionDate</source>
+        <translation>判读日期</translation>
+    </message>
+    <message>
+        <source>HashCode</source>
+        <translation>哈希码</translation>
+    </message>
+    <message>
+        <source>VedioHashCode</source>
+        <translation>视频哈希码</translation>
+    </message>
+    <message>
+        <source>Remark</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>ImagePath</source>
+        <translation>图片路径</translation>
+    </message>
+    <message>
+        <source>ProHashCode</source>
+        <translation>工程哈希码</translation>
+    </message>
+    <message>
+        <source>TimeIndex</source>
+        <translation>时间索引</translation>
+    </message>
+    <message>
+        <source>DefectLength</source>
+        <translation>缺陷长度</translation>
+    </message>
+</context>
+<context>
+    <name>QDlgAddElement</name>
+    <message>
+        <source>Equipment information</source>
+        <translation>设备信息</translation>
+    </message>
+    <message>
+        <source>Personnel information</source>
+        <translation>人员信息</translation>
+    </message>
+    <message>
+        <source>Equipment name:</source>
+        <translation>设备名称：</translation>
+    </message>
+    <message>
+        <source>Equipment type:</source>
+        <translation>设备型号：</translation>
+    </message>
+    <message>
+        <source>Manufacturing number:</source>
+        <translation>出厂编号：</translation>
+    </message>
+    <message>
+        <source>Authentication number:</source>
+        <translation>检定证书编号：</translation>
+    </message>
+    <message>
+        <source>manufacturer:</source>
+        <translation>生产厂家：</translation>
+    </message>
+    <message>
+        <source>Name :</source>
+        <translation>姓名：</translation>
+    </message>
+    <message>
+        <source>Identification card :</source>
+        <translation>身份证号：</translation>
+    </message>
+    <message>
+        <source>Duties on a project :</source>
+        <translation>项目职务：</translation>
+    </message>
+    <message>
+        <source>Telephone number:</source>
+        <translation>电话号码：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>QDlgDataExport</name>
+    <message>
+        <source>Detect information</source>
+        <translation>检测信息</translation>
+    </message>
+    <message>
+        <source>Interpretation information</source>
+        <translation>判读信息</translation>
+    </message>
+    <message>
+        <source>Segmet information</source>
+        <translation>管段信息</translation>
+    </message>
+    <message>
+        <source>Detected video</source>
+        <translation>检测视频</translation>
+    </message>
+    <message>
+        <source>Detected image</source>
+        <translation>检测图片</translation>
+    </message>
+    <message>
+        <source>Segmet image</source>
+        <translation>管段图片</translation>
+    </message>
+    <message>
+        <source>Project name</source>
+        <translation>工程名称</translation>
+    </message>
+    <message>
+        <source>Road Name</source>
+        <translation>道路名称</translation>
+    </message>
+    <message>
+        <source>Pipeline type</source>
+        <translation>管道类型</translation>
+    </message>
+    <message>
+        <source>Pipeline No.</source>
+        <translation>管道编号</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>日期时间</translation>
+    </message>
+    <message>
+        <source>Data export-KLN-TQ420</source>
+        <translation>数据导出-KLN-TQ420</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Rule of file named</source>
+        <translation>文件命名规则</translation>
+    </message>
+    <message>
+        <source>Set pigeonhole directory</source>
+        <translation>归档目录设置</translation>
+    </message>
+    <message>
+        <source>Select content exported</source>
+        <translation>导出内容选择</translation>
+    </message>
+</context>
+<context>
+    <name>QDlgDetail</name>
+    <message>
+        <source>level%1:</source>
+        <translation>%1级：</translation>
+    </message>
+    <message>
+        <source>Vertical %1~%2 meters, ring to %3%4</source>
+        <translation>纵向%1~%2米，环向%3%4</translation>
+    </message>
+    <message>
+        <source>	●	</source>
+        <translation>	●	</translation>
+    </message>
+    <message>
+        <source> exists</source>
+        <translation>存在</translation>
+    </message>
+    <message>
+        <source> . 
+	</source>
+        <translation>。
+	</translation>
+    </message>
+    <message>
+        <source> . </source>
+        <translation>。</translation>
+    </message>
+    <message>
+        <source>Defect details</source>
+        <translation>缺陷详情</translation>
+    </message>
+    <message>
+        <source>Previous</source>
+        <translation>上一个</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>下一个</translation>
+    </message>
+</context>
+<context>
+    <name>QDlgPagingSetting</name>
+    <message>
+        <source>Paging settings</source>
+        <translation>分页设置</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>One page</source>
+        <translation>每页</translation>
+    </message>
+    <message>
+        <source>Go to page</source>
+        <translation>转到页</translation>
+    </message>
+    <message>
+        <source>lines , %1 pages</source>
+        <translation>行，共 %1 页</translation>
+    </message>
+</context>
+<context>
+    <name>QDlgSetLanguage</name>
+    <message>
+        <source>Language Settings</source>
+        <translation>语言设置</translation>
+    </message>
+    <message>
+        <source>language:</source>
+        <translation>语言：</translation>
+    </message>
+    <message>
+        <source>Chinese</source>
+        <translation>中文</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>QDlgSystemSettings</name>
+    <message>
+        <source>System Setting</source>
+        <translation>系统设置</translation>
+    </message>
+    <message>
+        <source>Common settings</source>
+        <translation>常规设置</translation>
+    </message>
+    <message>
+        <source>Option settings</source>
+        <translation>选项设置</translation>
+    </message>
+    <message>
+        <source>Personal manager</source>
+        <translation>人员管理</translation>
+    </message>
+    <message>
+        <source>Equipment manager</source>
+        <translation>设备管理</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
     <name>QExcelEngine</name>
     <message>
         <source>Info</source>
@@ -1281,6 +2144,552 @@ parameter
     <message>
         <source>Please to check that the Excel or ET is installed ?</source>
         <translation>请检查是否已安装 Excel 或 WPS 表格？</translation>
+    </message>
+</context>
+<context>
+    <name>QMutilLineDelegate</name>
+    <message>
+        <source>The string could&apos;t be empty .</source>
+        <translation>内容不能为空。</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The date format must be &apos;YYYY-MM-DD&apos; ,please put in again</source>
+        <translation>日期格式必须为“YYYY-MM-DD”，请重新输入</translation>
+    </message>
+</context>
+<context>
+    <name>QPageChild</name>
+    <message>
+        <source>BaseTable</source>
+        <translation>基础表</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Database Error:</source>
+        <translation>数据库错误：</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Performing a delete operation ,are you sure to delete the row ?</source>
+        <translation>正在执行删除操作，确定删除该行吗？</translation>
+    </message>
+    <message>
+        <source>Export project detais sheet</source>
+        <translation>导出工程详情表</translation>
+    </message>
+    <message>
+        <source>Export acceptance video sheet</source>
+        <translation>导出验收视频表</translation>
+    </message>
+    <message>
+        <source>Export interpretion record sheet</source>
+        <translation>导出判读记录表</translation>
+    </message>
+    <message>
+        <source>_project details.xls</source>
+        <translation>_工程详情.xls</translation>
+    </message>
+    <message>
+        <source>__acceptance video.xls</source>
+        <translation>__验收视频.xls</translation>
+    </message>
+    <message>
+        <source>__interpretion record.xls</source>
+        <translation>__判读记录.xls</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The current sheet is empty !</source>
+        <translation>当前表格为空！</translation>
+    </message>
+</context>
+<context>
+    <name>QPageCommonSettings</name>
+    <message>
+        <source>Inspection unit</source>
+        <translation>检测单位</translation>
+    </message>
+    <message>
+        <source>Organization code:</source>
+        <translation>机构代码：</translation>
+    </message>
+    <message>
+        <source>Company name:</source>
+        <translation>单位名称：</translation>
+    </message>
+    <message>
+        <source>Company address:</source>
+        <translation>单位地址：</translation>
+    </message>
+    <message>
+        <source>Contact number:</source>
+        <translation>联系电话：</translation>
+    </message>
+    <message>
+        <source>Postcode:</source>
+        <translation>邮政编码：</translation>
+    </message>
+    <message>
+        <source>Contact person:</source>
+        <translation>联系人：</translation>
+    </message>
+    <message>
+        <source>Report writer:</source>
+        <translation>报告编写人：</translation>
+    </message>
+    <message>
+        <source>Map center</source>
+        <translation>地图中心</translation>
+    </message>
+    <message>
+        <source>Starting position:</source>
+        <translation>起始位置：</translation>
+    </message>
+    <message>
+        <source>Longitude and latitude:</source>
+        <translation>经纬度：</translation>
+    </message>
+    <message>
+        <source>Report settings</source>
+        <translation>报告设置</translation>
+    </message>
+    <message>
+        <source>Evaluation stardard:</source>
+        <translation>评估标准：</translation>
+    </message>
+    <message>
+        <source>Report template:</source>
+        <translation>报告模板：</translation>
+    </message>
+    <message>
+        <source>Technical Specification for Inspection and Evaluation of Urban Sewer (CJJ 181-2012)</source>
+        <translation>城镇排水管道检测与评估技术规程（CJJ 181-2012）</translation>
+    </message>
+</context>
+<context>
+    <name>QPageDefectInfo</name>
+    <message>
+        <source>RoadName,PipeNum,PipeType,PipeMeterial,DefectName,DefectLevel,DefectProperty,TestDate,InterpretateDate</source>
+        <translation>道路名称,管段编号,管道类型,管道材质,缺陷名称,缺陷等级,缺陷性质,检测日期,判读日期</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>详情</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <source>LastedTested First</source>
+        <translation>最近检测优先</translation>
+    </message>
+    <message>
+        <source>LastedInterpreted First</source>
+        <translation>最近判读优先</translation>
+    </message>
+    <message>
+        <source>Custom Sort</source>
+        <translation>自定义排序</translation>
+    </message>
+    <message>
+        <source>_%1 inspection .doc</source>
+        <translation>_%1检测报告.doc</translation>
+    </message>
+    <message>
+        <source>Export report</source>
+        <translation>导出报告</translation>
+    </message>
+    <message>
+        <source>The exporting report operation in progress , please wait ...</source>
+        <translation>正在导出报告，请稍候...</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Export report successfully , do you want to open this ?</source>
+        <translation>报告导出成功，是否打开？</translation>
+    </message>
+</context>
+<context>
+    <name>QPageOptionSettings</name>
+    <message>
+        <source>Option list name</source>
+        <translation>选项列表名称</translation>
+    </message>
+    <message>
+        <source>Option list content</source>
+        <translation>选项列表内容</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>确认</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>Add option content:</source>
+        <translation>选项内容：</translation>
+    </message>
+</context>
+<context>
+    <name>QPagePersonEquipment</name>
+    <message>
+        <source>Add Equipment</source>
+        <translation>添加设备</translation>
+    </message>
+    <message>
+        <source>Add Person</source>
+        <translation>添加人员</translation>
+    </message>
+    <message>
+        <source>Type:</source>
+        <translation>型号：</translation>
+    </message>
+    <message>
+        <source>Job:</source>
+        <translation>职务：</translation>
+    </message>
+    <message>
+        <source>DalmeRon</source>
+        <translation>DalmeRon</translation>
+    </message>
+</context>
+<context>
+    <name>QPageProjectInfo</name>
+    <message>
+        <source>ProjectNum,ProjectName,ProjectSite,Principal</source>
+        <translation>工程编号,工程名称,工程地点,负责人</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>One Month</source>
+        <translation>一个月</translation>
+    </message>
+    <message>
+        <source>Three Month</source>
+        <translation>三个月</translation>
+    </message>
+    <message>
+        <source>Six Month</source>
+        <translation>六个月</translation>
+    </message>
+    <message>
+        <source>Nine Month</source>
+        <translation>九个月</translation>
+    </message>
+    <message>
+        <source>One year</source>
+        <translation>一年</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>Detail List</source>
+        <translation>详细列表</translation>
+    </message>
+    <message>
+        <source>Count List</source>
+        <translation>统计列表</translation>
+    </message>
+    <message>
+        <source>&amp;Vedio Manage</source>
+        <translation>视频管理(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Report Generate</source>
+        <translation>报告生成(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Defect Scatter</source>
+        <translation>缺陷分布(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Export Data</source>
+        <translation>导出数据(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Project details</source>
+        <translation>工程详情</translation>
+    </message>
+    <message>
+        <source>Project statistics</source>
+        <translation>工程统计</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Please at least fill in the necessary information</source>
+        <translation>请至少填写必填信息</translation>
+    </message>
+    <message>
+        <source>projectNum can&apos;t be same</source>
+        <translation>工程编号不能重复</translation>
+    </message>
+    <message>
+        <source>Data export</source>
+        <translation>数据导出</translation>
+    </message>
+    <message>
+        <source>The export directory is empty</source>
+        <translation>导出目录为空</translation>
+    </message>
+    <message>
+        <source>Data export operation in progress, please wait ...</source>
+        <translation>正在导出数据，请稍候...</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Data export has finished , do you sure to open the directory ?</source>
+        <translation>数据导出已完成，是否打开导出目录？</translation>
+    </message>
+</context>
+<context>
+    <name>QPageVedioInfo</name>
+    <message>
+        <source>RoadName,PipeNum</source>
+        <translation>道路名称,管段编号</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>搜索</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Interpretation</source>
+        <translation>判读</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Spike</source>
+        <translation>抽查</translation>
+    </message>
+    <message>
+        <source>None Interpretate First</source>
+        <translation>未判读优先</translation>
+    </message>
+    <message>
+        <source>Record First</source>
+        <translation>录制日期优先</translation>
+    </message>
+    <message>
+        <source>Export First</source>
+        <translation>导入日期优先</translation>
+    </message>
+    <message>
+        <source>Custom Sort</source>
+        <translation>自定义排序</translation>
+    </message>
+    <message>
+        <source>&amp;Add video</source>
+        <translation>添加视频(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>删除(&amp;D)</translation>
+    </message>
+    <message>
+        <source>The switching pipeline operation in progress ,please wait ...</source>
+        <translation>正在切换管段，请稍候...</translation>
+    </message>
+    <message>
+        <source>Add video</source>
+        <translation>添加视频</translation>
+    </message>
+    <message>
+        <source>Vedio Files(*.AVI *.ASF *.MP4 *.MPG *.WMV *.MKV *.RMVB *.VOB *.3GP)</source>
+        <translation>视频文件(*.AVI *.ASF *.MP4 *.MPG *.WMV *.MKV *.RMVB *.VOB *.3GP)</translation>
+    </message>
+    <message>
+        <source>The adding video operation in progress , please wait ......</source>
+        <translation>正在添加视频，请稍候......</translation>
+    </message>
+</context>
+<context>
+    <name>QPagingWidget</name>
+    <message>
+        <source>%1 of %2 pages</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+</context>
+<context>
+    <name>QProjectInfoManage</name>
+    <message>
+        <source>ProjectNum</source>
+        <translation>工程编号</translation>
+    </message>
+    <message>
+        <source>ProjectName</source>
+        <translation>工程名称</translation>
+    </message>
+    <message>
+        <source>ProjectSite</source>
+        <translation>工程地点</translation>
+    </message>
+    <message>
+        <source>Principal</source>
+        <translation>负责人</translation>
+    </message>
+    <message>
+        <source>CommencementDate</source>
+        <translation>开工日期</translation>
+    </message>
+    <message>
+        <source>ReportnNumber</source>
+        <translation>报告编号</translation>
+    </message>
+    <message>
+        <source>ClientnUnits</source>
+        <translation>委托单位</translation>
+    </message>
+    <message>
+        <source>ConstructionUnits</source>
+        <translation>施工单位</translation>
+    </message>
+    <message>
+        <source>DesignnUnits</source>
+        <translation>设计单位</translation>
+    </message>
+    <message>
+        <source>BuildnUnits</source>
+        <translation>建设单位</translation>
+    </message>
+    <message>
+        <source>SupervisenUnits</source>
+        <translation>监理单位</translation>
+    </message>
+    <message>
+        <source>MeasureType</source>
+        <translation>检测类型</translation>
+    </message>
+    <message>
+        <source>MoveMethod</source>
+        <translation>移动方式</translation>
+    </message>
+    <message>
+        <source>SealMethod</source>
+        <translation>封堵方式</translation>
+    </message>
+    <message>
+        <source>DrainageMethod</source>
+        <translation>排水方式</translation>
+    </message>
+    <message>
+        <source>DesiltMethod</source>
+        <translation>清疏方式</translation>
+    </message>
+    <message>
+        <source>VedioNums</source>
+        <translation>视频数量</translation>
+    </message>
+    <message>
+        <source>PipeNums</source>
+        <translation>管道数量</translation>
+    </message>
+    <message>
+        <source>Mileages</source>
+        <translation>检测里程</translation>
+    </message>
+    <message>
+        <source>StandardInterpretationNums</source>
+        <translation>标准判读数量</translation>
+    </message>
+    <message>
+        <source>InterpretationNums</source>
+        <translation>判读数量</translation>
+    </message>
+    <message>
+        <source>HashCode</source>
+        <translation>哈希码</translation>
     </message>
 </context>
 <context>
@@ -1618,18 +3027,6 @@ parameter
         <translation>城镇排水管道检测与评估技术规程(CJJ 181-2012)</translation>
     </message>
     <message>
-        <source>Hubei Province</source>
-        <translation>湖北省</translation>
-    </message>
-    <message>
-        <source>Wuhan City</source>
-        <translation>武汉市</translation>
-    </message>
-    <message>
-        <source>Hongshan District</source>
-        <translation>洪山区</translation>
-    </message>
-    <message>
         <source>CCTV Pipeline robot</source>
         <translation>CCTV管道机器人</translation>
     </message>
@@ -1660,6 +3057,151 @@ parameter
     <message>
         <source>Equipment</source>
         <translation>设备</translation>
+    </message>
+</context>
+<context>
+    <name>QTableShow</name>
+    <message>
+        <source>Project details list</source>
+        <translation>工程信息列表</translation>
+    </message>
+    <message>
+        <source>Video manager list</source>
+        <translation>视频管理列表</translation>
+    </message>
+    <message>
+        <source>Report generator list</source>
+        <translation>报告生成列表</translation>
+    </message>
+</context>
+<context>
+    <name>QTopToolBar</name>
+    <message>
+        <source>&amp;Project Manage</source>
+        <translation>工程管理(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Project Manage</source>
+        <translation>工程管理</translation>
+    </message>
+    <message>
+        <source>&amp;Vedio Manage</source>
+        <translation>视频管理(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Vedio Manage</source>
+        <translation>视频管理</translation>
+    </message>
+    <message>
+        <source>&amp;Report Generate</source>
+        <translation>报告生成(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Report Generate</source>
+        <translation>报告生成</translation>
+    </message>
+    <message>
+        <source>&amp;Defect Scatter</source>
+        <translation>缺陷分布(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Defect Scatter</source>
+        <translation>缺陷分布</translation>
+    </message>
+    <message>
+        <source>&amp;System Setting</source>
+        <translation>系统设置(&amp;S)</translation>
+    </message>
+    <message>
+        <source>System Setting</source>
+        <translation>系统设置</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>关于(&amp;A)</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+</context>
+<context>
+    <name>QVedioInfoManage</name>
+    <message>
+        <source>RoadName</source>
+        <translation>道路名称</translation>
+    </message>
+    <message>
+        <source>PipeNum</source>
+        <translation>管道编号</translation>
+    </message>
+    <message>
+        <source>PipeType</source>
+        <translation>管道类型</translation>
+    </message>
+    <message>
+        <source>PipeMeterial</source>
+        <translation>管道材质</translation>
+    </message>
+    <message>
+        <source>VedioFileName</source>
+        <translation>视频文件名</translation>
+    </message>
+    <message>
+        <source>RecordDate</source>
+        <translation>录制日期</translation>
+    </message>
+    <message>
+        <source>ImportDate</source>
+        <translation>导入日期</translation>
+    </message>
+    <message>
+        <source>DefectNums</source>
+        <translation>缺陷数量</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>经度</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>纬度</translation>
+    </message>
+    <message>
+        <source>HashCode</source>
+        <translation>哈希码</translation>
+    </message>
+    <message>
+        <source>ProHashCode</source>
+        <translation>工程哈希码</translation>
+    </message>
+    <message>
+        <source>PipeSectionLen</source>
+        <translation>管段长度</translation>
+    </message>
+    <message>
+        <source>PipeBranchDepth</source>
+        <translation>管道埋深</translation>
+    </message>
+    <message>
+        <source>PipeSectionDiameter</source>
+        <translation>管段直径</translation>
     </message>
 </context>
 <context>

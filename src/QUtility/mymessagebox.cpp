@@ -2,12 +2,14 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
 #include "mytitlebar.h"
@@ -110,6 +112,20 @@ void MyMessageBox::setWindowTitle(const QString &title, int fontSize)
 void MyMessageBox::setContentText(const QString &text)
 {
     m_labelText->setText(text);
+    FitHeightToText();
+}
+
+void MyMessageBox::FitHeightToText()
+{
+    // The designed size holds a few lines; a longer text makes the box taller (up to most of
+    // the screen) instead of being cut off.
+    const int textWidth = kBoxWidth - 2 * 28 - 18 - kIconSize;
+    const int available = kBandTop - kTitleHeight - 20 - 12;
+    const int needed = m_labelText->heightForWidth(textWidth);
+    int height = kBoxHeight + qMax(0, needed - available);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        height = qMin(height, screen->availableGeometry().height() * 9 / 10);
+    setFixedSize(kBoxWidth, qMax(kBoxHeight, height));
 }
 
 QString MyMessageBox::contentText() const
@@ -245,6 +261,6 @@ void MyMessageBox::paintEvent(QPaintEvent *event)
     box.addRoundedRect(QRectF(rect()), 3, 3);
     painter.fillPath(box, QColor(40, 130, 197));
     QPainterPath band;
-    band.addRoundedRect(QRectF(0, kBandTop, width(), kBandHeight), 3, 3);
+    band.addRoundedRect(QRectF(0, height() - (kBoxHeight - kBandTop), width(), kBandHeight), 3, 3);
     painter.fillPath(band, QColor(21, 73, 154));
 }

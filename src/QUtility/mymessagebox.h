@@ -48,6 +48,7 @@ protected:
 
 private:
     void initWindow();
+    void FitHeightToText();
 
     QLabel *m_labelIcon = nullptr;
     QLabel *m_labelText = nullptr;

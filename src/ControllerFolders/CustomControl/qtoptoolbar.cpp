@@ -73,7 +73,6 @@ void QTopToolBar::CreateButtons()
         auto *button = new QToolButton(row);
         button->setDefaultAction(m_actions[size_t(i)]);
         button->setStatusTip(m_actions[size_t(i)]->text());
-        button->setFixedSize(buttonSize);
         button->setIconSize(QSize(ScaledPixels(32), ScaledPixels(32)));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         if (i == LanguageAction)
@@ -83,6 +82,19 @@ void QTopToolBar::CreateButtons()
         m_buttons[size_t(i)] = button;
     }
     addWidget(row);
+    FitButtons();
+}
+
+void QTopToolBar::FitButtons()
+{
+    // 64 by 64 as designed, wider where a label needs it ("Project Manage" does not fit).
+    const int side = ScaledPixels(64);
+    for (QToolButton *button : m_buttons) {
+        if (!button)
+            continue;
+        const int textWidth = button->fontMetrics().horizontalAdvance(button->text());
+        button->setFixedSize(qMax(side, textWidth + ScaledPixels(16)), side);
+    }
 }
 
 void QTopToolBar::OnRetranslate()
@@ -92,6 +104,7 @@ void QTopToolBar::OnRetranslate()
         m_actions[size_t(i)]->setIconText(text);
         m_actions[size_t(i)]->setStatusTip(text);
     }
+    FitButtons();
 }
 
 QTopToolBar::ActionId QTopToolBar::IdOf(const QAction *action) const

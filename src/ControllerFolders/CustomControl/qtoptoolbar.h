@@ -49,6 +49,7 @@ public slots:
 private:
     void CreateActions();
     void CreateButtons();
+    void FitButtons();
     bool CanSwitchTo(QAction *action);
     ActionId IdOf(const QAction *action) const;
     void EmitSignalOf(ActionId id);

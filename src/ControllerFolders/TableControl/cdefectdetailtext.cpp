@@ -261,7 +261,7 @@ QString CDefectDetailText::Compose(const QSqlRecord &record)
         LevelLine(name, record.value(QStringLiteral("DefectLevel")).toString());
     if (!line.isEmpty())
         text += line + tr(" . ");
-    text += tr("\n");
+    text += QLatin1Char('\n');
     const QVariant remark = record.value(QStringLiteral("Remark"));
     if (!remark.isNull())
         text += bullet + remark.toString();

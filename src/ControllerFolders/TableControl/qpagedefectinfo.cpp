@@ -56,7 +56,6 @@ QPageDefectInfo::QPageDefectInfo(QWidget *parent) : QPageChild(parent)
     connect(m_pDlgDetail, &QDlgDetail::signal_getNextDefectImg, this,
             &QPageDefectInfo::on_slot_getNextDefectImg);
     InitPage();
-    updatePage();
 }
 
 QPageDefectInfo::~QPageDefectInfo()

@@ -64,9 +64,10 @@ void QPageVedioInfo::on_slot_AddVedioThread_Progress(int current, int total)
 {
     // The file is about to be reused for the next video.
     m_strLoadedRtvPath.clear();
+    const QString progress = QStringLiteral("%1 / %2").arg(current).arg(total);
     if (m_pWaitView)
         m_pWaitView->setTitle(tr("The adding video operation in progress , please wait ......") +
-                              QLatin1Char('\n') + QStringLiteral("%1 / %2").arg(current).arg(total));
+                              QLatin1Char('\n') + progress);
 }
 
 void QPageVedioInfo::on_slot_AddVedioThread_One(QVedioInfo info)

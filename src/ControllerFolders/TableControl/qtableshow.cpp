@@ -60,6 +60,7 @@ void QTableShow::CreateChild(int type)
             layout->addWidget(m_pPage);
             setWindowTitle(tr(kPageLooks[type].title));
             setWindowIcon(QIcon(QString::fromLatin1(kPageLooks[type].icon)));
+            m_pPage->updatePage(); // a new page fetches its first rows once it is placed
         }
     }
     setWindowState(windowState() | Qt::WindowMaximized);

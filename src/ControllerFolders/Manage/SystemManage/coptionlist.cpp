@@ -21,12 +21,19 @@ QStringList COptionList::items() const
     return list;
 }
 
+bool COptionList::IsUnknownItem(const QString &text)
+{
+    // The default lists end in "UnKnow", added items are checked against "Unknow": both are
+    // the catch-all that stays last (the same word in Chinese).
+    return text.compare(UnknownText(), Qt::CaseInsensitive) == 0;
+}
+
 bool COptionList::append(const QString &text)
 {
     if (text.isEmpty() || contains(text))
         return false;
     const int position = m_nCount % MaxItems;
-    if (position > 0 && m_items[size_t(position - 1)] == UnknownText()) {
+    if (position > 0 && IsUnknownItem(m_items[size_t(position - 1)])) {
         // The new text goes before the catch-all, which moves one place on.
         m_items[size_t(position)] = m_items[size_t(position - 1)];
         m_items[size_t(position - 1)] = text;

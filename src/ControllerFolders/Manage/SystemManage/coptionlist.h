@@ -19,6 +19,7 @@ public:
 
     // The one translated catch-all text, also what itemAt() gives outside the list.
     static QString UnknownText();
+    static bool IsUnknownItem(const QString &text);
 
     QString name() const { return m_strName; }
     int count() const { return m_nCount; }

@@ -82,7 +82,7 @@ QLineEdit *QDlgAddElement::FieldEdit(int field) const
 bool QDlgAddElement::IsRequired(int field) const
 {
     return field == SystemRecord::No || field == SystemRecord::CardID ||
-           (field == SystemRecord::Name);
+           (field == SystemRecord::Name && !m_bEquipment);
 }
 
 bool QDlgAddElement::ValidateFields()

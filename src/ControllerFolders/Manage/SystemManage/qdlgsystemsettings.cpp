@@ -85,7 +85,6 @@ void QDlgSystemSettings::PlaceOnDesktop()
 void QDlgSystemSettings::on_btnOK_Clicked()
 {
     QWidget *current = m_pTabs->currentWidget();
-    m_pPerson->Commit();
     if (current == m_pCommon)
         m_pCommon->Commit();
     else if (current == m_pPerson || current == m_pEquipment)

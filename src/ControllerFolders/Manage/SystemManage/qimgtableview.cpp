@@ -4,6 +4,7 @@
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QStandardItemModel>
+#include <QVector>
 
 #include "QUtility/displayscale.h"
 #include "qpicturetextwinbox.h"
@@ -16,7 +17,6 @@ QImgTableView::QImgTableView(QWidget *parent) : QTableView(parent)
     verticalHeader()->hide();
     horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(CellSize().height());
     setShowGrid(false);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::NoSelection);
@@ -49,10 +49,8 @@ QPictureTextWinBox *QImgTableView::CellBox(int position) const
 void QImgTableView::resizeEvent(QResizeEvent *event)
 {
     QTableView::resizeEvent(event);
-    if (ColumnsForWidth() != m_nColumns)
+    if (ColumnsForWidth() != m_nColumns || ColumnWidth() != m_nColumnWidth)
         Rebuild();
-    else
-        horizontalHeader()->setDefaultSectionSize(ColumnWidth());
 }
 
 // The vertical scroll bar may come and go; room is kept for it so the count stays put.
@@ -68,17 +66,19 @@ int QImgTableView::ColumnsForWidth() const
 
 int QImgTableView::ColumnWidth() const
 {
-    return qMax(CellSize().width(), UsableWidth() / qMax(1, m_nColumns));
+    return qMax(CellSize().width(), UsableWidth() / ColumnsForWidth());
 }
 
 void QImgTableView::Rebuild()
 {
     m_nColumns = ColumnsForWidth();
+    m_nColumnWidth = ColumnWidth();
     m_model->clear();
-    horizontalHeader()->setDefaultSectionSize(ColumnWidth());
+    horizontalHeader()->setDefaultSectionSize(m_nColumnWidth);
     const int rows = (m_cells.size() + m_nColumns - 1) / m_nColumns;
     m_model->setColumnCount(m_nColumns);
     m_model->setRowCount(rows);
+    QVector<int> rowHeights(rows, CellSize().height());
     // Queued: the receivers rebuild the grid, which must not happen inside the cell's own
     // mouse handler.
     for (int position = 0; position < m_cells.size(); ++position) {
@@ -90,6 +90,13 @@ void QImgTableView::Rebuild()
         connect(box, &QPictureTextWinBox::signal_doubleClicked, this,
                 [this, position] { emit signal_doubleClicked(position); },
                 Qt::QueuedConnection);
-        setIndexWidget(m_model->index(position / m_nColumns, position % m_nColumns), box);
+        const int row = position / m_nColumns;
+        setIndexWidget(m_model->index(row, position % m_nColumns), box);
+        // Wrapped names and jobs make their row taller rather than being cut.
+        box->ensurePolished();
+        if (box->hasHeightForWidth())
+            rowHeights[row] = qMax(rowHeights[row], box->heightForWidth(m_nColumnWidth));
     }
+    for (int row = 0; row < rows; ++row)
+        setRowHeight(row, rowHeights[row]);
 }

@@ -6,9 +6,9 @@
 class QPictureTextWinBox;
 class QStandardItemModel;
 
-// A grid of picture-and-text cells filled row by row, as many columns as fit the width.
-// The cells are rebuilt from their descriptions whenever the column count changes, so a
-// cell's delete picture does not survive a relayout.
+// A grid of picture-and-text cells filled row by row, as many columns as fit the width, each
+// row as high as its cells' texts need. The cells are rebuilt from their descriptions
+// whenever the column width changes, so a cell's delete picture does not survive a relayout.
 class QImgTableView : public QTableView
 {
     Q_OBJECT
@@ -47,4 +47,5 @@ private:
     QStandardItemModel *m_model = nullptr;
     QList<Cell> m_cells;
     int m_nColumns = 0;
+    int m_nColumnWidth = 0;
 };

@@ -22,18 +22,19 @@ QPictureTextWinBox::QPictureTextWinBox(const QString &image, const QString &dele
     m_labelPicture = new QLabel(this);
     m_labelPicture->setFixedSize(ScaledPixels(kPictureSide), ScaledPixels(kPictureSide));
     m_labelPicture->setScaledContents(true);
-    // A long name takes a second line; the line below it is elided (the tool tip has it all).
+    // Long texts wrap; the grid makes the row as high as its cells need.
     m_labelTitle = new QLabel(m_strTitle, this);
     m_labelTitle->setStyleSheet(QStringLiteral("font-weight:bold;"));
-    m_labelTitle->setWordWrap(true);
-    m_labelTitle->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_labelText = new QLabel(this);
-    m_labelText->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_labelText = new QLabel(m_strText, this);
+    for (QLabel *label : {m_labelTitle, m_labelText}) {
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
 
     auto *texts = new QVBoxLayout;
     texts->setContentsMargins(0, 0, 0, 0);
     texts->setSpacing(0);
-    texts->addWidget(m_labelTitle, 0, Qt::AlignTop);
+    texts->addWidget(m_labelTitle);
     texts->addWidget(m_labelText);
     texts->addStretch();
     auto *layout = new QHBoxLayout(this);
@@ -44,7 +45,6 @@ QPictureTextWinBox::QPictureTextWinBox(const QString &image, const QString &dele
 
     setToolTip(m_strText.isEmpty() ? m_strTitle : m_strTitle + QLatin1Char('\n') + m_strText);
     ShowPicture();
-    ElideTexts();
 }
 
 void QPictureTextWinBox::SetDeleteShown(bool shown)
@@ -66,7 +66,7 @@ void QPictureTextWinBox::mousePressEvent(QMouseEvent *event)
     event->accept();
     if (event->button() != Qt::LeftButton || !IsDeletable())
         return;
-    if (m_bDeleteShown)
+    if (m_bDeleteShown && PictureRect().contains(event->pos()))
         emit signal_deleteRequested();
     else
         SetDeleteShown(!m_bDeleteShown);
@@ -79,19 +79,7 @@ void QPictureTextWinBox::mouseDoubleClickEvent(QMouseEvent *event)
         emit signal_doubleClicked();
 }
 
-void QPictureTextWinBox::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    ElideTexts();
-}
-
 void QPictureTextWinBox::ShowPicture()
 {
     m_labelPicture->setPixmap(QPixmap(CurrentImage()));
-}
-
-void QPictureTextWinBox::ElideTexts()
-{
-    m_labelText->setText(m_labelText->fontMetrics().elidedText(m_strText, Qt::ElideRight,
-                                                               qMax(0, m_labelText->width())));
 }

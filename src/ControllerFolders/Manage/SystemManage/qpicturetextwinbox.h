@@ -32,11 +32,9 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void ShowPicture();
-    void ElideTexts();
 
     QString m_strImage;
     QString m_strDeleteImage;
