@@ -8,10 +8,16 @@
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTimer>
 
 #include "ControllerFolders/CustomControl/qtoptoolbar.h"
 #include "ControllerFolders/CustomControl/waitview.h"
+#include "ControllerFolders/Manage/SystemManage/qdlgsystemsettings.h"
+#include "ControllerFolders/Manage/qdlgdataexport.h"
+#include "ControllerFolders/TableControl/qdlgdetail.h"
+#include "ControllerFolders/TableControl/qpagedefectinfo.h"
+#include "ControllerFolders/TableControl/qpageshow.h"
 #include "ModelFolders/DataBase/ckln_tq420database.h"
 #include "ModelFolders/GenerateReport/generatereportdlg.h"
 #include "QUtility/mymessagebox.h"
@@ -35,6 +41,11 @@ QList<ScreenshotScenes::Scene> ScreenshotScenes::Scenes()
         {QStringLiteral("messagebox"), [this] { return MessageBoxScene(); }},
         {QStringLiteral("waitview"), [this] { return WaitViewScene(); }},
         {QStringLiteral("reportdialog"), [this] { return ReportDialogScene(); }},
+        {QStringLiteral("videopage"), [this] { return PageScene(1, QStringLiteral("videopage")); }},
+        {QStringLiteral("defectpage"), [this] { return PageScene(2, QStringLiteral("defectpage")); }},
+        {QStringLiteral("detail"), [this] { return DetailScene(); }},
+        {QStringLiteral("settings"), [this] { return SettingsScene(); }},
+        {QStringLiteral("dataexport"), [this] { return DataExportScene(); }},
     };
 }
 
@@ -130,4 +141,58 @@ bool ScreenshotScenes::ReportDialogScene()
     dialog.AddFiles(paths);
     dialog.show();
     return SaveScreen(&dialog, QStringLiteral("reportdialog"));
+}
+
+void ScreenshotScenes::SelectFirstProjectWithVideos()
+{
+    const QList<QVariantMap> rows = CKLN_TQ420DataBase::GetInstance()->SelectRows(
+        QStringLiteral("ProjectDetail"), QStringLiteral("VedioNums > 0"));
+    if (rows.isEmpty())
+        return;
+    const QVariantMap &row = rows.first();
+    CKLN_TQ420Setting::GetInstance()->SetCurrentProject(
+        row.value(QStringLiteral("ProjectNumber")).toString(), row.value(QStringLiteral("HashCode")).toString(),
+        row.value(QStringLiteral("ProjectName")).toString(), row.value(QStringLiteral("ProjectSite")).toString());
+}
+
+bool ScreenshotScenes::PageScene(int type, const QString &name)
+{
+    MainWindow *window = Window();
+    SelectFirstProjectWithVideos();
+    window->TopToolBar()->Action(type == 1 ? QTopToolBar::VedioAction : QTopToolBar::ReportAction)->trigger();
+    Settle(1500); // a selected video's file is read behind the wait view
+    return SaveScreen(window, name);
+}
+
+bool ScreenshotScenes::DetailScene()
+{
+    PageScene(2, QStringLiteral("defectpage"));
+    QPageShow *host = Window()->PageHost(2);
+    auto *page = host ? qobject_cast<QPageDefectInfo *>(host->Child()) : nullptr;
+    if (!page)
+        return false;
+    page->SeletctedRowDoubleClick(0);
+    const bool saved = SaveScreen(page->DetailDialog(), QStringLiteral("detail"));
+    page->DetailDialog()->hide();
+    return saved;
+}
+
+bool ScreenshotScenes::SettingsScene()
+{
+    QDlgSystemSettings dialog;
+    dialog.show();
+    bool saved = true;
+    for (int tab = 0; tab < dialog.Tabs()->count(); ++tab) {
+        dialog.Tabs()->setCurrentIndex(tab);
+        saved = SaveScreen(&dialog, QStringLiteral("settings-%1").arg(tab + 1)) && saved;
+    }
+    return saved;
+}
+
+bool ScreenshotScenes::DataExportScene()
+{
+    SelectFirstProjectWithVideos();
+    QDlgDataExport dialog;
+    dialog.show();
+    return SaveScreen(&dialog, QStringLiteral("dataexport"));
 }

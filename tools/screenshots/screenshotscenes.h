@@ -31,7 +31,11 @@ private:
     bool MessageBoxScene();
     bool WaitViewScene();
     bool PageScene(int type, const QString &name);
+    bool DetailScene();
     bool ReportDialogScene();
+    bool SettingsScene();
+    bool DataExportScene();
+    static void SelectFirstProjectWithVideos();
 
     MainWindow *Window();
     // Lets the event loop run for a while so that windows are laid out and painted.
