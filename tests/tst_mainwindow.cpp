@@ -59,6 +59,7 @@ private slots:
 
     void reportDialogListsEachFileOnce();
     void reportDialogWritesADocument();
+    void reportModeRunsTheDialogAlone();
 
 private:
     QTopToolBar *ToolBar() { return m_window->TopToolBar(); }
@@ -334,6 +335,20 @@ void TestMainWindow::reportDialogWritesADocument()
     QVERIFY(!document.isEmpty());
     QVERIFY(QFileInfo(document).size() > 10000);
     QFile::remove(document);
+}
+
+void TestMainWindow::reportModeRunsTheDialogAlone()
+{
+    CKLN_TQ420Setting::GetInstance();
+    GuiTest::WhenShown([](QWidget *widget) { return qobject_cast<GenerateReportDlg *>(widget) != nullptr; },
+                       [](QWidget *widget) { widget->close(); });
+    // "-English" is not "-english": Chinese, and the choice is stored for the next start.
+    QCOMPARE(ApplicationStartup::RunReportMode({"KLN_TQ420", "-report", "-English"}), 0);
+    QVERIFY(CLanguageSettings::GetInstance()->IsChinese());
+    QCOMPARE(CLanguageSettings::ReadUserSetting(QStringLiteral("Language"), QString()).toString(),
+             QStringLiteral("zh_CN"));
+    CLanguageSettings::GetInstance()->SetLanguage(false);
+    CLanguageSettings::GetInstance()->ApplyLanguage();
 }
 
 QTEST_MAIN(TestMainWindow)
