@@ -22,6 +22,7 @@
 #include "QUtility/mytitlebar.h"
 #include "QUtility/stylesheet.h"
 #include "guiresources.h"
+#include "guitestsupport.h"
 #include "testsupport.h"
 
 namespace {
@@ -48,11 +49,8 @@ int BoxCount()
 // Runs the action on the message box once it is up (inside its private event loop).
 void WhenBoxShown(const std::function<void(MyMessageBox *)> &action)
 {
-    QTimer::singleShot(0, qApp, [action]() {
-        MyMessageBox *box = VisibleBox();
-        QVERIFY(box);
-        action(box);
-    });
+    GuiTest::WhenShown([](QWidget *widget) { return qobject_cast<MyMessageBox *>(widget) != nullptr; },
+                       [action](QWidget *widget) { action(static_cast<MyMessageBox *>(widget)); });
 }
 
 class RecordingWork : public CWaitViewInterface
