@@ -165,6 +165,7 @@ int main(int argc, char *argv[])
         rounds, [&] { page.reset(); },
         [&] {
             page = std::make_unique<QPageDefectInfo>();
+            page->updatePage(); // as the page host does when it creates the page
             page->resize(1600, 900);
             page->show();
             return RowsShown(*page);
