@@ -4,6 +4,7 @@
 #include <QDate>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSqlError>
@@ -294,6 +295,16 @@ void QPageChild::InitPage()
     CreateContextMenu();
     InitSortSettings();
     UpdateButtonsEnabled();
+}
+
+QLineEdit *QPageChild::AddSearchEdit(const QString &placeholder, int minimumWidth)
+{
+    auto *edit = new QLineEdit(this);
+    edit->setPlaceholderText(placeholder);
+    edit->setMinimumWidth(ScaledPixels(minimumWidth));
+    edit->setFixedHeight(ScaledPixels(30));
+    AddTopBarWidget(edit);
+    return edit;
 }
 
 void QPageChild::AddTopBarWidget(QWidget *widget)

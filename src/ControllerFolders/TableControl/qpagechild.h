@@ -10,6 +10,7 @@
 
 class QDate;
 class QHBoxLayout;
+class QLineEdit;
 class QMenu;
 class QPushButton;
 class QVBoxLayout;
@@ -117,6 +118,8 @@ protected:
     virtual int CurrentSortIndex();
     // Adds a widget to the top bar area (above the buttons).
     void AddTopBarWidget(QWidget *widget);
+    // The search box of the top bar, with the page's placeholder; the page connects Return.
+    QLineEdit *AddSearchEdit(const QString &placeholder, int minimumWidth);
     // Adds a button to the page's button row (and to Buttons()); a row-dependent button is
     // enabled by UpdateButtonsEnabled only while the table has rows.
     QPushButton *AddButton(const QString &text, bool rowDependent);

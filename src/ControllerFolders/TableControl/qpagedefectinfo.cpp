@@ -159,12 +159,8 @@ void QPageDefectInfo::CreateTopBar()
     m_pProjectLabel = CreateProjectNameLabel(this);
     AddTopBarWidget(m_pProjectLabel);
 
-    m_pSearchEdit = new QLineEdit(this);
-    m_pSearchEdit->setPlaceholderText(SearchPlaceholder());
-    m_pSearchEdit->setMinimumWidth(ScaledPixels(500));
-    m_pSearchEdit->setFixedHeight(ScaledPixels(30));
+    m_pSearchEdit = AddSearchEdit(SearchPlaceholder(), 500);
     connect(m_pSearchEdit, &QLineEdit::returnPressed, this, &QPageDefectInfo::on_slot_Search);
-    AddTopBarWidget(m_pSearchEdit);
 }
 
 void QPageDefectInfo::CreateLeftButtons()

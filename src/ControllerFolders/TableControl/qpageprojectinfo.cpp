@@ -138,12 +138,8 @@ int QPageProjectInfo::CurrentSortIndex()
 
 void QPageProjectInfo::CreateTopBar()
 {
-    m_pSearchEdit = new QLineEdit(this);
-    m_pSearchEdit->setPlaceholderText(SearchPlaceholder());
-    m_pSearchEdit->setMinimumWidth(ScaledPixels(300));
-    m_pSearchEdit->setFixedHeight(ScaledPixels(30));
+    m_pSearchEdit = AddSearchEdit(SearchPlaceholder(), 300);
     connect(m_pSearchEdit, &QLineEdit::returnPressed, this, &QPageProjectInfo::on_slot_Search);
-    AddTopBarWidget(m_pSearchEdit);
 
     m_pSwitchBtn = new QSwitchButton(this);
     m_pSwitchBtn->setTextOn(tr("Detail List"));

@@ -146,12 +146,8 @@ void QPageVedioInfo::CreateTopBar()
     m_pProjectLabel = CreateProjectNameLabel(this);
     AddTopBarWidget(m_pProjectLabel);
 
-    m_pSearchEdit = new QLineEdit(this);
-    m_pSearchEdit->setPlaceholderText(SearchPlaceholder());
-    m_pSearchEdit->setMinimumWidth(ScaledPixels(300));
-    m_pSearchEdit->setFixedHeight(ScaledPixels(30));
+    m_pSearchEdit = AddSearchEdit(SearchPlaceholder(), 300);
     connect(m_pSearchEdit, &QLineEdit::returnPressed, this, &QPageVedioInfo::on_slot_Search);
-    AddTopBarWidget(m_pSearchEdit);
 }
 
 void QPageVedioInfo::CreateLeftButtons()
