@@ -11,7 +11,12 @@ void CMessageBoxPrompt::Information(const QString &title, const QString &text)
     if (!app)
         return;
     auto show = [title, text]() {
-        MyMessageBox::ShowMessage(QApplication::activeWindow(), title, text,
+        // A window that is already closed (a message box waiting for deletion) must not own
+        // the new box: its deletion would take the new box with it.
+        QWidget *owner = QApplication::activeWindow();
+        if (owner && !owner->isVisible())
+            owner = nullptr;
+        MyMessageBox::ShowMessage(owner, title, text,
                                   MyMessageBox::IconInformation, MyMessageBox::ButtonOk);
     };
     if (QThread::currentThread() == app->thread())
