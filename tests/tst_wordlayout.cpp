@@ -120,14 +120,18 @@ private slots:
     {
         QTest::addColumn<QString>("templateName");
         QTest::addColumn<bool>("layout");
-        QTest::newRow("numbered by the layout") << "Report-Test_en.dot" << true;
-        QTest::newRow("Chinese, numbered by the layout") << "Report-Test.dot" << true;
-        QTest::newRow("left to the word processor") << "Report-Test_en.dot" << false;
+        QTest::addColumn<int>("pictures");
+        QTest::newRow("numbered by the layout") << "Report-Test_en.dot" << true << 0;
+        QTest::newRow("Chinese, numbered by the layout") << "Report-Test.dot" << true << 0;
+        // The layout copy carries one-pixel stand-ins: the pages must not move.
+        QTest::newRow("pictures, numbered by the layout") << "Report-Test_en.dot" << true << 12;
+        QTest::newRow("left to the word processor") << "Report-Test_en.dot" << false << 0;
     }
     void contents()
     {
         QFETCH(QString, templateName);
         QFETCH(bool, layout);
+        QFETCH(int, pictures);
         const QString soffice = QStandardPaths::findExecutable("soffice");
         if (layout && soffice.isEmpty())
             QSKIP("LibreOffice is not installed");
@@ -138,6 +142,15 @@ private slots:
         QVERIFY(engine.open(kTemplateDir + templateName, QString(), false));
         // Sixty wells push the chapters after them onto later pages.
         QVERIFY(engine.InsertTableRow(4, 2, 60));
+        if (pictures > 0) {
+            QImage frame(200, 300, QImage::Format_RGB32);
+            frame.fill(Qt::darkCyan);
+            const QString picture = m_dir.filePath("frame.png");
+            QVERIFY(frame.save(picture));
+            // Table 4 comes after the cover's logo (shape 1) and before the chart.
+            for (int i = 1; i <= pictures; ++i)
+                QVERIFY(engine.InsertTableCellPicture(4, 1 + i, 1 + i, 2, picture, 60, 90));
+        }
         QVERIFY(engine.UpdateContent("contents"));
         const int pages = engine.GetTotalPages();
         engine.save(out);

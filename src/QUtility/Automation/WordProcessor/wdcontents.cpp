@@ -331,7 +331,9 @@ bool WdDocument::layOut(WdPdfReader::Layout *layout)
     QTemporaryDir work;
     QString error;
     const QString copy = work.filePath(QStringLiteral("layout.docx"));
+    m_layoutCopy = true;
     bool ok = save(copy, &error);
+    m_layoutCopy = false;
     if (!ok)
         TQ_LOG << "cannot save the document for its layout:" << error;
     ok = ok && WdLayoutEngine::LayOut(copy, layout);

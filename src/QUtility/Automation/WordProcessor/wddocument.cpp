@@ -8,7 +8,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QBuffer>
+#include <QImage>
 #include <QImageReader>
+#include <QImageWriter>
 
 #include "QUtility/Automation/WordProcessor/wdchart.h"
 #include "QUtility/Automation/WordProcessor/wdxml.h"
@@ -49,6 +52,18 @@ bool WritePart(KZip &zip, const QString &name, const QByteArray &data)
 {
     zip.setCompression(IsPicturePart(name) ? KZip::NoCompression : KZip::DeflateCompression);
     return zip.writeFile(name, data);
+}
+
+// A one-pixel picture of the given format: the layout copy needs only the pictures' sizes,
+// which the document itself carries, so it does not make LibreOffice decode every frame.
+QByteArray PlaceholderPicture(const QString &suffix)
+{
+    QImage pixel(1, 1, QImage::Format_RGB32);
+    pixel.fill(Qt::white);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, suffix.toLatin1()).write(pixel);
+    return buffer.data();
 }
 
 // Streams a picture file into the package in pieces.
@@ -111,6 +126,10 @@ bool WdDocument::load(const QString &path, QString *error)
             "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?><Relationships "
             "xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"/>"));
     }
+    m_relationshipIds.clear();
+    for (const QDomElement &rel : Children(m_rels.documentElement(), "Relationship"))
+        m_relationshipIds.insert(rel.attribute("Id"));
+    m_contentDefaults.clear();
     for (const QDomElement &docPr : Descendants(m_document.documentElement(), "wp:docPr"))
         m_nextDrawingId = qMax(m_nextDrawingId, docPr.attribute("id").toInt() + 1);
     QDomElement root = m_document.documentElement();
@@ -177,8 +196,14 @@ bool WdDocument::save(const QString &path, QString *error)
     ok = ok && WritePart(zip, kRelsPart, m_rels.toByteArray(-1));
     for (auto it = parts.begin(); ok && it != parts.end(); ++it)
         ok = WritePart(zip, it.key(), it.value());
+    QHash<QString, QByteArray> placeholders; // by suffix
     for (auto it = m_media.begin(); ok && it != m_media.end(); ++it) {
-        ok = WriteFilePart(zip, it.key(), it.value());
+        const QString suffix = QFileInfo(it.key()).suffix();
+        if (m_layoutCopy && !placeholders.contains(suffix))
+            placeholders.insert(suffix, PlaceholderPicture(suffix));
+        const QByteArray placeholder = placeholders.value(suffix);
+        ok = placeholder.isEmpty() ? WriteFilePart(zip, it.key(), it.value())
+                                   : WritePart(zip, it.key(), placeholder);
         if (!ok)
             *error = QStringLiteral("cannot read picture %1").arg(it.value());
     }
@@ -204,7 +229,8 @@ QString WdDocument::addRelationship(const QString &type, const QString &target)
     QString id;
     do
         id = QStringLiteral("rIdTq%1").arg(m_nextRelationship++);
-    while (!relationshipTarget(id).isEmpty());
+    while (m_relationshipIds.contains(id));
+    m_relationshipIds.insert(id);
     QDomElement rel = m_rels.createElement("Relationship");
     rel.setAttribute("Id", id);
     rel.setAttribute("Type", type);
@@ -215,6 +241,9 @@ QString WdDocument::addRelationship(const QString &type, const QString &target)
 
 void WdDocument::ensureContentDefault(const QString &extension, const QString &type)
 {
+    if (m_contentDefaults.contains(extension.toLower()))
+        return;
+    m_contentDefaults.insert(extension.toLower());
     QDomDocument types;
     if (!types.setContent(m_parts.value("[Content_Types].xml"), false))
         return;

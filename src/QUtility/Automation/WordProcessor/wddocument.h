@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QList>
 #include <QMap>
+#include <QSet>
 #include <QSize>
 #include <QString>
 
@@ -124,6 +125,8 @@ private:
     QHash<QString, QString> m_mediaBySource; // source file → its part
     QDomDocument m_document;
     QDomDocument m_rels;
+    QSet<QString> m_relationshipIds;     // the Ids in m_rels, so adding one is no walk
+    QSet<QString> m_contentDefaults;     // extensions known to have a content type
     QMap<QString, std::shared_ptr<WdChart>> m_charts; // by part name
     QList<QDomElement> m_tables;
     QList<QDomElement> m_inlines;
@@ -133,6 +136,7 @@ private:
     int m_nextRelationship = 1;
     int m_nextMedia = 1;
     bool m_fieldsDirty = false;
+    bool m_layoutCopy = false;           // saving the copy to lay out: placeholder pictures
     QList<ContentsEntry> m_contents;     // waiting for their page numbers
     QList<QDomElement> m_contentsFields; // the begin fldChar of those contents' fields
 

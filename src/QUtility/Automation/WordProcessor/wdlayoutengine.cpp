@@ -12,7 +12,7 @@
 #include "QUtility/debuglog.h"
 
 namespace {
-// The layout of a 300-section report takes about two minutes on a quiet machine.
+// The layout of a 300-section report takes about a minute on a quiet machine.
 constexpr int kTimeoutMs = 600000;
 
 QString Executable()
