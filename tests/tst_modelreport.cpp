@@ -4,15 +4,13 @@
 
 #include <QTranslator>
 
-#include <KZip>
-#include <KArchiveDirectory>
-#include <KZipFileEntry>
 #include <QDomDocument>
 
 #include "ControllerFolders/Thread/qexportreportthread.h"
 #include "ModelFolders/Files/cdefectvocabulary.h"
 #include "ModelFolders/Report/cmodelreport.h"
 #include "QUtility/clanguagesettings.h"
+#include "docxreadback.h"
 #include "testsupport.h"
 
 namespace {
@@ -47,16 +45,11 @@ struct SavedReport
 
     bool read(const QString &path)
     {
-        KZip zip(path);
-        if (!zip.open(QIODevice::ReadOnly))
+        DocxReadBack::Package package;
+        if (!package.read(path))
             return false;
-        const auto part = [&zip](const QString &name) {
-            auto entry = dynamic_cast<const KZipFileEntry *>(zip.directory()->entry(name));
-            return entry ? entry->data() : QByteArray();
-        };
-        chart = part(QStringLiteral("word/charts/chart1.xml"));
-        if (!document.setContent(part(QStringLiteral("word/document.xml"))))
-            return false;
+        chart = package.parts.value(QStringLiteral("word/charts/chart1.xml"));
+        document = package.document;
         collect(document.documentElement());
         return true;
     }

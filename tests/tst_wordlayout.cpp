@@ -4,9 +4,6 @@
 // the layout's PDF.
 #include <QtTest>
 
-#include <KZip>
-#include <KArchiveDirectory>
-#include <KZipFileEntry>
 #include <QDomDocument>
 #include <QProcess>
 #include <QStandardPaths>
@@ -15,24 +12,16 @@
 #include "QUtility/Automation/axserverregistry.h"
 #include "QUtility/Automation/officeservers.h"
 #include "QUtility/QWordEngine/qwordengine.h"
+#include "docxreadback.h"
 
 namespace {
 
 const QString kTemplateDir = QStringLiteral(TQ420_APP_DIR "/Report-Modal/");
 
-QList<QDomElement> All(const QDomElement &below, const QString &tag)
-{
-    QList<QDomElement> list;
-    const QDomNodeList nodes = below.elementsByTagName(tag);
-    for (int i = 0; i < nodes.size(); ++i)
-        list << nodes.at(i).toElement();
-    return list;
-}
-
 QStringList Texts(const QDomElement &element)
 {
     QStringList texts;
-    for (const QDomElement &t : All(element, "w:t"))
+    for (const QDomElement &t : DocxReadBack::Elements(element, "w:t"))
         texts << t.text();
     return texts;
 }
@@ -68,29 +57,8 @@ QByteArray MakePdf(const QList<QByteArray> &objects, bool table)
     return pdf + "%%EOF\n";
 }
 
-struct Saved
+struct Saved : DocxReadBack::Package
 {
-    QMap<QString, QByteArray> parts;
-    QDomDocument document;
-
-    bool read(const QString &path)
-    {
-        KZip zip(path);
-        if (!zip.open(QIODevice::ReadOnly))
-            return false;
-        collect(zip.directory(), QString());
-        return document.setContent(parts.value("word/document.xml"), false);
-    }
-    void collect(const KArchiveDirectory *dir, const QString &prefix)
-    {
-        for (const QString &name : dir->entries()) {
-            const KArchiveEntry *entry = dir->entry(name);
-            if (entry->isDirectory())
-                collect(static_cast<const KArchiveDirectory *>(entry), prefix + name + '/');
-            else
-                parts.insert(prefix + name, static_cast<const KZipFileEntry *>(entry)->data());
-        }
-    }
     QDomElement settings() const
     {
         QDomDocument doc;
@@ -166,13 +134,13 @@ private slots:
         QStringList anchors;
         QStringList entryStyles;
         QList<int> numbers;
-        for (const QDomElement &p : All(body, "w:p")) {
+        for (const QDomElement &p : DocxReadBack::Elements(body, "w:p")) {
             const QString style = Style(p);
             if (style == "Heading1" || style == "Heading2") {
                 headings << Texts(p).join(QString());
                 headingStyles << style.right(1);
                 QString mark;
-                for (const QDomElement &start : All(p, "w:bookmarkStart"))
+                for (const QDomElement &start : DocxReadBack::Elements(p, "w:bookmarkStart"))
                     mark = start.attribute("w:name");
                 headingMarks << mark;
             }
@@ -186,7 +154,7 @@ private slots:
             }
         }
         QVERIFY(headings.size() > 10);
-        const QDomElement begin = All(body, "w:fldChar").first();
+        const QDomElement begin = DocxReadBack::Elements(body, "w:fldChar").first();
         if (!layout) {
             QVERIFY(entries.isEmpty());
             QCOMPARE(saved.settings().attribute("w:val"), QString("true"));

@@ -3,8 +3,6 @@
 #include <QtTest>
 
 #include <KZip>
-#include <KArchiveDirectory>
-#include <KZipFileEntry>
 #include <QDomDocument>
 #include <QImage>
 #include <QProcess>
@@ -13,6 +11,7 @@
 #include "QUtility/Automation/axserverregistry.h"
 #include "QUtility/Automation/officeservers.h"
 #include "QUtility/QWordEngine/qwordengine.h"
+#include "docxreadback.h"
 #include "xlsxreadback.h"
 
 namespace {
@@ -64,43 +63,9 @@ QString MakePicture(const QString &path, const QColor &color)
     return path;
 }
 
-// The saved package, read back.
-struct Package
+// The saved package, read back, with the tables and texts these tests look at.
+struct Package : DocxReadBack::Package
 {
-    QMap<QString, QByteArray> parts;
-    QMap<QString, int> encodings; // zip method per part: 0 stored, 8 deflated
-    QDomDocument document;
-
-    bool read(const QString &path)
-    {
-        KZip zip(path);
-        if (!zip.open(QIODevice::ReadOnly))
-            return false;
-        collect(zip.directory(), QString());
-        return document.setContent(parts.value("word/document.xml"), false);
-    }
-    void collect(const KArchiveDirectory *dir, const QString &prefix)
-    {
-        for (const QString &name : dir->entries()) {
-            const KArchiveEntry *entry = dir->entry(name);
-            if (entry->isDirectory()) {
-                collect(static_cast<const KArchiveDirectory *>(entry), prefix + name + '/');
-            } else {
-                auto file = static_cast<const KZipFileEntry *>(entry);
-                parts.insert(prefix + name, file->data());
-                encodings.insert(prefix + name, file->encoding());
-            }
-        }
-    }
-    QList<QDomElement> all(const QString &tag, const QDomElement &below = QDomElement()) const
-    {
-        const QDomNodeList nodes =
-            (below.isNull() ? document.documentElement() : below).elementsByTagName(tag);
-        QList<QDomElement> list;
-        for (int i = 0; i < nodes.size(); ++i)
-            list << nodes.at(i).toElement();
-        return list;
-    }
     QList<QDomElement> tables() const
     {
         QList<QDomElement> list;
