@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMutex>
+#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
@@ -45,6 +46,23 @@ QString CopySample(const QString &relative, const QTemporaryDir &dir, const QStr
         qFatal("cannot copy sample %s", qPrintable(relative));
     QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
     return target;
+}
+
+QString MakeSourceVideo(const QTemporaryDir &dir, const QString &video, const QStringList &beside)
+{
+    const QString path = CopySample(QStringLiteral("videos/road3.mp4"), dir, video);
+    const QString base = QFileInfo(path).completeBaseName();
+    for (const QString &sample : beside)
+        CopySample(sample, dir, base + QLatin1Char('.') + QFileInfo(sample).suffix());
+    return path;
+}
+
+CliRun RunCli(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(TQ420_APP_DIR "/tq420-cli"), arguments);
+    process.waitForFinished(60000);
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
 void InstallWarningRecorder()

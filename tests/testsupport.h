@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -12,6 +13,18 @@ QString SamplePath(const QString &relative);
 // Copies a sample file into the folder (tests never change the fixtures) and returns the copy.
 QString CopySample(const QString &relative, const QTemporaryDir &dir,
                    const QString &name = QString());
+// A source video (a copy of the bare sample video) under the given name, with the named
+// sample files copied beside it under its base name; returns the video's path.
+QString MakeSourceVideo(const QTemporaryDir &dir, const QString &video, const QStringList &beside);
+
+// The command-line tool run to its end with the arguments.
+struct CliRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+CliRun RunCli(const QStringList &arguments);
 
 // Copies the report templates beside the test program, where the report builder looks for
 // them (the application folder); false when one is missing.

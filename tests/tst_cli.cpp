@@ -9,20 +9,7 @@
 #include "testsupport.h"
 
 namespace {
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run RunCli(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TQ420_APP_DIR "/tq420-cli"), arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
+using TestSupport::RunCli;
 
 QByteArray Digest(const QString &path)
 {
@@ -48,7 +35,7 @@ private slots:
         const QString broken = TestSupport::CopySample(QStringLiteral("rtv/notsqlite.rtv"), dir);
         const QByteArray before = Digest(v0);
 
-        const Run run = RunCli({QStringLiteral("inspect"), QStringLiteral("--json"), v0, worked, broken});
+        const auto run = RunCli({QStringLiteral("inspect"), QStringLiteral("--json"), v0, worked, broken});
         QCOMPARE(run.exitCode, 1); // one file could not be read
         QCOMPARE(run.err.count('\n'), 1);
         QVERIFY(run.err.contains("notsqlite.rtv"));
@@ -105,7 +92,7 @@ private slots:
 
     void inspectSummaryInChinese()
     {
-        const Run run = RunCli({QStringLiteral("--lang"), QStringLiteral("zh"), QStringLiteral("inspect"),
+        const auto run = RunCli({QStringLiteral("--lang"), QStringLiteral("zh"), QStringLiteral("inspect"),
                                 TestSupport::SamplePath(QStringLiteral("rtv/worked.rtv"))});
         QCOMPARE(run.exitCode, 0);
         const QString text = QString::fromUtf8(run.out);
@@ -130,11 +117,11 @@ private slots:
         QFETCH(QString, xml);
         QFETCH(QString, target);
         QTemporaryDir dir;
-        const Run run = RunCli({QStringLiteral("convert"), TestSupport::SamplePath(xml), dir.filePath(target)});
+        const auto run = RunCli({QStringLiteral("convert"), TestSupport::SamplePath(xml), dir.filePath(target)});
         QTEST(run.exitCode, "exitCode");
         QCOMPARE(QFileInfo::exists(dir.filePath(target)), run.exitCode == 0);
         if (run.exitCode == 0) {
-            const Run check = RunCli({QStringLiteral("inspect"), QStringLiteral("--json"), dir.filePath(target)});
+            const auto check = RunCli({QStringLiteral("inspect"), QStringLiteral("--json"), dir.filePath(target)});
             QCOMPARE(check.exitCode, 0);
             const QJsonObject report = QJsonDocument::fromJson(check.out).array().at(0).toObject();
             QCOMPARE(report["pipeline"]["strStartWellID"].toString(), QStringLiteral("YS-101"));
@@ -163,7 +150,7 @@ private slots:
         QCOMPARE(RunCli({"project", "add", "--app-dir", dir, "--number", "P3", "--name", "x", "--site", "y",
                          "--date", "06.05.2024"}).exitCode, 3);
 
-        const Run import = RunCli({"import", "--app-dir", dir, "--project", number, "--json", road1, road2,
+        const auto import = RunCli({"import", "--app-dir", dir, "--project", number, "--json", road1, road2,
                                    broken, sources.filePath("missing.mp4")});
         QCOMPARE(import.exitCode, 1); // the missing video
         const QJsonArray results = QJsonDocument::fromJson(import.out).array();
@@ -178,7 +165,7 @@ private slots:
         const int defects = results.at(0)["defects"].toInt();
         QVERIFY(defects > 0);
 
-        const Run list = RunCli({"project", "list", "--app-dir", dir, "--json"});
+        const auto list = RunCli({"project", "list", "--app-dir", dir, "--json"});
         QCOMPARE(list.exitCode, 0);
         const QJsonObject project = QJsonDocument::fromJson(list.out).array().at(0).toObject();
         QCOMPARE(project["ProjectNumber"].toString(), number);
@@ -190,7 +177,7 @@ private slots:
         QCOMPARE(project["HashCode"].toString().size(), 10);
         QVERIFY(QFileInfo(data.filePath("KLN_TQ420_Cache_En/" + project["HashCode"].toString())).isDir());
 
-        const Run rows = RunCli({"defects", "--app-dir", dir, "--project", number, "--json"});
+        const auto rows = RunCli({"defects", "--app-dir", dir, "--project", number, "--json"});
         QCOMPARE(rows.exitCode, 0);
         const QJsonArray defectRows = QJsonDocument::fromJson(rows.out).array();
         QCOMPARE(defectRows.size(), defects);
@@ -199,7 +186,7 @@ private slots:
 
         for (int kind = 0; kind < 4; ++kind) {
             const QString out = data.filePath(QStringLiteral("sheet%1.xls").arg(kind));
-            const Run sheet = RunCli({"sheet", "--app-dir", dir, "--project", number, "--kind",
+            const auto sheet = RunCli({"sheet", "--app-dir", dir, "--project", number, "--kind",
                                       QString::number(kind), "--out", out});
             QCOMPARE(sheet.exitCode, 0);
             QVERIFY(QFileInfo(out).size() > 0);
@@ -225,7 +212,7 @@ private slots:
         const QString worked = TestSupport::CopySample(QStringLiteral("rtv/worked.rtv"), dir);
         const QByteArray before = Digest(old);
         const QString out = dir.filePath(QStringLiteral("report.doc"));
-        const Run run = RunCli({"--lang", "zh", "report", "--out", out, old, worked});
+        const auto run = RunCli({"--lang", "zh", "report", "--out", out, old, worked});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(QFileInfo(out).size() > 0);
         QCOMPARE(Digest(old), before);
@@ -240,7 +227,7 @@ private slots:
         QVERIFY(RunCli({QStringLiteral("inspect")}).exitCode != 0);
         QVERIFY(RunCli({QStringLiteral("frobnicate")}).exitCode != 0);
         QVERIFY(RunCli({QStringLiteral("--lang"), QStringLiteral("fr"), QStringLiteral("inspect"), QStringLiteral("x")}).exitCode != 0);
-        const Run missing = RunCli({QStringLiteral("inspect"), QStringLiteral("/no/such/file.rtv")});
+        const auto missing = RunCli({QStringLiteral("inspect"), QStringLiteral("/no/such/file.rtv")});
         QCOMPARE(missing.exitCode, 1);
         QVERIFY(missing.err.contains("/no/such/file.rtv"));
     }

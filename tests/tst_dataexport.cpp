@@ -63,20 +63,7 @@ DataExportParam CopiesOnly()
     return param;
 }
 
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run RunCli(const QStringList &arguments)
-{
-    QProcess process;
-    process.start(QStringLiteral(TQ420_APP_DIR "/tq420-cli"), arguments);
-    process.waitForFinished(60000);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
+using TestSupport::RunCli;
 } // namespace
 
 class TestDataExport : public QObject
@@ -362,7 +349,7 @@ private slots:
                          "--site", "人民路'东段"}).exitCode, 0);
         QCOMPARE(RunCli({"import", "--app-dir", dir, "--project", "P1", video}).exitCode, 0);
 
-        const Run run = RunCli({"export", "--app-dir", dir, "--project", "P1", "--to", out.path(),
+        const auto run = RunCli({"export", "--app-dir", dir, "--project", "P1", "--to", out.path(),
                                 "--project-info", "off", "--sheets", "on", "--images", "off",
                                 "--road-dir", "off", "--pipe-type-dir", "off"});
         QVERIFY2(run.exitCode == 0, run.err.constData());

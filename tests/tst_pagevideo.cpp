@@ -25,18 +25,8 @@
 #include "testsupport.h"
 
 namespace {
+using TestSupport::MakeSourceVideo;
 const QString kProject = QStringLiteral("PRJ0000001");
-
-// A source folder: the video (a copy of the bare sample) under the name, and the sample
-// files copied beside it under its base name.
-QString MakeSource(const QTemporaryDir &dir, const QString &video, const QStringList &beside)
-{
-    const QString path = TestSupport::CopySample(QStringLiteral("videos/road3.mp4"), dir, video);
-    const QString base = QFileInfo(path).completeBaseName();
-    for (const QString &sample : beside)
-        TestSupport::CopySample(sample, dir, base + QLatin1Char('.') + QFileInfo(sample).suffix());
-    return path;
-}
 
 QString WritePng(const QTemporaryDir &dir, const QString &name, Qt::GlobalColor color)
 {
@@ -185,7 +175,7 @@ void TestPageVideo::importsEachKindOfSource()
     QFETCH(QString, road);
     QFETCH(int, defects);
     MakePage();
-    Import({MakeSource(*m_sources, video, beside)});
+    Import({MakeSourceVideo(*m_sources, video, beside)});
 
     QCOMPARE(Rows(), 1);
     const QString key = m_page->CurrentVideoKey();
@@ -215,10 +205,10 @@ void TestPageVideo::importsEachKindOfSource()
 void TestPageVideo::importsSeveralWithProgressAndSkipsFailures()
 {
     MakePage();
-    const QStringList files = {MakeSource(*m_sources, "a.mp4", {"videos/road1.rtv"}),
+    const QStringList files = {MakeSourceVideo(*m_sources, "a.mp4", {"videos/road1.rtv"}),
                                m_sources->filePath("missing.mp4"),
-                               MakeSource(*m_sources, "b.mp4", {"bmw/good.xml"}),
-                               MakeSource(*m_sources, "c.mp4", {})};
+                               MakeSourceVideo(*m_sources, "b.mp4", {"bmw/good.xml"}),
+                               MakeSourceVideo(*m_sources, "c.mp4", {})};
     m_page->StartImport(files);
     auto *thread = m_page->findChild<QAddVedioThread *>();
     QVERIFY(thread);
@@ -248,7 +238,7 @@ void TestPageVideo::importsSeveralWithProgressAndSkipsFailures()
 void TestPageVideo::sameFileTwiceGetsTwoKeys()
 {
     MakePage();
-    const QString source = MakeSource(*m_sources, "a.mp4", {});
+    const QString source = MakeSourceVideo(*m_sources, "a.mp4", {});
     Import({source, source});
     const QList<QVariantList> keys = DbTest::Rows("SELECT HashCode FROM VedioCount");
     QCOMPARE(keys.size(), 2);
@@ -258,8 +248,8 @@ void TestPageVideo::sameFileTwiceGetsTwoKeys()
 void TestPageVideo::selectingAVideoMakesItsFileCurrent()
 {
     MakePage();
-    Import({MakeSource(*m_sources, "a.mp4", {"videos/road1.rtv"}),
-            MakeSource(*m_sources, "b.mp4", {"rtv/hostile.rtv"})});
+    Import({MakeSourceVideo(*m_sources, "a.mp4", {"videos/road1.rtv"}),
+            MakeSourceVideo(*m_sources, "b.mp4", {"rtv/hostile.rtv"})});
     QCOMPARE(Rows(), 2);
     const int other = Cell(0, 10) == m_page->CurrentVideoKey() ? 1 : 0;
     const QString road = Cell(other, 0);
@@ -304,9 +294,9 @@ void TestPageVideo::previousAndNext()
     QFETCH(bool, pre);
     QFETCH(bool, nextEnabled);
     MakePage();
-    Import({MakeSource(*m_sources, "a.mp4", {"videos/road1.rtv"}),
-            MakeSource(*m_sources, "b.mp4", {"rtv/hostile.rtv"}),
-            MakeSource(*m_sources, "c.mp4", {"bmw/good.xml"})});
+    Import({MakeSourceVideo(*m_sources, "a.mp4", {"videos/road1.rtv"}),
+            MakeSourceVideo(*m_sources, "b.mp4", {"rtv/hostile.rtv"}),
+            MakeSourceVideo(*m_sources, "c.mp4", {"bmw/good.xml"})});
     QCOMPARE(Rows(), 3);
     m_page->TableView()->SelectRow(start);
     WaitIdle();
@@ -347,8 +337,8 @@ void TestPageVideo::deleteRemovesRowsFilesAndFolder()
 {
     QFETCH(int, answer);
     MakePage();
-    Import({MakeSource(*m_sources, "a.mp4", {"videos/road1.rtv"}),
-            MakeSource(*m_sources, "b.mp4", {"rtv/hostile.rtv"})});
+    Import({MakeSourceVideo(*m_sources, "a.mp4", {"videos/road1.rtv"}),
+            MakeSourceVideo(*m_sources, "b.mp4", {"rtv/hostile.rtv"})});
     const QString key = m_page->CurrentVideoKey();
     const QString folder = QFileManager::GetInstance()->GetProjectDir(kProject, key);
     QVERIFY(QFileInfo(folder).isDir());
@@ -432,8 +422,8 @@ void TestPageVideo::searchAcceptsApostropheAndChinese()
     QFETCH(QString, search);
     QFETCH(QStringList, roads);
     MakePage();
-    Import({MakeSource(*m_sources, "a.mp4", {"videos/road1.rtv"}),
-            MakeSource(*m_sources, "b.mp4", {"rtv/hostile.rtv"})});
+    Import({MakeSourceVideo(*m_sources, "a.mp4", {"videos/road1.rtv"}),
+            MakeSourceVideo(*m_sources, "b.mp4", {"rtv/hostile.rtv"})});
     // Another project's video on the same road is never found.
     DbTest::InsertProject("PRJ0000002", "P-2");
     DbTest::InsertVideo("PRJ0000002", "PRJ0000002VID01", "River Avenue");
@@ -453,7 +443,7 @@ void TestPageVideo::searchAcceptsApostropheAndChinese()
 void TestPageVideo::defectInsertUpdateDelete()
 {
     MakePage();
-    Import({MakeSource(*m_sources, "a.mp4", {"rtv/hostile.rtv"})});
+    Import({MakeSourceVideo(*m_sources, "a.mp4", {"rtv/hostile.rtv"})});
     const QString key = m_page->CurrentVideoKey();
     const int before = File()->GetDefectList().size();
     QCOMPARE(before, 3);
@@ -519,7 +509,7 @@ void TestPageVideo::defectInsertUpdateDelete()
 void TestPageVideo::pipeInfoIsWrittenBack()
 {
     MakePage();
-    Import({MakeSource(*m_sources, "a.mp4", {"videos/road1.rtv"})});
+    Import({MakeSourceVideo(*m_sources, "a.mp4", {"videos/road1.rtv"})});
     PipelineParam &pipe = File()->GetPipelineParam();
     pipe.strStartWellID = QString::fromUtf8("井'1");
     pipe.strEndWellID = "W2";
@@ -536,7 +526,7 @@ void TestPageVideo::pipeInfoIsWrittenBack()
 void TestPageVideo::exportsTheSheet()
 {
     MakePage();
-    Import({MakeSource(*m_sources, "a.mp4", {"rtv/hostile.rtv"})});
+    Import({MakeSourceVideo(*m_sources, "a.mp4", {"rtv/hostile.rtv"})});
     QSignalSpy finished(m_page.get(), &QPageChild::signal_sheetExportFinished);
     const QString path = m_sources->filePath(QString::fromUtf8("视频'表.xls"));
     QVERIFY(m_page->ExportSheetTo(path));

@@ -15,6 +15,7 @@
 #include "testsupport.h"
 
 namespace {
+using TestSupport::MakeSourceVideo;
 const QString kProject = QStringLiteral("PRJ0000001");
 
 int ManifestDefectCount(const QString &rtv)
@@ -25,15 +26,6 @@ int ManifestDefectCount(const QString &rtv)
     return manifest.value("rtv").toObject().value(rtv).toObject().value("defectCount").toInt();
 }
 
-// A folder of source videos: name -> the sample files copied beside it.
-QString MakeSource(const QTemporaryDir &dir, const QString &video, const QStringList &beside)
-{
-    const QString path = TestSupport::CopySample(QStringLiteral("videos/road3.mp4"), dir, video);
-    const QString base = QFileInfo(path).completeBaseName();
-    for (const QString &sample : beside)
-        TestSupport::CopySample(sample, dir, base + QLatin1Char('.') + QFileInfo(sample).suffix());
-    return path;
-}
 } // namespace
 
 class TestVideoImport : public QObject
@@ -95,7 +87,7 @@ private slots:
         QFETCH(int, defects);
         QFETCH(bool, noted);
         QTemporaryDir sources;
-        const QString path = MakeSource(sources, video, beside);
+        const QString path = MakeSourceVideo(sources, video, beside);
 
         CFileRTV file;
         const CVideoImporter::Result result = CVideoImporter::ImportOne(path, kProject, file, true);
@@ -147,7 +139,7 @@ private slots:
         QVERIFY(!missing.error.isEmpty());
 
         // A project key that is no plain folder name never reaches the disk.
-        const QString path = MakeSource(sources, QStringLiteral("road.mp4"), {});
+        const QString path = MakeSourceVideo(sources, QStringLiteral("road.mp4"), {});
         for (const QString &key : {QStringLiteral("../../outside"), QStringLiteral("/tmp"), QString()}) {
             const CVideoImporter::Result refused = CVideoImporter::ImportOne(path, key, file, true);
             QVERIFY(!refused.ok);
@@ -160,7 +152,7 @@ private slots:
     void keysDifferWithinOneMillisecond()
     {
         QTemporaryDir sources;
-        const QString path = MakeSource(sources, QStringLiteral("road.mp4"), {});
+        const QString path = MakeSourceVideo(sources, QStringLiteral("road.mp4"), {});
         CFileRTV file;
         QSet<QString> keys;
         for (int i = 0; i < 12; ++i) {
@@ -174,7 +166,7 @@ private slots:
     void storingDefectsCanBeLeftOut()
     {
         QTemporaryDir sources;
-        const QString path = MakeSource(sources, QStringLiteral("road.mp4"), {QStringLiteral("rtv/v0.rtv")});
+        const QString path = MakeSourceVideo(sources, QStringLiteral("road.mp4"), {QStringLiteral("rtv/v0.rtv")});
         CFileRTV file;
         const CVideoImporter::Result result = CVideoImporter::ImportOne(path, kProject, file, false);
         QVERIFY(result.ok);
