@@ -133,7 +133,8 @@ private slots:
             QTest::addRow("switches %d", switches) << switches;
     }
 
-    // Every combination of the five layout switches, videos and images.
+    // Every combination of the five layout switches, videos and images. The project level is
+    // made whatever its switch says.
     void layout()
     {
         QFETCH(int, switches);
@@ -154,7 +155,7 @@ private slots:
 
         auto expected = [&](int n, const QString &type, const QString &kind, const QString &number,
                             const QString &date, const QString &extension) {
-            QString path = (param.bHasPro ? QStringLiteral("Ring road/") : QString())
+            QString path = QStringLiteral("Ring road/")
                            + (param.bHasRoad ? QStringLiteral("Road A/") : QString())
                            + (param.bHasPipeType ? type + QLatin1Char('/') : QString()) + kind + QLatin1Char('/');
             path = QRegularExpression::escape(path);
@@ -301,40 +302,6 @@ private slots:
         for (const char *title : {"Project information", "Detected and evaluated information"})
             QVERIFY(QFileInfo(out.filePath(QStringLiteral("工程_一_%1_sheet.xls").arg(title))).size() > 0);
         QVERIFY(ReadFile(interpretation).startsWith("PK")); // a new workbook in place of the old file
-    }
-
-    void previewTexts_data()
-    {
-        QTest::addColumn<bool>("road");
-        QTest::addColumn<bool>("pipeType");
-        QTest::addColumn<bool>("pipeNumber");
-        QTest::addColumn<bool>("date");
-        QTest::addColumn<QString>("video");
-        QTest::addColumn<QString>("image");
-        QTest::newRow("all") << true << true << true << true
-                             << "Directory of video saved : project name\\Road name\\Pipeline tpye\\Video\\Pipeline No_Date.avi"
-                             << "Directory of image saved : project name\\Road name\\Pipeline tpye\\Image\\Pipeline No_Date_progressive number.png";
-        QTest::newRow("flat") << false << false << true << false
-                              << "Directory of video saved : project name\\Video\\Pipeline No.avi"
-                              << "Directory of image saved : project name\\Image\\Pipeline No_progressive number.png";
-        QTest::newRow("random, date ignored") << true << false << false << true
-                                              << "Directory of video saved : project name\\Road name\\Video\\random file name.avi"
-                                              << "Directory of image saved : project name\\Road name\\Image\\random file name_progressive number.png";
-    }
-
-    void previewTexts()
-    {
-        QFETCH(bool, road);
-        QFETCH(bool, pipeType);
-        QFETCH(bool, pipeNumber);
-        QFETCH(bool, date);
-        DataExportParam param;
-        param.bHasRoad = road;
-        param.bHasPipeType = pipeType;
-        param.bHasPipeNum = pipeNumber;
-        param.bHasDate = date;
-        QTEST(CDataExporter::VideoPreviewText(param), "video");
-        QTEST(CDataExporter::ImagePreviewText(param), "image");
     }
 
     void commandLine()

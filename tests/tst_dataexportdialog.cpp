@@ -93,16 +93,16 @@ void TestDataExportDialog::preview_data()
         << "Directory of image saved : project name\\Road name\\Pipeline tpye\\Image\\"
            "Pipeline No_progressive number.png"
         << true;
-    QTest::newRow("no road, no pipe type")
-        << Switches {D::HasPro, D::HasPipeNum}
+    QTest::newRow("no road, no pipe type; the project level stays")
+        << Switches {D::HasPipeNum}
         << "Directory of video saved : project name\\Video\\Pipeline No.avi"
         << "Directory of image saved : project name\\Image\\Pipeline No_progressive number.png"
         << true;
     QTest::newRow("with date")
         << Switches {D::HasPro, D::HasPipeType, D::HasPipeNum, D::HasDate}
-        << "Directory of video saved : project name\\Pipeline tpye\\Video\\Pipeline No_Date.avi"
+        << "Directory of video saved : project name\\Pipeline tpye\\Video\\Pipeline NoDate.avi"
         << "Directory of image saved : project name\\Pipeline tpye\\Image\\"
-           "Pipeline No_Date_progressive number.png"
+           "Pipeline NoDate_progressive number.png"
         << true;
     QTest::newRow("random names ignore the date")
         << Switches {D::HasPro, D::HasRoad, D::HasDate}
@@ -151,7 +151,7 @@ void TestDataExportDialog::pipeNumberSwitchGovernsDate()
     QVERIFY(date->isEnabled());
     Press(date);
     QVERIFY(date->checked());
-    QVERIFY(dialog.VideoPreviewLabel()->text().endsWith(QLatin1String("Pipeline No_Date.avi")));
+    QVERIFY(dialog.VideoPreviewLabel()->text().endsWith(QLatin1String("Pipeline NoDate.avi")));
 }
 
 void TestDataExportDialog::exportStoresCancelKeeps()

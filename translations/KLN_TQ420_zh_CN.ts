@@ -79,10 +79,6 @@
         <translation>视频保存目录：工程名称\</translation>
     </message>
     <message>
-        <source>Directory of video saved : </source>
-        <translation>视频保存目录：</translation>
-    </message>
-    <message>
         <source>Road name\</source>
         <translation>道路名称\</translation>
     </message>
@@ -97,10 +93,6 @@
     <message>
         <source>Directory of image saved : project name\</source>
         <translation>图片保存目录：工程名称\</translation>
-    </message>
-    <message>
-        <source>Directory of image saved : </source>
-        <translation>图片保存目录：</translation>
     </message>
     <message>
         <source>Image\</source>

@@ -182,9 +182,8 @@ bool CDataExporter::WriteSheet(int kind, const QString &title)
 QString CDataExporter::TargetDir(const QString &road, const QString &pipeType,
                                  const QString &kindDir)
 {
-    QStringList levels;
-    if (m_param.bHasPro)
-        levels << Text(m_project, "ProjectName");
+    // The project level is always made; road and pipe type follow their switches.
+    QStringList levels = {Text(m_project, "ProjectName")};
     if (m_param.bHasRoad)
         levels << road;
     if (m_param.bHasPipeType)
@@ -268,14 +267,13 @@ QString CDataExporter::PreviewFileName(const DataExportParam &param)
         return tr("random file name");
     QString name = tr("Pipeline No");
     if (param.bHasDate)
-        name += QLatin1Char('_') + tr("Date");
+        name += tr("Date");
     return name;
 }
 
 QString CDataExporter::VideoPreviewText(const DataExportParam &param)
 {
-    QString text = param.bHasPro ? tr("Directory of video saved : project name\\")
-                                 : tr("Directory of video saved : ");
+    QString text = tr("Directory of video saved : project name\\");
     if (param.bHasRoad)
         text += tr("Road name\\");
     if (param.bHasPipeType)
@@ -285,8 +283,7 @@ QString CDataExporter::VideoPreviewText(const DataExportParam &param)
 
 QString CDataExporter::ImagePreviewText(const DataExportParam &param)
 {
-    QString text = param.bHasPro ? tr("Directory of image saved : project name\\")
-                                 : tr("Directory of image saved : ");
+    QString text = tr("Directory of image saved : project name\\");
     if (param.bHasRoad)
         text += tr("Road name\\");
     if (param.bHasPipeType)
