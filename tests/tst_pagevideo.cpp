@@ -63,6 +63,7 @@ private slots:
     void defectInsertUpdateDelete();
     void pipeInfoIsWrittenBack();
     void exportsTheSheet();
+    void closingThePageFinishesTheSheet();
 
 private:
     void MakePage();
@@ -221,6 +222,10 @@ void TestPageVideo::importsSeveralWithProgressAndSkipsFailures()
     QVERIFY2(waitView->title().endsWith("\n3 / 10"), qPrintable(waitView->title()));
     QVERIFY(waitView->title().startsWith(
         "The adding video operation in progress , please wait ......"));
+    // One video shows the plain text, without a count.
+    waitView->setTitle(QString());
+    m_page->on_slot_AddVedioThread_Progress(1, 1);
+    QCOMPARE(waitView->title(), QString());
     WaitIdle();
 
     // Spies connected after the start may miss the first file; the last ones are certain.
@@ -532,6 +537,16 @@ void TestPageVideo::exportsTheSheet()
     QVERIFY(m_page->ExportSheetTo(path));
     QVERIFY(finished.wait(20000));
     QCOMPARE(finished.first().first().toBool(), true);
+    QVERIFY(QFileInfo(path).size() > 0);
+}
+
+void TestPageVideo::closingThePageFinishesTheSheet()
+{
+    MakePage();
+    Import({MakeSourceVideo(*m_sources, "a.mp4", {"rtv/hostile.rtv"})});
+    const QString path = m_sources->filePath("closed.xls");
+    QVERIFY(m_page->ExportSheetTo(path));
+    m_page.reset(); // the worker is still writing
     QVERIFY(QFileInfo(path).size() > 0);
 }
 

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSqlError>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include "ControllerFolders/CustomControl/qlefttexttoolbar.h"
@@ -24,7 +25,18 @@
 
 QPageChild::QPageChild(QWidget *parent) : QWidget(parent) {}
 
-QPageChild::~QPageChild() = default;
+QPageChild::~QPageChild()
+{
+    WaitForWorkers();
+}
+
+void QPageChild::WaitForWorkers()
+{
+    // A worker still running when the page goes (its sheet, import, switch or export) ends
+    // first: destroying a running thread aborts the program, and its file must be complete.
+    for (QThread *worker : findChildren<QThread *>(QString(), Qt::FindDirectChildrenOnly))
+        worker->wait();
+}
 
 int QPageChild::type()
 {

@@ -110,6 +110,9 @@ public slots:
     void OnRetranslate();
 
 protected:
+    // Waits for the page's worker threads; a derived page whose workers use its members
+    // calls it in its own destructor.
+    void WaitForWorkers();
     // Builds the children in order: left tool bar (GetSortMenuTexts, checked =
     // CurrentSortIndex), top bar, buttons, table (GetHeaderSpec), paging bar, context menu,
     // sort settings. Called by the derived constructor, when its virtuals are in place.

@@ -60,8 +60,7 @@ QPageDefectInfo::QPageDefectInfo(QWidget *parent) : QPageChild(parent)
 
 QPageDefectInfo::~QPageDefectInfo()
 {
-    if (m_pReportThread)
-        m_pReportThread->wait();
+    WaitForWorkers();
 }
 
 QString QPageDefectInfo::GetTableName()
@@ -168,7 +167,7 @@ void QPageDefectInfo::CreateLeftButtons()
     const QStringList texts = GetButtonTexts();
     connect(AddButton(texts.at(BtnSearch), false), &QPushButton::clicked, this,
             &QPageDefectInfo::on_slot_Search);
-    connect(AddButton(texts.at(BtnExport), true), &QPushButton::clicked, this,
+    connect(AddButton(texts.at(BtnExport), false), &QPushButton::clicked, this,
             &QPageDefectInfo::on_slot_Export);
     connect(AddButton(texts.at(BtnDetails), true), &QPushButton::clicked, this,
             &QPageDefectInfo::on_slot_Detail);

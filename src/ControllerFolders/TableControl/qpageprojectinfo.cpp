@@ -63,6 +63,11 @@ QPageProjectInfo::QPageProjectInfo(QWidget *parent) : QPageChild(parent)
             &QPageProjectInfo::handleDataExport);
 }
 
+QPageProjectInfo::~QPageProjectInfo()
+{
+    WaitForWorkers(); // the data export runs this page's DoWork
+}
+
 QString QPageProjectInfo::GetTableName()
 {
     return QStringLiteral("ProjectDetail");
@@ -156,7 +161,7 @@ void QPageProjectInfo::CreateLeftButtons()
     const QStringList texts = GetButtonTexts();
     connect(AddButton(texts.at(BtnSearch), false), &QPushButton::clicked, this,
             &QPageProjectInfo::on_slot_Search);
-    connect(AddButton(texts.at(BtnExport), true), &QPushButton::clicked, this,
+    connect(AddButton(texts.at(BtnExport), false), &QPushButton::clicked, this,
             &QPageProjectInfo::on_slot_ExportData);
     connect(AddButton(texts.at(BtnEdit), true), &QPushButton::clicked, this,
             &QPageProjectInfo::on_slot_Edit);

@@ -19,6 +19,7 @@ public:
     static constexpr int kKeyColumn = 21;
 
     explicit QPageProjectInfo(QWidget *parent = nullptr);
+    ~QPageProjectInfo() override;
 
     int type() override { return 0; }
     QString GetTableName() override;

@@ -145,7 +145,8 @@ bool QPageProjectInfo::CheckEditedRow()
     const QString condition = QStringLiteral("ProjectNumber = %1 and HashCode <> %2")
                                   .arg(SqlQuote(CellText(row, 0)),
                                        SqlQuote(CellText(row, kKeyColumn)));
-    if (CKLN_TQ420DataBase::GetInstance()->GetRecordNums(GetTableName(), condition) != 0) {
+    // A failed count (-1) is no duplicate: the submit then reports the database's error.
+    if (CKLN_TQ420DataBase::GetInstance()->GetRecordNums(GetTableName(), condition) > 0) {
         PagePrompt(this, tr("Warn"), tr("projectNum can't be same"), 2, 0);
         return false;
     }

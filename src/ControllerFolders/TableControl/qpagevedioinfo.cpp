@@ -41,11 +41,7 @@ QPageVedioInfo::QPageVedioInfo(QWidget *parent) : QPageChild(parent)
 
 QPageVedioInfo::~QPageVedioInfo()
 {
-    // A worker still running uses the inspection file; let it end first.
-    if (m_pAddThread)
-        m_pAddThread->wait();
-    if (m_pSwitchThread)
-        m_pSwitchThread->wait();
+    WaitForWorkers(); // they use the inspection file
 }
 
 QString QPageVedioInfo::GetTableName()
@@ -155,7 +151,7 @@ void QPageVedioInfo::CreateLeftButtons()
     const QStringList texts = GetButtonTexts();
     connect(AddButton(texts.at(BtnSearch), false), &QPushButton::clicked, this,
             &QPageVedioInfo::on_slot_Search);
-    connect(AddButton(texts.at(BtnExport), true), &QPushButton::clicked, this,
+    connect(AddButton(texts.at(BtnExport), false), &QPushButton::clicked, this,
             &QPageVedioInfo::on_slot_Export);
     connect(AddButton(texts.at(BtnAdd), false), &QPushButton::clicked, this,
             &QPageVedioInfo::on_slot_Add);

@@ -64,10 +64,10 @@ void QPageVedioInfo::on_slot_AddVedioThread_Progress(int current, int total)
 {
     // The file is about to be reused for the next video.
     m_strLoadedRtvPath.clear();
-    const QString progress = QStringLiteral("%1 / %2").arg(current).arg(total);
-    if (m_pWaitView)
+    // Several videos: how far the import is, under the usual text.
+    if (m_pWaitView && total > 1)
         m_pWaitView->setTitle(tr("The adding video operation in progress , please wait ......") +
-                              QLatin1Char('\n') + progress);
+                              QStringLiteral("\n%1 / %2").arg(current).arg(total));
 }
 
 void QPageVedioInfo::on_slot_AddVedioThread_One(QVedioInfo info)
