@@ -26,6 +26,7 @@
 #include "dbtestsupport.h"
 #include "guiresources.h"
 #include "testsupport.h"
+#include "xlsxreadback.h"
 
 namespace {
 const QString kProject = QStringLiteral("PRJ0000001");
@@ -301,7 +302,19 @@ void TestPageDefect::exportsTheSheet()
     QVERIFY(m_page->ExportSheetTo(path));
     QVERIFY(finished.wait(20000));
     QCOMPARE(finished.first().first().toBool(), true);
-    QVERIFY(QFileInfo(path).size() > 0);
+    // The project's five defects, each value under its own header.
+    const XlsxReadBack::SavedSheet sheet = XlsxReadBack::ReadBack(path).sheet(0);
+    QCOMPARE(sheet.cells.value("A1").toString(), QString("Road Name"));
+    QCOMPARE(sheet.cells.value("N1").toString(), QString("Image name"));
+    QStringList roads;
+    for (int row = 2; row <= 6; ++row) {
+        roads << sheet.cells.value(QString("A%1").arg(row)).toString();
+        const QString image = sheet.cells.value(QString("N%1").arg(row)).toString();
+        QVERIFY2(image.endsWith(".png"), qPrintable(image));
+    }
+    QVERIFY(!sheet.cells.contains("A7"));
+    roads.sort();
+    QCOMPARE(roads, (QStringList{"Ash lane", "Birch way", "Cedar road", "Ring road", kHostileRoad}));
 }
 
 void TestPageDefect::emptyProjectSheetWarns()

@@ -100,7 +100,16 @@ QVariantList QPageChild::SheetRows(int &columns)
     const QString filter = GetFilter();
     if (!description || filter.isEmpty())
         return {};
-    columns = qMin(CSheetData::ColumnCount(type()), description->nColumnCount);
+    // The video and defect sheets are the current project's, in their own column order
+    // (file names, texts and dates formed for the sheet), not the page's table columns.
+    const QString projectKey = CKLN_TQ420Setting::GetInstance()->GetCurrentProHashCode();
+    columns = CSheetData::ColumnCount(type());
+    if (type() == 1)
+        return CSheetData::VideoRows(projectKey);
+    if (type() == 2)
+        return CSheetData::InterpretationRows(projectKey);
+    // The project table's first columns are the project sheet's, and follow the page's search.
+    columns = qMin(columns, description->nColumnCount);
     QVariantList rows;
     const QString order = GetDefaultOrderColumn();
     const QList<QVariantMap> records = CKLN_TQ420DataBase::GetInstance()->SelectRows(
