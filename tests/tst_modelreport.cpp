@@ -407,8 +407,16 @@ void TestModelReport::chineseDocument()
     qputenv("TQ420_NO_LAYOUT", "1"); // the page count is not what this checks
 
     QTemporaryDir dir;
+    // A well with a listed name that holds the Chinese list mark, and a second name after it.
+    const QString worked = Copy(dir, QStringLiteral("worked.rtv"), QStringLiteral("0"));
+    {
+        CFileRTV file;
+        QVERIFY(file.open(worked) && file.queryPipelineParam());
+        file.GetPipelineParam().startWell.strWellDefect = QStringLiteral("爬梯松动、锈蚀或缺损/井盖丢失");
+        QVERIFY(file.UpdatePipelineParam());
+    }
     CModelReport report;
-    report.InsertReportItem(Copy(dir, QStringLiteral("worked.rtv"), QStringLiteral("0")), QString());
+    report.InsertReportItem(worked, QString());
     report.InsertReportItem(Copy(dir, QStringLiteral("v1025.rtv"), QStringLiteral("1")), QString());
     const QString saved = dir.filePath(QStringLiteral("report.docx"));
     const bool generated = report.GenerateReport(saved);
@@ -422,6 +430,12 @@ void TestModelReport::chineseDocument()
     QCOMPARE(doc.bookmark(QStringLiteral("lbDefectCount2")), QStringLiteral("本次共检测并评估管道 2 段"));
     QVERIFY(doc.bookmark(QStringLiteral("lbDefectCount")).startsWith(QStringLiteral("共评估管道 2 段")));
     QVERIFY(doc.chartValues(QStringLiteral("c:cat")).contains(QStringLiteral("(PL)破裂")));
+    // Well defect table (4): the ladder stays one name inside the well, the cover its own.
+    int wellRow = 2;
+    while (!doc.cell(4, wellRow, 1).isEmpty() && doc.cell(4, wellRow, 6) != QStringLiteral("爬梯松动、锈蚀或缺损"))
+        ++wellRow;
+    QCOMPARE(doc.cell(4, wellRow, 6), QStringLiteral("爬梯松动、锈蚀或缺损"));
+    QCOMPARE(doc.cell(4, wellRow, 7), QStringLiteral("井盖丢失"));
 }
 
 QTEST_MAIN(TestModelReport)

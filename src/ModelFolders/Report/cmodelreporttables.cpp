@@ -29,15 +29,20 @@ QString OptionText(int slot, int index)
     return list ? list->itemAt(index) : COptionList::UnknownText();
 }
 
-// The defect names of a well; "/" joins several, as the well defect table writes them.
+// The defect names of a well. "/" and ";" separate several; so does "、", except inside a
+// listed name (the Chinese "ladder loose, corroded or defective" holds one).
 QStringList WellDefectNames(const CWellParam &well)
 {
+    const QStringList listed = CModelReport::InsideWellDefects() + CModelReport::CoverWellDefects();
     QStringList names;
-    const QStringList parts = well.strWellDefect.split(QRegularExpression(QStringLiteral("[/;；、]")));
-    for (const QString &part : parts) {
+    for (const QString &part : well.strWellDefect.split(QRegularExpression(QStringLiteral("[/;；]")))) {
         const QString name = part.trimmed();
-        if (!name.isEmpty())
-            names << name;
+        const QStringList pieces =
+            listed.contains(name) ? QStringList{name} : name.split(QChar(0x3001)); // 、
+        for (const QString &piece : pieces) {
+            if (!piece.trimmed().isEmpty())
+                names << piece.trimmed();
+        }
     }
     return names;
 }
