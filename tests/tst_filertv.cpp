@@ -1,6 +1,8 @@
 // Reading and writing RTV inspection files, checked against the generator's manifest.
 #include <QtTest>
 
+#include <QBuffer>
+#include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -283,6 +285,36 @@ private slots:
         QVERIFY(file.open(path));
         file.SetIsInterpretation(false);
         QCOMPARE(QueryValue(path, QStringLiteral("select bIsInterpretation from ProjectParam")).toInt(), 0);
+    }
+
+    // A frame a decoder accepts becomes an image file, even when its bytes are not a clean
+    // PNG; a blob that does not decode becomes none.
+    void framesThatDecodeAreWritten()
+    {
+        QTemporaryDir dir;
+        const QString path = TestSupport::CopySample(QStringLiteral("rtv/nodefects.rtv"), dir);
+        QImage frame(32, 24, QImage::Format_RGB32);
+        frame.fill(Qt::darkGreen);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(frame.save(&buffer, "PNG"));
+        const QString org = dir.filePath(QStringLiteral("trailing.png"));
+        const QString annotated = dir.filePath(QStringLiteral("text.png"));
+        WriteBytes(org, png + "bytes after the end");
+        WriteBytes(annotated, "not an image");
+        {
+            CFileRTV file;
+            QVERIFY(file.open(path));
+            QVERIFY(file.InsertDefectItem(MakeDefect(7000, 1.0f, org, annotated)));
+        }
+        CFileRTV file;
+        QVERIFY(file.open(path));
+        QVERIFY(file.TraversalFile());
+        const QImage written(dir.filePath(QStringLiteral("Images/7000_org.png")));
+        QCOMPARE(written.size(), QSize(32, 24));
+        QCOMPARE(written.pixelColor(5, 5), QColor(Qt::darkGreen));
+        QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("Images/7000_defect.png"))));
     }
 
     void insertUpdateDeleteDefects()

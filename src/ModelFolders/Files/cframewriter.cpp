@@ -1,6 +1,8 @@
 #include "cframewriter.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QImage>
 
 #include "QUtility/debuglog.h"
 #include "QUtility/pngcheck.h"
@@ -57,9 +59,19 @@ void CFrameWriter::Run()
 
 void CFrameWriter::WriteFrame(const QByteArray &blob, const QString &path)
 {
+    // A sound PNG is written as it is. Any other blob is decoded and saved again: a decoder
+    // accepts bytes after the end or a damaged optional chunk; what does not decode is no frame.
+    QByteArray bytes = blob;
     if (!IsValidPng(blob)) {
-        TQ_LOG << "QImage Load Fail";
-        return;
+        QImage image;
+        if (!image.loadFromData(blob, "PNG")) {
+            TQ_LOG << "QImage Load Fail";
+            return;
+        }
+        bytes.clear();
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        image.save(&buffer, "PNG");
     }
     // A temporary name first, so an interrupted write never leaves a partial image that
     // later readings would take as extracted. No sync to disk: the frames can always be
@@ -67,7 +79,7 @@ void CFrameWriter::WriteFrame(const QByteArray &blob, const QString &path)
     const QString partial = path + QStringLiteral(".part");
     QFile file(partial);
     const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)
-                         && file.write(blob) == blob.size();
+                         && file.write(bytes) == bytes.size();
     file.close();
     if (!written || !QFile::rename(partial, path)) {
         QFile::remove(partial);
