@@ -2,8 +2,11 @@
 
 #include <QtGlobal>
 
+#include "QUtility/coreresources.h"
+
 void InitGuiResources()
 {
+    InitCoreResources(); // the settings dialog's division data
     Q_INIT_RESOURCE(css);
     Q_INIT_RESOURCE(images);
 }

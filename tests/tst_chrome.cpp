@@ -507,6 +507,7 @@ void TestChrome::resources_data()
         ":/css/Theme/QSS/QPopMenu.css",
         ":/css/Theme/QSS/QTabWidget.css",
         ":/Resources/MyTitle.css",
+        ":/json/ControllerFolders/Manage/SystemManage/Json/cityCode.json",
         ":/Resources/MyMessageBox.css",
         ":/Resources/titleicon.png",
         ":/MsgImage/QUtility/MessageBox/info.png",
@@ -547,6 +548,10 @@ void TestChrome::resources()
             for (int x = 0; x < image.width() && !drawn; ++x)
                 drawn = qAlpha(image.pixel(x, y)) > 0;
         QVERIFY(drawn);
+        return;
+    }
+    if (path.endsWith(QLatin1String(".json"))) { // its content is the division data's test
+        QVERIFY(QFile(path).size() > 0);
         return;
     }
     // Style sheets parse cleanly (a parse error is a warning, caught in cleanup()).

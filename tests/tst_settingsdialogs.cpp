@@ -22,7 +22,6 @@
 #include "ControllerFolders/Manage/SystemManage/qpicturetextwinbox.h"
 #include "ControllerFolders/Manage/SystemManage/qsysteminfo.h"
 #include "QUtility/appdatadir.h"
-#include "QUtility/coreresources.h"
 #include "guiresources.h"
 #include "guitestsupport.h"
 #include "testsupport.h"
@@ -105,7 +104,6 @@ private:
 void TestSettingsDialogs::initTestCase()
 {
     TestSupport::InstallWarningRecorder();
-    InitCoreResources();
     InitGuiResources();
     QVERIFY(m_dir.isValid());
     SetAppDataDir(m_dir.path());
