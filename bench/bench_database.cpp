@@ -22,12 +22,12 @@
 #include <QSqlTableModel>
 #include <QTemporaryDir>
 
-#include "ControllerFolders/Manage/SystemManage/qsysteminfo.h"
-#include "ModelFolders/DataBase/ckln_tq420database.h"
-#include "ModelFolders/Entity/cdefectitem.h"
-#include "ModelFolders/Entity/pipelineparam.h"
-#include "QUtility/appdatadir.h"
-#include "QUtility/clanguagesettings.h"
+#include "core/settings/qsysteminfo.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/inspection/cdefectitem.h"
+#include "core/inspection/pipelineparam.h"
+#include "core/common/appdatadir.h"
+#include "core/common/clanguagesettings.h"
 
 namespace {
 constexpr int kProjects = 1000;

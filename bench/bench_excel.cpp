@@ -16,7 +16,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
-#include "QUtility/QExcelEngine/qexcelengine.h"
+#include "office/engines/qexcelengine.h"
 
 namespace {
 

@@ -15,12 +15,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "ControllerFolders/FileManeger/qfilemanager.h"
-#include "ControllerFolders/Manage/SystemManage/qsysteminfo.h"
-#include "ControllerFolders/Thread/cvideoimporter.h"
-#include "ModelFolders/DataBase/ckln_tq420database.h"
-#include "ModelFolders/Files/cfilertv.h"
-#include "QUtility/appdatadir.h"
+#include "core/files/qfilemanager.h"
+#include "core/settings/qsysteminfo.h"
+#include "core/files/cvideoimporter.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/inspection/cfilertv.h"
+#include "core/common/appdatadir.h"
 
 namespace {
 // Incompressible bytes, written once and reused by later runs.

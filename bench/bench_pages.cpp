@@ -16,19 +16,19 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
-#include "ControllerFolders/CustomControl/qpagingwidget.h"
-#include "ControllerFolders/Manage/SystemManage/qsysteminfo.h"
-#include "ControllerFolders/TableControl/qmysqltablemodel.h"
-#include "ControllerFolders/TableControl/qmytableview.h"
-#include "ControllerFolders/TableControl/qpagedefectinfo.h"
-#include "ControllerFolders/Thread/qvedioinfo.h"
-#include "ModelFolders/DataBase/ckln_tq420database.h"
-#include "ModelFolders/Entity/cdefectitem.h"
-#include "ModelFolders/Entity/pipelineparam.h"
-#include "QUtility/appdatadir.h"
-#include "QUtility/clanguagesettings.h"
-#include "ckln_tq420setting.h"
-#include "guiresources.h"
+#include "gui/pages/qpagingwidget.h"
+#include "core/settings/qsysteminfo.h"
+#include "gui/pages/qmysqltablemodel.h"
+#include "gui/pages/qmytableview.h"
+#include "gui/pages/qpagedefectinfo.h"
+#include "core/files/qvedioinfo.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/inspection/cdefectitem.h"
+#include "core/inspection/pipelineparam.h"
+#include "core/common/appdatadir.h"
+#include "core/common/clanguagesettings.h"
+#include "core/settings/ckln_tq420setting.h"
+#include "gui/chrome/guiresources.h"
 
 namespace {
 constexpr int kProjects = 100;

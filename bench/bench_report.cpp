@@ -19,10 +19,10 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include "ModelFolders/Files/cfilertv.h"
-#include "ModelFolders/Report/cmodelreport.h"
-#include "ModelFolders/Report/cmodelsheet.h"
-#include "QUtility/appdatadir.h"
+#include "core/inspection/cfilertv.h"
+#include "office/report/cmodelreport.h"
+#include "office/report/cmodelsheet.h"
+#include "core/common/appdatadir.h"
 
 namespace {
 constexpr int kDistinctFrames = 24;

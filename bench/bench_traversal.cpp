@@ -18,7 +18,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
-#include "ModelFolders/Files/cfilertv.h"
+#include "core/inspection/cfilertv.h"
 
 namespace {
 double Ms(const QElapsedTimer &timer)

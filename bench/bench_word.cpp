@@ -11,7 +11,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
-#include "QUtility/QWordEngine/qwordengine.h"
+#include "office/engines/qwordengine.h"
 
 namespace {
 

@@ -5,5 +5,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 lupdate -no-obsolete -locations none src -ts translations/KLN_TQ420_zh_CN.ts
-lupdate -no-obsolete -locations none src/ControllerFolders/TableControl/qmanageinterface.cpp \
+lupdate -no-obsolete -locations none src/gui/pages/qmanageinterface.cpp \
     -ts translations/KLN_TQ420_en_US.ts

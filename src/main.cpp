@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "applicationstartup.h"
-#include "guiresources.h"
+#include "gui/shell/applicationstartup.h"
+#include "gui/chrome/guiresources.h"
 
 int main(int argc, char *argv[])
 {

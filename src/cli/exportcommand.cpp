@@ -2,9 +2,9 @@
 
 #include <QCommandLineParser>
 
-#include "ControllerFolders/Thread/cdataexporter.h"
-#include "QUtility/cuserprompt.h"
-#include "ckln_tq420setting.h"
+#include "office/report/cdataexporter.h"
+#include "core/common/cuserprompt.h"
+#include "core/settings/ckln_tq420setting.h"
 #include "clioutput.h"
 #include "projectcommands.h"
 

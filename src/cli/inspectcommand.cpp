@@ -5,7 +5,7 @@
 #include <QJsonArray>
 #include <QTemporaryDir>
 
-#include "ModelFolders/Files/cfilertv.h"
+#include "core/inspection/cfilertv.h"
 #include "clioutput.h"
 #include "rtvjson.h"
 

@@ -2,10 +2,10 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "ModelFolders/Files/cfilebmw.h"
-#include "ModelFolders/Files/cfilertv.h"
-#include "QUtility/appdatadir.h"
-#include "QUtility/clanguagesettings.h"
+#include "core/inspection/cfilebmw.h"
+#include "core/inspection/cfilertv.h"
+#include "core/common/appdatadir.h"
+#include "core/common/clanguagesettings.h"
 #include "clioutput.h"
 #include "exportcommand.h"
 #include "inspectcommand.h"

@@ -6,13 +6,13 @@
 #include <QJsonObject>
 #include <QSqlRecord>
 
-#include "ControllerFolders/FileManeger/qfilemanager.h"
-#include "ControllerFolders/Manage/SystemManage/qsysteminfo.h"
-#include "ControllerFolders/Thread/cvideoimporter.h"
-#include "ModelFolders/DataBase/ckln_tq420database.h"
-#include "ModelFolders/Files/cfilertv.h"
-#include "QUtility/myhelper.h"
-#include "QUtility/sqlquote.h"
+#include "core/files/qfilemanager.h"
+#include "core/settings/qsysteminfo.h"
+#include "core/files/cvideoimporter.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/inspection/cfilertv.h"
+#include "core/common/myhelper.h"
+#include "core/common/sqlquote.h"
 #include "clioutput.h"
 
 namespace {

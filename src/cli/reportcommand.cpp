@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "ModelFolders/DataBase/ckln_tq420database.h"
-#include "ModelFolders/Report/cmodelreport.h"
-#include "QUtility/sqlquote.h"
-#include "ckln_tq420setting.h"
+#include "core/database/ckln_tq420database.h"
+#include "office/report/cmodelreport.h"
+#include "core/common/sqlquote.h"
+#include "core/settings/ckln_tq420setting.h"
 #include "clioutput.h"
 
 int ReportCommand::FromFiles(const QStringList &rtvFiles, const QString &outPath)

@@ -3,8 +3,8 @@
 #include <QFileInfo>
 #include <QJsonArray>
 
-#include "ModelFolders/Files/cdefectvocabulary.h"
-#include "ModelFolders/Files/cfilertv.h"
+#include "core/inspection/cdefectvocabulary.h"
+#include "core/inspection/cfilertv.h"
 
 namespace RtvJson {
 

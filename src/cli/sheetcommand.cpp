@@ -2,8 +2,8 @@
 
 #include <QFileInfo>
 
-#include "ModelFolders/Report/cmodelsheet.h"
-#include "ModelFolders/Report/csheetdata.h"
+#include "office/report/cmodelsheet.h"
+#include "office/report/csheetdata.h"
 #include "clioutput.h"
 
 int SheetCommand::Run(const QString &projectKey, int kind, const QString &outPath)

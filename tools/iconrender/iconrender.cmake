@@ -1,6 +1,6 @@
 # Renders the Tabler SVGs listed in resources/icons/icons.txt into PNGs at build time and
 # compiles them into a resource named "images" (Q_INIT_RESOURCE(images)).
-# Included by src/CMakeLists.txt; sets TQ420_ICON_RESOURCES to the generated source.
+# Included by src/gui/CMakeLists.txt; sets TQ420_ICON_RESOURCES to the generated source.
 set(TQ420_ICON_MANIFEST ${CMAKE_SOURCE_DIR}/resources/icons/icons.txt)
 set(TQ420_ICON_SVG_DIR ${CMAKE_SOURCE_DIR}/resources/icons)
 set(TQ420_ICON_OUT_DIR ${CMAKE_CURRENT_BINARY_DIR}/icons)

@@ -11,10 +11,10 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
-#include "QUtility/appdatadir.h"
-#include "QUtility/clanguagesettings.h"
-#include "applicationstartup.h"
-#include "guiresources.h"
+#include "core/common/appdatadir.h"
+#include "core/common/clanguagesettings.h"
+#include "gui/shell/applicationstartup.h"
+#include "gui/chrome/guiresources.h"
 #include "screenshotscenes.h"
 
 int main(int argc, char *argv[])

@@ -11,19 +11,19 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "ControllerFolders/CustomControl/qtoptoolbar.h"
-#include "ControllerFolders/CustomControl/waitview.h"
-#include "ControllerFolders/Manage/SystemManage/qdlgsystemsettings.h"
-#include "ControllerFolders/Manage/qdlgdataexport.h"
-#include "ControllerFolders/TableControl/qdlgdetail.h"
-#include "ControllerFolders/TableControl/qpagedefectinfo.h"
-#include "ControllerFolders/TableControl/qpageshow.h"
-#include "ModelFolders/DataBase/ckln_tq420database.h"
-#include "ModelFolders/GenerateReport/generatereportdlg.h"
-#include "QUtility/mymessagebox.h"
-#include "QUtility/qdlgsetlanguage.h"
-#include "ckln_tq420setting.h"
-#include "mainwindow.h"
+#include "gui/shell/qtoptoolbar.h"
+#include "gui/chrome/waitview.h"
+#include "gui/dialogs/qdlgsystemsettings.h"
+#include "gui/dialogs/qdlgdataexport.h"
+#include "gui/pages/qdlgdetail.h"
+#include "gui/pages/qpagedefectinfo.h"
+#include "gui/shell/qpageshow.h"
+#include "core/database/ckln_tq420database.h"
+#include "gui/dialogs/generatereportdlg.h"
+#include "gui/chrome/mymessagebox.h"
+#include "gui/shell/qdlgsetlanguage.h"
+#include "core/settings/ckln_tq420setting.h"
+#include "gui/shell/mainwindow.h"
 
 ScreenshotScenes::ScreenshotScenes(const QString &outDir, const QString &language)
     : m_strOutDir(outDir), m_strLanguage(language)

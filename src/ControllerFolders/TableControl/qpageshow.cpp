@@ -1,5 +1,0 @@
-#include "qpageshow.h"
-
-QPageShow::QPageShow(int type, QWidget *parent) : QWidget(parent), m_nType(type)
-{
-}

@@ -1,0 +1,30 @@
+#include "core/common/cuserprompt.h"
+
+#include <atomic>
+
+#include "core/common/debuglog.h"
+
+namespace {
+std::atomic<CUserPrompt *> g_prompt{nullptr};
+} // namespace
+
+CUserPrompt::~CUserPrompt() = default;
+
+void SetUserPrompt(CUserPrompt *prompt)
+{
+    g_prompt.store(prompt);
+}
+
+CUserPrompt *UserPrompt()
+{
+    return g_prompt.load();
+}
+
+void ShowUserInformation(const QString &title, const QString &text)
+{
+    if (CUserPrompt *prompt = g_prompt.load()) {
+        prompt->Information(title, text);
+        return;
+    }
+    TQ_LOG << title << ":" << text;
+}

@@ -1,0 +1,71 @@
+#include "core/common/myhelper.h"
+
+#include <atomic>
+#include <cmath>
+#include <random>
+
+#include <QCoreApplication>
+
+namespace {
+std::atomic<unsigned> g_keyCounter{0};
+constexpr double kFuzzyEpsilon = 0.00001;
+
+QString FormatOfMode(int mode)
+{
+    switch (mode) {
+    case 1:
+        return QStringLiteral("yyyy-MM-dd");
+    case 2:
+        return QStringLiteral("yyyy-MM-dd hhmmss");
+    default:
+        return QStringLiteral("yyyy-MM-dd hh:mm:ss");
+    }
+}
+} // namespace
+
+QString MakeRandomKey(int n)
+{
+    const QTime now = QTime::currentTime();
+    const unsigned seed = unsigned(now.second()) * 1000u + unsigned(now.msec()) + g_keyCounter++;
+    std::minstd_rand generator(seed);
+    QString key;
+    key.reserve(qMax(n, 0));
+    for (int i = 0; i < n; ++i) {
+        const unsigned r = unsigned(generator());
+        const unsigned low = r % 65536u;
+        key += (r % 2 == 0) ? QChar('0' + int(low % 10)) : QChar('A' + int(low % 26));
+    }
+    return key;
+}
+
+QString DateTimeToText(const QDateTime &instant, int mode)
+{
+    return instant.toString(FormatOfMode(mode));
+}
+
+QDateTime TextToDateTime(const QString &text, int mode)
+{
+    if (text.isEmpty())
+        return QDateTime::currentDateTime();
+    QDateTime parsed = QDateTime::fromString(text, FormatOfMode(mode));
+    if (!parsed.isValid())
+        parsed = QDateTime::fromString(text, QStringLiteral("yyyyMMdd"));
+    return parsed.isValid() ? parsed : QDateTime::currentDateTime();
+}
+
+int LevelFromText(const QString &text)
+{
+    const QString word = QCoreApplication::translate("DefectVocabulary", "level");
+    if (word.isEmpty() || !text.contains(word))
+        return -1;
+    const QString rest = QString(text).remove(word).trimmed();
+    if (rest.isEmpty())
+        return -1;
+    return rest.toInt() - 1;
+}
+
+bool FuzzyEqual(double a, double b) { return std::fabs(a - b) < kFuzzyEpsilon; }
+bool FuzzyLess(double a, double b) { return !FuzzyEqual(a, b) && a < b; }
+bool FuzzyLessEqual(double a, double b) { return FuzzyEqual(a, b) || a < b; }
+bool FuzzyGreater(double a, double b) { return !FuzzyEqual(a, b) && a > b; }
+bool FuzzyGreaterEqual(double a, double b) { return FuzzyEqual(a, b) || a > b; }

@@ -1,0 +1,84 @@
+#include "core/files/filecopy.h"
+
+#include <cerrno>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFile>
+
+#include "core/common/debuglog.h"
+
+namespace {
+// Closes a descriptor when it goes out of scope.
+struct Descriptor
+{
+    int fd = -1;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+bool CopyWithBuffer(int from, int to)
+{
+    std::vector<char> buffer(1 << 20);
+    for (;;) {
+        const ssize_t got = ::read(from, buffer.data(), buffer.size());
+        if (got == 0)
+            return true;
+        if (got < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t put = ::write(to, buffer.data() + done, size_t(got - done));
+            if (put < 0 && errno != EINTR)
+                return false;
+            done += put > 0 ? put : 0;
+        }
+    }
+}
+
+bool CopyContents(int from, int to, off_t size)
+{
+    off_t left = size;
+    while (left > 0) {
+        const ssize_t copied = ::copy_file_range(from, nullptr, to, nullptr, size_t(left), 0);
+        if (copied < 0 && errno == EINTR)
+            continue;
+        if (copied <= 0)
+            break; // not supported here, or the file shrank: finish with plain reads
+        left -= copied;
+    }
+    return left == 0 || CopyWithBuffer(from, to);
+}
+} // namespace
+
+bool CopyWholeFile(const QString &source, const QString &target)
+{
+    const QByteArray from = QFile::encodeName(source);
+    const QString partial = target + QStringLiteral(".part");
+    const QByteArray to = QFile::encodeName(partial);
+    Descriptor in{::open(from.constData(), O_RDONLY | O_CLOEXEC)};
+    struct stat info {};
+    if (in.fd < 0 || ::fstat(in.fd, &info) != 0) {
+        TQ_LOG << "cannot read" << source;
+        return false;
+    }
+    bool copied = false;
+    {
+        Descriptor out{::open(to.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)};
+        copied = out.fd >= 0 && CopyContents(in.fd, out.fd, info.st_size);
+    }
+    if (!copied || !QFile::rename(partial, target)) {
+        TQ_LOG << "copy failed:" << source << "->" << target;
+        QFile::remove(partial);
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,103 @@
+#include "core/inspection/cfilebmw.h"
+
+#include <QDate>
+#include <QDomDocument>
+#include <QFile>
+
+#include "core/settings/qsysteminfo.h"
+#include "core/common/debuglog.h"
+#include "core/common/xmlfile.h"
+#include "core/inspection/cdefectvocabulary.h"
+#include "core/inspection/cfilertv.h"
+
+namespace {
+QString TextOf(const QDomElement &headline, const char *tag)
+{
+    QString text;
+    ReadXmlText(headline, QString::fromLatin1(tag), text);
+    return text;
+}
+
+// Region and soil texts may be written with full-width parentheses.
+QString WithAsciiParentheses(QString text)
+{
+    return text.replace(QStringLiteral("（"), QStringLiteral("(")).replace(QStringLiteral("）"), QStringLiteral(")"));
+}
+
+int IndexInOptionList(int slot, const QString &text)
+{
+    const COptionList *list = QSystemInfo::GetInstance()->OptionList(slot);
+    return list ? list->indexOf(text) : -1;
+}
+
+int IndexOrZero(const QStringList &texts, const QString &text)
+{
+    return qMax(0, texts.indexOf(text));
+}
+} // namespace
+
+bool CFileBMW::ReadFile(const QString &path, CFileRTV *target)
+{
+    if (!target)
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return false;
+    QDomDocument document;
+    if (!document.setContent(&file))
+        return false;
+    const QDomElement root = document.documentElement();
+    if (root.isNull())
+        return false;
+    TQ_LOG << "bmw root name:" << root.tagName();
+    if (root.tagName() != QLatin1String("VideoInfo"))
+        return false;
+    QDomElement headline;
+    if (!FindXmlElement(root, QStringLiteral("Headline"), headline))
+        return false;
+
+    ProjectParam &project = target->GetProjectParam();
+    PipelineParam &pipe = target->GetPipelineParam();
+    project.strTestSite = TextOf(headline, "InspectAddress");
+    const QDate date = QDate::fromString(TextOf(headline, "InspectDate").trimmed(),
+                                         QStringLiteral("yyyy年MM月dd日"));
+    project.strTestDate = date.isValid() ? date.toString(QStringLiteral("yyyy-MM-dd")) : QString();
+    pipe.strStartWellID = TextOf(headline, "StartWellNum");
+    pipe.startWell.strWellNum = pipe.strStartWellID;
+    pipe.strEndWellID = TextOf(headline, "EndWellNum");
+    pipe.endWell.strWellNum = pipe.strEndWellID;
+    pipe.nTestDirction =
+        TextOf(headline, "InspectDirection") == QCoreApplication::translate("PipelineParam", "Downcurrent") ? 0 : 1;
+    pipe.nPipeSectionType = IndexInOptionList(QSystemInfo::PipeType, TextOf(headline, "PipeType"));
+    pipe.nPipeSectionMaterial = IndexInOptionList(QSystemInfo::PipeMaterial, TextOf(headline, "PipeStock"));
+    ReadXmlInt(headline, QStringLiteral("PipeDiameter"), pipe.nPipeSectionDiameter);
+    project.strTestUnit = TextOf(headline, "InspectUnit");
+    project.strTester = TextOf(headline, "Inspector");
+    ReadXmlFloat(headline, QStringLiteral("PipeSectionlength"), pipe.fPipeSectionLen);
+    ReadXmlFloat(headline, QStringLiteral("StartWellDepth"), pipe.fstartBuriedDepth);
+    ReadXmlFloat(headline, QStringLiteral("EndWellDepth"), pipe.fendBuriedDepth);
+    pipe.nAreaProperty = IndexOrZero(CDefectVocabulary::AreaTexts(),
+                                     WithAsciiParentheses(TextOf(headline, "Region")));
+    pipe.nSoilProperty = IndexOrZero(CDefectVocabulary::SoilTexts(),
+                                     WithAsciiParentheses(TextOf(headline, "Soil")));
+    return true;
+}
+
+int CFileBMW::ConvertToRTV(const QString &xmlPath, const QString &rtvPath, CFileRTV *target)
+{
+    if (!target || !QFile::exists(xmlPath))
+        return ConvertUnreadable;
+    target->ResetContents();
+    if (!ReadFile(xmlPath, target))
+        return ConvertUnreadable;
+    if (!target->open(rtvPath, CFileRTV::OpenCreate))
+        return ConvertFailed;
+    // Both parts are written even when one fails: the import keeps a converted file, and
+    // whatever of the description reached it is not thrown away.
+    const bool header = target->UpdateProjectParam();
+    const bool pipe = target->UpdatePipelineParam();
+    if (!header || !pipe)
+        TQ_LOG << "ConvertToRTV: a part was not written:" << rtvPath;
+    target->close();
+    return Converted;
+}

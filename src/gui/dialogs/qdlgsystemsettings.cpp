@@ -1,0 +1,99 @@
+#include "gui/dialogs/qdlgsystemsettings.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "gui/chrome/displayscale.h"
+#include "gui/chrome/stylesheet.h"
+#include "gui/dialogs/qpagecommonsettings.h"
+#include "gui/dialogs/qpageoptionsettings.h"
+#include "gui/dialogs/qpagepersonequipment.h"
+#include "core/settings/qsysteminfo.h"
+
+QDlgSystemSettings::QDlgSystemSettings(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(tr("System Setting"));
+    setStyleSheet(QStringLiteral("font-size:12pt;background:rgb(21,73,154);"));
+
+    m_pTabs = new QTabWidget(this);
+    m_pCommon = new QPageCommonSettings(m_pTabs);
+    m_pOption = new QPageOptionSettings(m_pTabs);
+    m_pPerson = new QPagePersonEquipment(false, m_pTabs);
+    m_pEquipment = new QPagePersonEquipment(true, m_pTabs);
+    m_pTabs->addTab(m_pCommon, tr("Common settings"));
+    m_pTabs->addTab(m_pOption, tr("Option settings"));
+    m_pTabs->addTab(m_pPerson, tr("Personal manager"));
+    m_pTabs->addTab(m_pEquipment, tr("Equipment manager"));
+    AppendStyleSheet(m_pTabs, QStringLiteral(":/css/Theme/QSS/QTabWidget.css"));
+    // Tab widths are measured with the normal weight, so a bold selected tab would clip its
+    // text; all four tabs must show whole in both languages at the dialog's width.
+    m_pTabs->setStyleSheet(m_pTabs->styleSheet() +
+                           QStringLiteral("QTabBar::tab{padding:6px 12px;min-width:0px;}"
+                                          "QTabBar::tab:selected{font-weight:normal;}"));
+    m_pTabs->tabBar()->setUsesScrollButtons(false);
+    m_pTabs->tabBar()->setElideMode(Qt::ElideNone);
+    // The pages get the light form style back under the dialog's dark band.
+    for (int tab = 0; tab < m_pTabs->count(); ++tab)
+        AppendStyleSheet(m_pTabs->widget(tab), QStringLiteral(":/css/Theme/QSS/QWidget.css"));
+
+    m_btnOK = new QPushButton(tr("OK"), this);
+    m_btnCancel = new QPushButton(tr("Cancel"), this);
+    for (QPushButton *button : {m_btnOK, m_btnCancel})
+        button->setFixedSize(ScaledPixels(150), ScaledPixels(45));
+    m_btnOK->setDefault(true);
+    AppendStyleSheet(m_btnOK, QStringLiteral(":/css/Theme/QSS/QPushButton_OK.css"));
+    AppendStyleSheet(m_btnCancel, QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
+    connect(m_btnOK, &QPushButton::clicked, this, &QDlgSystemSettings::on_btnOK_Clicked);
+    connect(m_btnCancel, &QPushButton::clicked, this, &QDlgSystemSettings::on_btnCancel_Clicked);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_btnOK);
+    buttons->addSpacing(ScaledPixels(40));
+    buttons->addWidget(m_btnCancel);
+    buttons->addStretch();
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(ScaledPixels(10), ScaledPixels(10), ScaledPixels(10),
+                               ScaledPixels(10));
+    layout->setSpacing(ScaledPixels(10));
+    layout->addWidget(m_pTabs, 1);
+    layout->addLayout(buttons);
+
+    PlaceOnDesktop();
+}
+
+// 802 by 570 (scaled), never more than 95 % of the desktop, centred on it.
+void QDlgSystemSettings::PlaceOnDesktop()
+{
+    QSize size(ScaledPixels(802), ScaledPixels(570));
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen) {
+        resize(size);
+        return;
+    }
+    const QRect desktop = screen->availableGeometry();
+    size = size.boundedTo(QSize(desktop.width() * 95 / 100, desktop.height() * 95 / 100));
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, desktop));
+}
+
+void QDlgSystemSettings::on_btnOK_Clicked()
+{
+    QWidget *current = m_pTabs->currentWidget();
+    if (current == m_pCommon)
+        m_pCommon->Commit();
+    else if (current == m_pPerson || current == m_pEquipment)
+        static_cast<QPagePersonEquipment *>(current)->Commit();
+    QSystemInfo::GetInstance()->SaveSystemInfo();
+    accept();
+}
+
+void QDlgSystemSettings::on_btnCancel_Clicked()
+{
+    reject();
+}

@@ -1,0 +1,24 @@
+#include "gui/pages/pageprompt.h"
+
+#include "gui/chrome/mymessagebox.h"
+
+namespace {
+PagePromptHandler &Handler()
+{
+    static PagePromptHandler handler;
+    return handler;
+}
+} // namespace
+
+int PagePrompt(QWidget *parent, const QString &title, const QString &text, int iconType,
+               int buttons)
+{
+    if (Handler())
+        return Handler()(title, text, iconType, buttons);
+    return MyMessageBox::ShowMessage(parent, title, text, iconType, buttons);
+}
+
+void SetPagePromptHandler(const PagePromptHandler &handler)
+{
+    Handler() = handler;
+}

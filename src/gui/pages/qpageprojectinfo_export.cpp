@@ -1,0 +1,89 @@
+// The data export of the current project: folder choice, worker thread behind the wait
+// view, and the offer to open the folder afterwards.
+#include "gui/pages/qpageprojectinfo.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QUrl>
+
+#include "gui/chrome/waitview.h"
+#include "gui/dialogs/qdlgdataexport.h"
+#include "office/report/cdataexporter.h"
+#include "gui/chrome/qwaitviewworkthread.h"
+#include "core/common/debuglog.h"
+#include "core/settings/ckln_tq420setting.h"
+#include "gui/pages/pageprompt.h"
+
+void QPageProjectInfo::OnDataExport()
+{
+    if (!AskDataExportSettings())
+        return;
+    TQ_LOG << "DoDataExport() ...... 1";
+    emit signal_handleDataExport();
+}
+
+// The export dialog edits the switches, which it stores in the application settings.
+bool QPageProjectInfo::AskDataExportSettings()
+{
+    QDlgDataExport dialog(this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QPageProjectInfo::handleDataExport()
+{
+    const QString dir = QFileDialog::getExistingDirectory(
+        this, tr("Data export"), CKLN_TQ420Setting::GetInstance()->GetLastExportDir());
+    if (dir.isEmpty()) {
+        PagePrompt(this, tr("Warn"), tr("The export directory is empty"), 2, 0);
+        return;
+    }
+    StartDataExport(dir);
+}
+
+void QPageProjectInfo::StartDataExport(const QString &dir)
+{
+    m_strExportDir = dir;
+    m_strExportProjectKey = CKLN_TQ420Setting::GetInstance()->GetCurrentProHashCode();
+    CKLN_TQ420Setting::GetInstance()->SetLastExportPath(QDir(dir).filePath(QStringLiteral("x")));
+
+    m_pWaitView = new WaitView(this, false, 0);
+    m_pWaitView->setAttribute(Qt::WA_DeleteOnClose);
+    m_pWaitView->setTitle(tr("Data export operation in progress, please wait ..."));
+    auto *thread = new QWaitViewWorkThread(this, QVariant(), this);
+    connect(thread, &QWaitViewWorkThread::export_finished, m_pWaitView, &WaitView::Close);
+    connect(thread, &QWaitViewWorkThread::export_finished, this,
+            &QPageProjectInfo::DataExportFinished);
+    connect(this, &QPageProjectInfo::changeWaitViewTitle, m_pWaitView, &WaitView::setTitle);
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    m_pWaitView->setActive(true);
+    m_pWaitView->setModal(true);
+    m_pWaitView->show();
+    thread->start();
+}
+
+// On the worker thread: the steps of the export, each announcing its wait text.
+void QPageProjectInfo::DoWork(const QVariant &)
+{
+    CDataExporter exporter(CKLN_TQ420Setting::GetInstance()->GetDataExportParam(),
+                           m_strExportDir);
+    connect(&exporter, &CDataExporter::signal_stepStarted, this,
+            [this](const QString &text) { emit changeWaitViewTitle(text); },
+            Qt::DirectConnection);
+    if (!exporter.SetProject(m_strExportProjectKey)) {
+        TQ_LOG << "no project to export" << m_strExportProjectKey << "----";
+        return;
+    }
+    if (!exporter.RunAll())
+        TQ_LOG << "data export incomplete ----";
+}
+
+void QPageProjectInfo::DataExportFinished()
+{
+    m_pWaitView = nullptr;
+    emit signal_dataExportFinished();
+    if (PagePrompt(this, tr("Prompt"),
+                   tr("Data export has finished , do you sure to open the directory ?"), 1,
+                   1) == 0)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(m_strExportDir));
+}

@@ -1,0 +1,99 @@
+#include "gui/shell/applicationstartup.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QFont>
+#include <QProcess>
+
+#include "core/database/ckln_tq420database.h"
+#include "gui/dialogs/generatereportdlg.h"
+#include "core/common/clanguagesettings.h"
+#include "gui/chrome/cmessageboxprompt.h"
+#include "core/common/debuglog.h"
+#include "gui/shell/qdlgsetlanguage.h"
+#include "core/settings/ckln_tq420setting.h"
+#include "gui/chrome/guiresources.h"
+#include "gui/shell/mainwindow.h"
+
+namespace ApplicationStartup {
+
+bool IsReportMode(const QStringList &arguments)
+{
+    return arguments.size() >= 2 && arguments.at(1) == QLatin1String("-report");
+}
+
+bool IsEnglishReport(const QStringList &arguments)
+{
+    return arguments.size() >= 3 && arguments.at(2) == QLatin1String("-english");
+}
+
+void PrepareApplication()
+{
+    QCoreApplication::setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+    QCoreApplication::setOrganizationName(QStringLiteral("KLN"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("kln-tq420.invalid"));
+    QCoreApplication::setApplicationName(QStringLiteral("KLN_TQ420"));
+}
+
+void ApplyApplicationFont()
+{
+    // The Windows font the interface was designed with; on Linux the CJK fonts of the set-up.
+    QFont::insertSubstitutions(QStringLiteral("Microsoft YaHei"),
+                               {QStringLiteral("Noto Sans CJK SC"),
+                                QStringLiteral("WenQuanYi Micro Hei"),
+                                QStringLiteral("Noto Sans CJK")});
+    QApplication::setFont(QFont(QStringLiteral("Microsoft YaHei"), 12, QFont::Normal, false));
+}
+
+void InstallUserPrompt()
+{
+    CMessageBoxPrompt::Install();
+}
+
+int RunReportMode(const QStringList &arguments)
+{
+    CLanguageSettings *language = CLanguageSettings::GetInstance();
+    language->SetLanguage(!IsEnglishReport(arguments));
+    language->ApplyLanguage();
+
+    auto *dialog = new GenerateReportDlg;
+    dialog->show();
+    CKLN_TQ420Setting::ReleaseInstance();
+    CKLN_TQ420DataBase::ReleaseInstance();
+
+    TQ_LOG << "prepare a.exec()----";
+    const int exitCode = QApplication::exec();
+    TQ_LOG << "a.exec()----" << exitCode;
+    delete dialog;
+    return exitCode;
+}
+
+int RunFullApplication()
+{
+    QDir::setCurrent(QCoreApplication::applicationDirPath());
+    const QString stored = CLanguageSettings::ReadUserSetting(QStringLiteral("Language"), QString()).toString();
+    TQ_LOG << "Locale:" << stored;
+    CLanguageSettings *language = CLanguageSettings::GetInstance();
+    if (stored.isEmpty()) {
+        QDlgSetLanguage dialog;
+        if (dialog.exec() == QDialog::Accepted)
+            language->SwitchLanguage();
+    }
+    language->ApplyLanguage();
+    QCoreApplication::addLibraryPath(QStringLiteral("./plugins"));
+    ApplyApplicationFont();
+
+    auto *window = new MainWindow;
+    window->show();
+    const int exitCode = QApplication::exec();
+    if (exitCode == kRestartExitCode) {
+        QProcess::startDetached(QCoreApplication::applicationFilePath(), QStringList());
+        delete window;
+        return 0;
+    }
+    delete window;
+    return exitCode;
+}
+
+} // namespace ApplicationStartup

@@ -1,0 +1,215 @@
+#include "gui/shell/mainwindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QStatusBar>
+
+#include "gui/shell/qtoptoolbar.h"
+#include "core/files/qfilemanager.h"
+#include "gui/dialogs/qdlgsystemsettings.h"
+#include "gui/pages/qpagechild.h"
+#include "gui/shell/qtableshow.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/common/clanguagesettings.h"
+#include "gui/chrome/mymessagebox.h"
+#include "gui/shell/qdlgsetlanguage.h"
+#include "core/settings/ckln_tq420setting.h"
+
+namespace {
+CKLN_TQ420Setting *Setting()
+{
+    return CKLN_TQ420Setting::GetInstance();
+}
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+{
+    setMenuBar(new QMenuBar(this));
+    setStatusBar(new QStatusBar(this));
+
+    m_pTopToolBar = new QTopToolBar(tr("topToolBar"), this);
+    addToolBar(Qt::TopToolBarArea, m_pTopToolBar);
+    connect(m_pTopToolBar, &QTopToolBar::signalProjetManage, this, &MainWindow::HandleProjectManage);
+    connect(m_pTopToolBar, &QTopToolBar::signalVedioMange, this, &MainWindow::HandleVedioManage);
+    connect(m_pTopToolBar, &QTopToolBar::signalReportGenerate, this, &MainWindow::HandleReportGenerate);
+    connect(m_pTopToolBar, &QTopToolBar::signalDefectScatter, this, &MainWindow::HandleDefectScatter);
+    connect(m_pTopToolBar, &QTopToolBar::signalSystemSetting, this, &MainWindow::HandleSystemSetting);
+    connect(m_pTopToolBar, &QTopToolBar::signalHelp, this, &MainWindow::HandleHelp);
+    connect(m_pTopToolBar, &QTopToolBar::signalAbout, this, &MainWindow::HandleAbout);
+    connect(m_pTopToolBar, &QTopToolBar::signalSwitchLanguage, this, &MainWindow::HandleSwitchLanguage);
+    connect(this, &MainWindow::NotifyLanguageChanged, m_pTopToolBar, &QTopToolBar::OnRetranslate);
+
+    m_pMdiArea = new QMdiArea(this);
+    m_pMdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_pMdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_pMdiArea);
+
+    setWindowTitle(tr("KLN-TQ420"));
+    setStyleSheet(QStringLiteral("QToolBar{background-color:rgb(21,73,154);}"));
+    statusBar()->hide();
+    setWindowState(windowState() | Qt::WindowMaximized);
+
+    Setting()->loadXml();
+    if (!Setting()->GetAddingProject()) {
+        Setting()->SetCurrentPage(0);
+        OpenPage(0);
+    }
+}
+
+QPageShow *MainWindow::PageHost(int type) const
+{
+    for (QMdiSubWindow *window : m_pMdiArea->subWindowList()) {
+        auto *host = qobject_cast<QPageShow *>(window->widget());
+        if (host && host->ChildType() == type)
+            return host;
+    }
+    return nullptr;
+}
+
+void MainWindow::OpenPage(int type)
+{
+    for (QMdiSubWindow *window : m_pMdiArea->subWindowList()) {
+        auto *host = qobject_cast<QPageShow *>(window->widget());
+        if (host && host->ChildType() == type) {
+            m_pMdiArea->setActiveSubWindow(window);
+            host->RefreshChild();
+            return;
+        }
+    }
+    QPageShow *host = createMdiChild();
+    if (!host)
+        return;
+    if (host->ChildType() == -1)
+        host->parentWidget()->close();
+    else
+        host->show();
+}
+
+QPageShow *MainWindow::createMdiChild()
+{
+    const int type = Setting()->GetCurrentPage();
+    if (type < 0 || type > 2)
+        return nullptr;
+    auto *host = new QTableShow(type, this);
+    ConnectPage(type, host->Child());
+    QMdiSubWindow *window = m_pMdiArea->addSubWindow(
+        host, Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->showMaximized();
+    return host;
+}
+
+void MainWindow::ConnectPage(int type, QPageChild *page)
+{
+    if (!page)
+        return;
+    if (type == 0) {
+        connect(page, &QPageChild::signal_gotoVedioManage, this, &MainWindow::HandleVedioManage);
+        connect(page, &QPageChild::signal_gotoReportGenerate, this, &MainWindow::HandleReportGenerate);
+        connect(page, &QPageChild::signal_gotoDefectScatter, this, &MainWindow::HandleDefectScatter);
+    }
+    connect(this, &MainWindow::NotifyLanguageChanged, page, &QPageChild::OnRetranslate);
+}
+
+void MainWindow::HandleProjectManage()
+{
+    if (Setting()->IsAddingProject())
+        return;
+    Setting()->SetCurrentPage(0);
+    OpenPage(0);
+}
+
+void MainWindow::HandleVedioManage()
+{
+    Setting()->SetCurrentPage(1);
+    OpenPage(1);
+}
+
+void MainWindow::HandleReportGenerate()
+{
+    Setting()->SetCurrentPage(2);
+    OpenPage(2);
+}
+
+void MainWindow::HandleDefectScatter()
+{
+    // There is no defect scatter page; the tool bar only moves its checked state.
+}
+
+void MainWindow::HandleSystemSetting()
+{
+    if (Setting()->IsAddingProject())
+        return;
+    QDlgSystemSettings dialog(this);
+    dialog.exec();
+}
+
+void MainWindow::HandleHelp()
+{
+    Setting()->IsAddingProject();
+}
+
+QString MainWindow::AboutText()
+{
+    return tr("<p> <b>KLN-TQ420</b> </p> ") + tr("<p> Version: 1.0.10718 </p> ")
+        + tr("<p> Office software of the KLN-TQ420 pipe inspection robot. </p> ")
+        + tr("<p> Keeps inspection projects, imports videos with their inspection files and "
+             "reviews every defect. </p> ")
+        + tr("<p> Evaluates each pipe section by CJJ 181-2012. </p> ")
+        + tr("<p> Writes the inspection report, the sheets and the export directory. </p> ");
+}
+
+void MainWindow::HandleAbout()
+{
+    if (Setting()->IsAddingProject())
+        return;
+    MyMessageBox::ShowMessage(this, tr("About"), AboutText(), 4, 0, true);
+}
+
+void MainWindow::HandleSwitchLanguage()
+{
+    if (Setting()->IsAddingProject())
+        return;
+    QDlgSetLanguage dialog(this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const int answer = MyMessageBox::ShowMessage(
+        this, tr("Prompt"),
+        tr("After Switching language , the application will be restarted automatically, are you "
+           "sure to switch language ?"),
+        0, 1, true);
+    if (answer != 0)
+        return;
+    CLanguageSettings::GetInstance()->SwitchLanguage();
+    QApplication::exit(888);
+}
+
+bool MainWindow::PagesAllowClosing()
+{
+    for (QMdiSubWindow *window : m_pMdiArea->subWindowList()) {
+        auto *host = qobject_cast<QPageShow *>(window->widget());
+        const int type = host ? host->ChildType() : -1;
+        if (type == 0 && Setting()->IsAddingProject())
+            return false;
+        if (type >= 0 && type <= 2 && !host->Child()->SubmitChanges())
+            return false;
+    }
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (!PagesAllowClosing()) {
+        event->ignore();
+        return;
+    }
+    CKLN_TQ420DataBase::GetInstance()->closeDatabase();
+    Setting()->saveXml();
+    QFileManager::GetInstance()->RecursiveRemove(QFileManager::GetInstance()->GetTempDir());
+    QFile::remove(Setting()->GetMapResourceDir() + QStringLiteral("/MapData.xml"));
+    event->accept();
+}

@@ -1,0 +1,20 @@
+#include "office/automation/axdispatch.h"
+
+#include <cmath>
+
+AxDispatch::~AxDispatch() = default;
+
+AxDispatchPtr AxObjectArgument(const QVariant &value)
+{
+    return value.canConvert<AxDispatchPtr>() ? value.value<AxDispatchPtr>() : AxDispatchPtr();
+}
+
+bool AxIntArgument(const QVariant &value, int *out)
+{
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    if (!ok || !std::isfinite(number) || number != std::floor(number) || std::fabs(number) > 2e9)
+        return false;
+    *out = int(number);
+    return true;
+}

@@ -1,0 +1,355 @@
+// The application shell: start-up modes, the language dialog, the main window's tool-bar
+// gates and closing, and the report mode's dialog.
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "gui/shell/qtoptoolbar.h"
+#include "gui/dialogs/generatereportdlg.h"
+#include "core/common/clanguagesettings.h"
+#include "gui/shell/qdlgsetlanguage.h"
+#include "gui/shell/applicationstartup.h"
+#include "core/settings/ckln_tq420setting.h"
+#include "support/dbtestsupport.h"
+#include "gui/chrome/guiresources.h"
+#include "support/guitestsupport.h"
+#include "gui/shell/mainwindow.h"
+#include "support/testsupport.h"
+
+namespace {
+const char kSelectProject[] = "Please to select one project firstly !";
+const char kAddingProject[] = "Adding new project operate in progress , you should  press OK or "
+                              "cancel button firstly  , then you can do others things !";
+
+bool IsLanguageDialog(QWidget *widget)
+{
+    return qobject_cast<QDlgSetLanguage *>(widget) != nullptr;
+}
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void startModes_data();
+    void startModes();
+    void languageDialogAcceptsOnlyAChange_data();
+    void languageDialogAcceptsOnlyAChange();
+
+    void startsOnTheProjectPage();
+    void pagesNeedAProject();
+    void addingAProjectBlocksEveryButtonAndClosing();
+    void currentPageTwiceChangesNothing();
+    void defectScatterOnlyMovesTheCheck();
+    void commandsRunEveryTime();
+    void languageSwitchEndsWithRestartCode();
+    void closingSavesTheSettings();
+
+    void reportDialogListsEachFileOnce();
+    void reportDialogWritesADocument();
+    void reportModeRunsTheDialogAlone();
+
+private:
+    QTopToolBar *ToolBar() { return m_window->TopToolBar(); }
+    void Trigger(QTopToolBar::ActionId id) { ToolBar()->Action(id)->trigger(); }
+    void SelectProject();
+
+    QTemporaryDir m_settingsDir;
+    std::unique_ptr<QTemporaryDir> m_dataDir;
+    std::unique_ptr<GuiTest::RecordingPrompt> m_prompt;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestMainWindow::initTestCase()
+{
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
+    ApplicationStartup::PrepareApplication();
+    InitGuiResources();
+    DbTest::PrepareSuite(m_settingsDir.path());
+    qputenv("TQ420_NO_LAYOUT", "1");
+    QVERIFY(TestSupport::InstallReportTemplates());
+}
+
+void TestMainWindow::init()
+{
+    m_dataDir = DbTest::FreshDataFolder();
+    CKLN_TQ420Setting::ReleaseInstance();
+    CLanguageSettings::GetInstance()->SetLanguage(false);
+    m_prompt = std::make_unique<GuiTest::RecordingPrompt>();
+}
+
+void TestMainWindow::cleanup()
+{
+    m_window.reset();
+    m_prompt.reset();
+    CKLN_TQ420Setting::ReleaseInstance();
+    TQ_VERIFY_NO_WARNINGS();
+}
+
+void TestMainWindow::startModes_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("report");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("no arguments") << QStringList{"KLN_TQ420"} << false << false;
+    QTest::newRow("report") << QStringList{"KLN_TQ420", "-report"} << true << false;
+    QTest::newRow("english report") << QStringList{"KLN_TQ420", "-report", "-english"} << true << true;
+    QTest::newRow("letter case counts") << QStringList{"KLN_TQ420", "-report", "-English"} << true << false;
+    QTest::newRow("english alone") << QStringList{"KLN_TQ420", "-english"} << false << true;
+    QTest::newRow("report second") << QStringList{"KLN_TQ420", "-x", "-report"} << false << false;
+}
+
+void TestMainWindow::startModes()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, report);
+    QFETCH(bool, english);
+    QCOMPARE(ApplicationStartup::IsReportMode(arguments), report);
+    if (report)
+        QCOMPARE(ApplicationStartup::IsEnglishReport(arguments), english);
+}
+
+void TestMainWindow::languageDialogAcceptsOnlyAChange_data()
+{
+    QTest::addColumn<bool>("chinese");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<int>("result");
+    QTest::newRow("chinese kept") << true << 0 << int(QDialog::Rejected);
+    QTest::newRow("chinese to english") << true << 1 << int(QDialog::Accepted);
+    QTest::newRow("english kept") << false << 1 << int(QDialog::Rejected);
+    QTest::newRow("english to chinese") << false << 0 << int(QDialog::Accepted);
+}
+
+void TestMainWindow::languageDialogAcceptsOnlyAChange()
+{
+    QFETCH(bool, chinese);
+    QFETCH(int, chosen);
+    QFETCH(int, result);
+    CLanguageSettings::GetInstance()->SetLanguage(chinese);
+    QDlgSetLanguage dialog;
+    QCOMPARE(dialog.PreselectedIndex(), chinese ? 0 : 1);
+    QCOMPARE(dialog.LanguageBox()->currentIndex(), dialog.PreselectedIndex());
+    dialog.LanguageBox()->setCurrentIndex(chosen);
+    dialog.on_btn_OK_clicked();
+    QCOMPARE(dialog.result(), result);
+
+    QDlgSetLanguage cancelled;
+    cancelled.LanguageBox()->setCurrentIndex(chosen);
+    cancelled.on_btn_Cancel_clicked();
+    QCOMPARE(cancelled.result(), int(QDialog::Rejected));
+}
+
+void TestMainWindow::SelectProject()
+{
+    DbTest::InsertProject(QStringLiteral("PRJ0000001"), QStringLiteral("P-1"));
+    CKLN_TQ420Setting::GetInstance()->SetCurrentProject(
+        QStringLiteral("P-1"), QStringLiteral("PRJ0000001"), QStringLiteral("Project"), QString());
+}
+
+void TestMainWindow::startsOnTheProjectPage()
+{
+    m_window = std::make_unique<MainWindow>();
+    QVERIFY(ToolBar()->Action(QTopToolBar::ProjectAction)->isChecked());
+    QCOMPARE(ToolBar()->CurrentAction(), ToolBar()->Action(QTopToolBar::ProjectAction));
+    QVERIFY(m_window->PageHost(0));
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetCurrentPage(), 0);
+}
+
+void TestMainWindow::pagesNeedAProject()
+{
+    m_window = std::make_unique<MainWindow>();
+    for (auto id : {QTopToolBar::VedioAction, QTopToolBar::ReportAction,
+                    QTopToolBar::DefectScatterAction}) {
+        m_prompt->Clear();
+        Trigger(id);
+        QCOMPARE(m_prompt->Texts(), QStringList{kSelectProject});
+        QVERIFY(!ToolBar()->Action(id)->isChecked());
+        QVERIFY(ToolBar()->Action(QTopToolBar::ProjectAction)->isChecked());
+        QCOMPARE(ToolBar()->CurrentAction(), ToolBar()->Action(QTopToolBar::ProjectAction));
+    }
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetCurrentPage(), 0);
+}
+
+void TestMainWindow::addingAProjectBlocksEveryButtonAndClosing()
+{
+    SelectProject();
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
+    CKLN_TQ420Setting::GetInstance()->SetAddingProject(true);
+    QSignalSpy anySignal(ToolBar(), &QTopToolBar::signalAbout);
+    for (int id = QTopToolBar::VedioAction; id < QTopToolBar::ActionCount; ++id) {
+        m_prompt->Clear();
+        Trigger(QTopToolBar::ActionId(id));
+        QCOMPARE(m_prompt->Texts(), QStringList{kAddingProject});
+        QCOMPARE(ToolBar()->CurrentAction(), ToolBar()->Action(QTopToolBar::ProjectAction));
+        QVERIFY(ToolBar()->Action(QTopToolBar::ProjectAction)->isChecked());
+        QVERIFY(!ToolBar()->Action(QTopToolBar::ActionId(id))->isChecked());
+    }
+    QCOMPARE(anySignal.count(), 0);
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetCurrentPage(), 0);
+
+    m_prompt->Clear();
+    QVERIFY(!m_window->close());
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_prompt->Texts(), QStringList{kAddingProject});
+    CKLN_TQ420Setting::GetInstance()->SetAddingProject(false);
+}
+
+void TestMainWindow::currentPageTwiceChangesNothing()
+{
+    m_window = std::make_unique<MainWindow>();
+    QSignalSpy project(ToolBar(), &QTopToolBar::signalProjetManage);
+    Trigger(QTopToolBar::ProjectAction);
+    Trigger(QTopToolBar::ProjectAction);
+    QCOMPARE(project.count(), 0);
+    QVERIFY(ToolBar()->Action(QTopToolBar::ProjectAction)->isChecked());
+    QCOMPARE(m_window->MdiArea()->subWindowList().size(), 1);
+}
+
+void TestMainWindow::defectScatterOnlyMovesTheCheck()
+{
+    SelectProject();
+    m_window = std::make_unique<MainWindow>();
+    QSignalSpy scatter(ToolBar(), &QTopToolBar::signalDefectScatter);
+    Trigger(QTopToolBar::DefectScatterAction);
+    QCOMPARE(scatter.count(), 1);
+    QVERIFY(ToolBar()->Action(QTopToolBar::DefectScatterAction)->isChecked());
+    QVERIFY(!ToolBar()->Action(QTopToolBar::ProjectAction)->isChecked());
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetCurrentPage(), 0);
+    QCOMPARE(m_window->MdiArea()->subWindowList().size(), 1);
+    QVERIFY(m_prompt->Texts().isEmpty());
+}
+
+void TestMainWindow::commandsRunEveryTime()
+{
+    m_window = std::make_unique<MainWindow>();
+    QSignalSpy about(ToolBar(), &QTopToolBar::signalAbout);
+    QString shown;
+    for (int i = 0; i < 2; ++i) {
+        GuiTest::AnswerNextMessageBox(0, &shown);
+        Trigger(QTopToolBar::AboutAction);
+        QVERIFY(shown.contains(QLatin1String("Version: 1.0.10718")));
+        shown.clear();
+    }
+    QCOMPARE(about.count(), 2);
+    // After a command no page button is checked until a page is chosen again.
+    QCOMPARE(ToolBar()->CurrentAction(), ToolBar()->Action(QTopToolBar::AboutAction));
+    QVERIFY(!ToolBar()->Action(QTopToolBar::ProjectAction)->isChecked());
+    QSignalSpy project(ToolBar(), &QTopToolBar::signalProjetManage);
+    Trigger(QTopToolBar::ProjectAction);
+    QCOMPARE(project.count(), 1);
+    QVERIFY(ToolBar()->Action(QTopToolBar::ProjectAction)->isChecked());
+}
+
+void TestMainWindow::languageSwitchEndsWithRestartCode()
+{
+    m_window = std::make_unique<MainWindow>();
+    GuiTest::WhenShown(IsLanguageDialog, [](QWidget *widget) {
+        auto *dialog = static_cast<QDlgSetLanguage *>(widget);
+        dialog->LanguageBox()->setCurrentIndex(0);
+        dialog->on_btn_OK_clicked();
+        GuiTest::AnswerNextMessageBox(0);
+    });
+    QTimer::singleShot(0, m_window.get(), &MainWindow::HandleSwitchLanguage);
+    QCOMPARE(QApplication::exec(), ApplicationStartup::kRestartExitCode);
+    QVERIFY(CLanguageSettings::GetInstance()->IsChinese());
+    QCOMPARE(CLanguageSettings::ReadUserSetting(QStringLiteral("Language"), QString()).toString(),
+             QStringLiteral("zh_CN"));
+
+    // Cancelling the question leaves the language as it is.
+    GuiTest::WhenShown(IsLanguageDialog, [](QWidget *widget) {
+        auto *dialog = static_cast<QDlgSetLanguage *>(widget);
+        dialog->LanguageBox()->setCurrentIndex(1);
+        dialog->on_btn_OK_clicked();
+        GuiTest::AnswerNextMessageBox(1);
+    });
+    m_window->HandleSwitchLanguage();
+    QVERIFY(CLanguageSettings::GetInstance()->IsChinese());
+    CLanguageSettings::GetInstance()->SetLanguage(false);
+}
+
+void TestMainWindow::closingSavesTheSettings()
+{
+    SelectProject();
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
+    const QString settingsFile = CKLN_TQ420Setting::GetInstance()->GetFilePath();
+    QFile::remove(settingsFile);
+    QVERIFY(m_window->close());
+    QVERIFY(QFile::exists(settingsFile));
+    CKLN_TQ420Setting::ReleaseInstance();
+    CKLN_TQ420Setting::GetInstance()->loadXml();
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetCurrentProHashCode(), QStringLiteral("PRJ0000001"));
+}
+
+void TestMainWindow::reportDialogListsEachFileOnce()
+{
+    QTemporaryDir dir;
+    const QString first = TestSupport::CopySample(QStringLiteral("rtv/v1025.rtv"), dir);
+    const QString second = TestSupport::CopySample(QStringLiteral("rtv/worked.rtv"), dir);
+    GenerateReportDlg dialog;
+    auto *info = dialog.findChild<QLabel *>(QStringLiteral("label_Info"));
+    QVERIFY(info->text().contains(GenerateReportDlg::CountText(0)));
+    QVERIFY(dialog.findChild<QWidget *>(QStringLiteral("DeleteBtn"))->isHidden());
+
+    dialog.AddFiles({first, first});
+    dialog.AddFiles({first});
+    QCOMPARE(dialog.FileModel()->rowCount(), 1);
+    QCOMPARE(GenerateReportDlg::CountText(1),
+             QStringLiteral("1 documents were selected and 1 test reports were generated according "
+                            "to the evaluation criteria"));
+    QVERIFY(info->text().contains(GenerateReportDlg::CountText(1)));
+    dialog.AddFiles({second, dir.filePath(QStringLiteral("missing.rtv"))});
+    QCOMPARE(dialog.FileModel()->rowCount(), 2);
+    QCOMPARE(dialog.FileModel()->item(0, 0)->text(), first);
+
+    dialog.on_ClearBtn_clicked();
+    QCOMPARE(dialog.FileModel()->rowCount(), 0);
+    QVERIFY(info->text().contains(GenerateReportDlg::CountText(0)));
+
+    // Report with no file: the tip closes by itself and nothing is written.
+    dialog.on_ReportBtn_clicked();
+    QVERIFY(dialog.LastDocumentPath().isEmpty());
+}
+
+void TestMainWindow::reportDialogWritesADocument()
+{
+    QTemporaryDir dir;
+    GenerateReportDlg dialog;
+    dialog.SetOpenDocuments(false);
+    dialog.AddFiles({TestSupport::CopySample(QStringLiteral("rtv/worked.rtv"), dir)});
+    dialog.on_ReportBtn_clicked();
+    const QString document = dialog.LastDocumentPath();
+    QVERIFY(!document.isEmpty());
+    QVERIFY(QFileInfo(document).size() > 10000);
+    QFile::remove(document);
+}
+
+void TestMainWindow::reportModeRunsTheDialogAlone()
+{
+    CKLN_TQ420Setting::GetInstance();
+    GuiTest::WhenShown([](QWidget *widget) { return qobject_cast<GenerateReportDlg *>(widget) != nullptr; },
+                       [](QWidget *widget) { widget->close(); });
+    // "-English" is not "-english": Chinese, and the choice is stored for the next start.
+    QCOMPARE(ApplicationStartup::RunReportMode({"KLN_TQ420", "-report", "-English"}), 0);
+    QVERIFY(CLanguageSettings::GetInstance()->IsChinese());
+    QCOMPARE(CLanguageSettings::ReadUserSetting(QStringLiteral("Language"), QString()).toString(),
+             QStringLiteral("zh_CN"));
+    CLanguageSettings::GetInstance()->SetLanguage(false);
+    CLanguageSettings::GetInstance()->ApplyLanguage();
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,512 @@
+// The project page: adding, editing, validating and deleting projects in place, the
+// adding-project flag, search and date modes, the view switch and the sheet export.
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include "gui/shell/qlefttexttoolbar.h"
+#include "core/files/qfilemanager.h"
+#include "core/settings/qsysteminfo.h"
+#include "gui/pages/headerspec.h"
+#include "gui/pages/pagefactory.h"
+#include "gui/pages/pageprompt.h"
+#include "gui/pages/qmysqltablemodel.h"
+#include "gui/pages/qmytableview.h"
+#include "gui/pages/qpageprojectinfo.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/settings/ckln_tq420setting.h"
+#include "support/dbtestsupport.h"
+#include "gui/chrome/guiresources.h"
+#include "support/testsupport.h"
+
+namespace {
+const QString kDay = QStringLiteral("yyyy-MM-dd");
+
+QString Today()
+{
+    return QDate::currentDate().toString(kDay);
+}
+
+QStringList ButtonTexts(const QPageChild &page)
+{
+    QStringList texts;
+    for (QPushButton *button : page.Buttons())
+        texts << button->text();
+    return texts;
+}
+
+QList<bool> ButtonsEnabled(const QPageChild &page)
+{
+    QList<bool> enabled;
+    for (QPushButton *button : page.Buttons())
+        enabled << button->isEnabled();
+    return enabled;
+}
+} // namespace
+
+class TestPageProject : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void factory();
+    void headerDescription();
+    void addingFlagAndCancel();
+    void saveNewProject_data();
+    void saveNewProject();
+    void editProject();
+    void invalidDateRefused();
+    void deleteProject();
+    void selectionIsCurrentProject();
+    void search_data();
+    void search();
+    void dateModes();
+    void viewSwitch();
+    void comboboxItems();
+    void retranslate();
+    void sheetExport();
+    void dataExport();
+
+private:
+    // Opens the editor of a cell of the row being edited and types the text into it.
+    void TypeInto(int row, int column, const QString &text);
+    QPageProjectInfo *NewPage();
+
+    QTemporaryDir m_suiteDir;
+    std::unique_ptr<QTemporaryDir> m_dataDir;
+    std::unique_ptr<QPageProjectInfo> m_page;
+    QStringList m_prompts;
+    int m_answer = 0;
+};
+
+void TestPageProject::initTestCase()
+{
+    DbTest::PrepareSuite(m_suiteDir.path());
+    InitGuiResources();
+    SetPagePromptHandler([this](const QString &title, const QString &text, int, int) {
+        m_prompts << title + QLatin1Char('|') + text;
+        return m_answer;
+    });
+}
+
+void TestPageProject::init()
+{
+    m_dataDir = DbTest::FreshDataFolder();
+    QFileManager::ReleaseInstance();
+    CKLN_TQ420Setting *settings = CKLN_TQ420Setting::GetInstance();
+    settings->SetCurrentPage(0);
+    settings->SetSortMode(0, 5);
+    settings->SetAddingProject(false);
+    settings->SetCurrentProject(QString(), QString(), QString(), QString());
+    m_prompts.clear();
+    m_answer = 0;
+}
+
+void TestPageProject::cleanup()
+{
+    if (m_page)
+        m_page->ClearTable();
+    m_page.reset();
+    TQ_VERIFY_NO_WARNINGS();
+}
+
+QPageProjectInfo *TestPageProject::NewPage()
+{
+    m_page = std::make_unique<QPageProjectInfo>();
+    m_page->resize(1200, 800);
+    m_page->show();
+    if (!QTest::qWaitForWindowExposed(m_page.get()))
+        qWarning("page not exposed");
+    m_page->PagingWidget()->SetPageStepByViewEnable(false);
+    m_page->PagingWidget()->SetPageStep(20);
+    m_page->updatePage();
+    return m_page.get();
+}
+
+void TestPageProject::TypeInto(int row, int column, const QString &text)
+{
+    QMyTableView *view = m_page->TableView();
+    const QModelIndex index = view->model()->index(row, column);
+    view->setCurrentIndex(index);
+    if (!view->IsEditorOpen())
+        view->edit(index);
+    auto *edit = qobject_cast<QLineEdit *>(view->indexWidget(index));
+    QVERIFY2(edit, qPrintable(QStringLiteral("no editor in column %1").arg(column)));
+    edit->setText(text);
+}
+
+void TestPageProject::factory()
+{
+    QWidget parent;
+    std::unique_ptr<QPageChild> page(CreatePageOfType(0, &parent));
+    QVERIFY(qobject_cast<QPageProjectInfo *>(page.get()));
+    QCOMPARE(page->GetTableName(), QStringLiteral("ProjectDetail"));
+    page->ClearTable();
+    QVERIFY(!CreatePageOfType(7, &parent));
+}
+
+void TestPageProject::headerDescription()
+{
+    const QList<HeaderColumnSpec> columns = ParseHeaderSpec(QPageProjectInfo::ProjectHeaderSpec());
+    QCOMPARE(columns.size(), 22);
+    QList<int> widths, kinds;
+    QList<bool> visible;
+    for (const HeaderColumnSpec &column : columns) {
+        widths << column.nWidth;
+        kinds << column.nEditorKind;
+        visible << column.bVisible;
+    }
+    QCOMPARE(widths, (QList<int>{150, 150, 150, 150, 150, 75, 75, 75, 75, 75, 75, 150, 150, 75,
+                                 75, 75, 150, 150, 150, 150, 150, 150}));
+    QCOMPARE(kinds, (QList<int>{6, 6, 6, 2, 4, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 0, 0, 0, 0, 0, 0}));
+    QCOMPARE(visible.indexOf(false), 16);
+    QCOMPARE(visible.count(false), 6);
+    QCOMPARE(columns.at(5).strTitle, QStringLiteral("Re\nportnNumber"));
+    QCOMPARE(columns.at(11).strTitle, QStringLiteral("MeasureType"));
+}
+
+void TestPageProject::addingFlagAndCancel()
+{
+    DbTest::InsertProject(QStringLiteral("AAAAAAAAAA"), QStringLiteral("P-1"), Today());
+    QPageProjectInfo *page = NewPage();
+    QCOMPARE(ButtonTexts(*page), (QStringList{QStringLiteral("Search"), QStringLiteral("Export"),
+                                              QStringLiteral("Edit"), QStringLiteral("Add"),
+                                              QStringLiteral("Delete")}));
+    page->on_slot_Add();
+    QVERIFY(page->IsAdding());
+    QVERIFY(CKLN_TQ420Setting::GetInstance()->GetAddingProject());
+    QCOMPARE(ButtonTexts(*page).mid(2, 2),
+             (QStringList{QStringLiteral("Save"), QStringLiteral("Cancel")}));
+    QCOMPARE(ButtonsEnabled(*page), (QList<bool>{false, false, true, true, false}));
+    page->UpdateContextMenu();
+    for (QAction *action : page->ContextMenu()->actions())
+        QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
+
+    QMySqlTableModel *model = page->TableView()->Model();
+    QCOMPARE(model->rowCount(), 2);
+    const int row = 1;
+    const QString key = model->index(row, 21).data().toString();
+    QVERIFY(QRegularExpression(QStringLiteral("^[0-9A-Z]{10}$")).match(key).hasMatch());
+    QCOMPARE(model->index(row, 4).data().toString(), Today());
+    QCOMPARE(model->index(row, 11).data().toString(),
+             QSystemInfo::GetInstance()->OptionList(0)->selectedItem());
+    QCOMPARE(model->index(row, 18).data().toDouble(), 0.0);
+
+    page->on_slot_Add(); // Cancel
+    QVERIFY(!page->IsAdding());
+    QVERIFY(!CKLN_TQ420Setting::GetInstance()->GetAddingProject());
+    QCOMPARE(model->rowCount(), 1);
+    QCOMPARE(ButtonTexts(*page).mid(2, 2),
+             (QStringList{QStringLiteral("Edit"), QStringLiteral("Add")}));
+    QCOMPARE(DbTest::Count(QStringLiteral("ProjectDetail")), 1);
+    QVERIFY(m_prompts.isEmpty());
+}
+
+void TestPageProject::saveNewProject_data()
+{
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("site");
+    QTest::addColumn<QString>("prompt");
+    const QString missing =
+        QStringLiteral("Warn|Please at least fill in the necessary information");
+    QTest::newRow("valid, apostrophe and Chinese")
+        << QStringLiteral("P-2") << QStringLiteral("人民路'东段") << QStringLiteral("O'Hare")
+        << QString();
+    QTest::newRow("empty site") << QStringLiteral("P-2") << QStringLiteral("Name") << QString()
+                                << missing;
+    QTest::newRow("blank name") << QStringLiteral("P-2") << QStringLiteral("  ")
+                                << QStringLiteral("Site") << missing;
+    QTest::newRow("same number") << QStringLiteral("P-1") << QStringLiteral("Name")
+                                 << QStringLiteral("Site")
+                                 << QStringLiteral("Warn|projectNum can't be same");
+}
+
+void TestPageProject::saveNewProject()
+{
+    QFETCH(QString, number);
+    QFETCH(QString, name);
+    QFETCH(QString, site);
+    QFETCH(QString, prompt);
+    DbTest::InsertProject(QStringLiteral("AAAAAAAAAA"), QStringLiteral("P-1"), Today());
+    QPageProjectInfo *page = NewPage();
+    page->on_slot_Add();
+    TypeInto(1, 0, number);
+    TypeInto(1, 1, name);
+    TypeInto(1, 2, site);
+    const QString key = page->TableView()->Model()->index(1, 21).data().toString();
+    page->on_slot_Edit(); // Save
+
+    const QString folder = QFileManager::GetInstance()->GetProjectDir(key, QString());
+    if (prompt.isEmpty()) {
+        QVERIFY2(m_prompts.isEmpty(), qPrintable(m_prompts.join(QLatin1Char('\n'))));
+        QVERIFY(!page->IsAdding());
+        QVERIFY(!CKLN_TQ420Setting::GetInstance()->GetAddingProject());
+        QCOMPARE(DbTest::Scalar(QStringLiteral("SELECT ProjectName FROM ProjectDetail WHERE "
+                                               "HashCode = ?"),
+                                {key}),
+                 QVariant(name));
+        QVERIFY(QDir(folder).exists());
+        QCOMPARE(page->CurrentKey(), key);
+        QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetCurrentProHashCode(), key);
+        QCOMPARE(ButtonTexts(*page).mid(2, 2),
+                 (QStringList{QStringLiteral("Edit"), QStringLiteral("Add")}));
+    } else {
+        QCOMPARE(m_prompts, QStringList{prompt});
+        QVERIFY(page->IsAdding());
+        QCOMPARE(DbTest::Count(QStringLiteral("ProjectDetail")), 1);
+        QVERIFY(!QDir(folder).exists());
+        page->on_slot_Add(); // Cancel
+    }
+}
+
+void TestPageProject::editProject()
+{
+    DbTest::InsertProject(QStringLiteral("AAAAAAAAAA"), QStringLiteral("P-1"), Today());
+    DbTest::InsertProject(QStringLiteral("BBBBBBBBBB"), QStringLiteral("P-2"), Today());
+    QPageProjectInfo *page = NewPage();
+    const int row = page->CurrentRow();
+    const QString key = page->CurrentKey();
+    page->on_slot_Edit();
+    QVERIFY(page->IsEditing());
+    QCOMPARE(ButtonTexts(*page).mid(2, 2),
+             (QStringList{QStringLiteral("Save"), QStringLiteral("Cancel")}));
+    // The other project's number is refused; the row stays in editing.
+    const QString other = key == QStringLiteral("AAAAAAAAAA") ? QStringLiteral("P-2")
+                                                              : QStringLiteral("P-1");
+    TypeInto(row, 0, other);
+    QVERIFY(!page->SubmitChanges());
+    QCOMPARE(m_prompts, QStringList{QStringLiteral("Warn|projectNum can't be same")});
+    QVERIFY(page->IsEditing());
+
+    TypeInto(row, 0, QStringLiteral("P-9'"));
+    TypeInto(row, 1, QStringLiteral("北环路'一期"));
+    page->on_slot_Edit(); // Save
+    QVERIFY(!page->IsEditing());
+    QCOMPARE(DbTest::Rows(QStringLiteral("SELECT ProjectNumber, ProjectName FROM ProjectDetail "
+                                         "WHERE HashCode = ?"),
+                          {key}),
+             (QList<QVariantList>{{QStringLiteral("P-9'"), QStringLiteral("北环路'一期")}}));
+    QCOMPARE(page->CurrentKey(), key);
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetCurrentProName(), QStringLiteral("北环路'一期"));
+}
+
+void TestPageProject::invalidDateRefused()
+{
+    DbTest::InsertProject(QStringLiteral("AAAAAAAAAA"), QStringLiteral("P-1"), Today());
+    QPageProjectInfo *page = NewPage();
+    page->on_slot_Edit();
+    TypeInto(0, 4, QStringLiteral("2024/01/01"));
+    TypeInto(0, 1, QStringLiteral("x")); // leaves the date cell
+    QCOMPARE(m_prompts, QStringList{QStringLiteral(
+                            "Warn|The date format must be 'YYYY-MM-DD' ,please put in again")});
+    QVERIFY(page->SubmitChanges());
+    QCOMPARE(DbTest::Scalar(QStringLiteral("SELECT CommencementDate FROM ProjectDetail")),
+             QVariant(Today()));
+}
+
+void TestPageProject::deleteProject()
+{
+    const QString keyA = QStringLiteral("AAAAAAAAAA");
+    const QString keyB = QStringLiteral("BBBBBBBBBB");
+    DbTest::InsertProject(keyA, QStringLiteral("P-1"), Today());
+    DbTest::InsertProject(keyB, QStringLiteral("P-2"), QDate::currentDate().addDays(-1).toString(kDay));
+    DbTest::InsertVideo(keyA, keyA + QStringLiteral("V0001"));
+    DbTest::InsertDefectRow(keyA + QStringLiteral("V0001"), 3, QStringLiteral("Road"));
+    QFileManager *files = QFileManager::GetInstance();
+    QVERIFY(!files->GetItemDir(keyA, QStringLiteral("V0001")).isEmpty());
+
+    QPageProjectInfo *page = NewPage();
+    QCOMPARE(page->CurrentKey(), keyA);
+    m_answer = 1;
+    page->on_slot_Delete();
+    QCOMPARE(m_prompts.size(), 1);
+    QCOMPARE(DbTest::Count(QStringLiteral("ProjectDetail")), 2);
+
+    m_answer = 0;
+    page->on_slot_Delete();
+    QCOMPARE(DbTest::Count(QStringLiteral("ProjectDetail")), 1);
+    QCOMPARE(DbTest::Count(QStringLiteral("VedioCount")), 0);
+    QCOMPARE(DbTest::Count(QStringLiteral("DefectInfo")), 0);
+    QVERIFY(!QDir(files->GetProjectDir(keyA, QString())).exists());
+    QCOMPARE(page->CurrentKey(), keyB);
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetCurrentProHashCode(), keyB);
+    QCOMPARE(page->PagingWidget()->TotalRows(), 1);
+}
+
+void TestPageProject::selectionIsCurrentProject()
+{
+    DbTest::InsertProject(QStringLiteral("AAAAAAAAAA"), QStringLiteral("P-1"), Today(),
+                          QStringLiteral("First"));
+    DbTest::InsertProject(QStringLiteral("BBBBBBBBBB"), QStringLiteral("P-2"),
+                          QDate::currentDate().addDays(-3).toString(kDay),
+                          QStringLiteral("人民路'东段"));
+    QPageProjectInfo *page = NewPage();
+    page->TableView()->SelectRow(1);
+    CKLN_TQ420Setting *settings = CKLN_TQ420Setting::GetInstance();
+    QCOMPARE(settings->GetCurrentProHashCode(), QStringLiteral("BBBBBBBBBB"));
+    QCOMPARE(settings->GetCurrentProName(), QStringLiteral("人民路'东段"));
+    QCOMPARE(settings->GetCurrentProNum(), QStringLiteral("P-2"));
+    page->updatePage();
+    QCOMPARE(page->CurrentRow(), 1);
+}
+
+void TestPageProject::search_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("apostrophe") << QStringLiteral("路'东") << 1;
+    QTest::newRow("Chinese") << QStringLiteral("人民") << 1;
+    QTest::newRow("number") << QStringLiteral("P-") << 3;
+    QTest::newRow("nothing") << QStringLiteral("zzz") << 0;
+    QTest::newRow("placeholder") << QStringLiteral("ProjectNum,ProjectName,ProjectSite,Principal")
+                                 << 3;
+    QTest::newRow("empty") << QString() << 3;
+}
+
+void TestPageProject::search()
+{
+    QFETCH(QString, text);
+    DbTest::InsertProject(QStringLiteral("AAAAAAAAAA"), QStringLiteral("P-1"), Today(),
+                          QStringLiteral("人民路'东段"));
+    DbTest::InsertProject(QStringLiteral("BBBBBBBBBB"), QStringLiteral("P-2"), Today());
+    DbTest::InsertProject(QStringLiteral("CCCCCCCCCC"), QStringLiteral("P-3"), Today());
+    QPageProjectInfo *page = NewPage();
+    page->SearchEdit()->setText(text);
+    page->on_slot_Search();
+    QTEST(page->TableView()->Model()->rowCount(), "rows");
+    QTEST(page->PagingWidget()->TotalRows(), "rows");
+}
+
+void TestPageProject::dateModes()
+{
+    const QDate today = QDate::currentDate();
+    DbTest::InsertProject(QStringLiteral("AAAAAAAAAA"), QStringLiteral("P-1"),
+                          today.addDays(-10).toString(kDay));
+    DbTest::InsertProject(QStringLiteral("BBBBBBBBBB"), QStringLiteral("P-2"),
+                          today.addMonths(-5).toString(kDay));
+    DbTest::InsertProject(QStringLiteral("CCCCCCCCCC"), QStringLiteral("P-3"),
+                          QStringLiteral("1990-06-01"));
+    DbTest::InsertProject(QStringLiteral("DDDDDDDDDD"), QStringLiteral("P-4"),
+                          today.addDays(2).toString(kDay));
+    QPageProjectInfo *page = NewPage();
+    auto rows = [page] { return page->TableView()->Model()->rowCount(); };
+    QCOMPARE(rows(), 3);
+    page->on_slot_sort_OneMonth();
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetSortMode(0), 0);
+    QCOMPARE(rows(), 1);
+    page->on_slot_sort_sixMonth();
+    QCOMPARE(rows(), 2);
+    page->on_slot_sort_year();
+    QCOMPARE(rows(), 2);
+    // The left tool bar's entries choose the same modes.
+    page->on_slot_toolChanged(1);
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetSortMode(0), 1);
+    QCOMPARE(rows(), 1);
+    page->on_slot_sort_All();
+    QCOMPARE(rows(), 3);
+}
+
+void TestPageProject::viewSwitch()
+{
+    DbTest::InsertProject(QStringLiteral("AAAAAAAAAA"), QStringLiteral("P-1"), Today());
+    QWidget host;
+    auto *page = new QPageProjectInfo(&host);
+    QMyTableView *view = page->TableView();
+    page->on_switchBtn_Checked(false);
+    QVERIFY(view->isColumnHidden(5) && view->isColumnHidden(15));
+    QVERIFY(!view->isColumnHidden(16) && !view->isColumnHidden(20));
+    QVERIFY(view->isColumnHidden(21));
+    QCOMPARE(host.windowTitle(), QStringLiteral("Project statistics"));
+    page->on_switchBtn_Checked(true);
+    QVERIFY(!view->isColumnHidden(5) && view->isColumnHidden(16));
+    QCOMPARE(host.windowTitle(), QStringLiteral("Project details"));
+    page->ClearTable();
+}
+
+void TestPageProject::comboboxItems()
+{
+    QPageProjectInfo page;
+    QStringList items;
+    page.on_slot_getComboboxContent(12, items);
+    QCOMPARE(items, QSystemInfo::GetInstance()->OptionList(1)->items());
+    items.clear();
+    page.on_slot_getComboboxContent(3, items);
+    QVERIFY(!items.isEmpty() || QSystemInfo::GetInstance()->Persons().isEmpty());
+    items.clear();
+    page.on_slot_getComboboxContent(0, items);
+    QVERIFY(items.isEmpty());
+}
+
+void TestPageProject::retranslate()
+{
+    CKLN_TQ420Setting::GetInstance()->SetSortMode(0, 2);
+    QPageProjectInfo page;
+    QCOMPARE(page.LeftToolBar()->CurrentAction()->text(), QStringLiteral("Six Month"));
+    QSignalSpy headers(&page, &QPageChild::NotifyTableViewRetranslate);
+    QSignalSpy tools(&page, &QPageChild::NotifyLeftToolBarRetranslate);
+    page.OnRetranslate();
+    QCOMPARE(headers.count(), 1);
+    QCOMPARE(headers.first().first().toStringList().size(), 22);
+    QCOMPARE(tools.first().first().toStringList(),
+             (QStringList{QStringLiteral("One Month"), QStringLiteral("Three Month"),
+                          QStringLiteral("Six Month"), QStringLiteral("Nine Month"),
+                          QStringLiteral("One year"), QStringLiteral("All")}));
+    QCOMPARE(page.TableView()->model()->headerData(5, Qt::Horizontal).toString(),
+             QStringLiteral("Re\nportnNumber"));
+    page.ClearTable();
+}
+
+void TestPageProject::sheetExport()
+{
+    QPageProjectInfo *page = NewPage();
+    QTemporaryDir out;
+    const QString path = out.filePath(QPageChild::DefaultSheetFileName(
+        0, QDate(2024, 3, 1), QStringLiteral("人民路'东段")));
+    QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("2024-03-01_人民路'东段_project details.xls"));
+    QVERIFY(!page->ExportSheetTo(path));
+    QCOMPARE(m_prompts, QStringList{QStringLiteral("Warn|The current sheet is empty !")});
+
+    DbTest::InsertProject(QStringLiteral("AAAAAAAAAA"), QStringLiteral("P-1"), Today(),
+                          QStringLiteral("人民路'东段"));
+    page->updatePage();
+    QSignalSpy finished(page, &QPageChild::signal_sheetExportFinished);
+    QVERIFY(page->ExportSheetTo(path));
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(finished.first().first().toBool(), true);
+    QVERIFY(QFileInfo(path).size() > 0);
+}
+
+void TestPageProject::dataExport()
+{
+    DbTest::InsertProject(QStringLiteral("AAAAAAAAAA"), QStringLiteral("P-1"), Today(),
+                          QStringLiteral("人民路'东段"));
+    QPageProjectInfo *page = NewPage();
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetCurrentProHashCode(),
+             QStringLiteral("AAAAAAAAAA"));
+    QTemporaryDir out;
+    QSignalSpy titles(page, &QPageProjectInfo::changeWaitViewTitle);
+    QSignalSpy finished(page, &QPageProjectInfo::signal_dataExportFinished);
+    m_answer = 1; // do not open the folder
+    page->StartDataExport(out.path());
+    QVERIFY(finished.wait(60000));
+    QCOMPARE(m_prompts, QStringList{QStringLiteral(
+                            "Prompt|Data export has finished , do you sure to open the directory ?")});
+    QVERIFY(!titles.isEmpty());
+    QCOMPARE(titles.first().first().toString(),
+             QStringLiteral("Doing export project information , please waiting now ...."));
+    QDirIterator files(out.path(), {QStringLiteral("*.xls")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    QVERIFY(files.hasNext());
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetLastExportDir(), out.path());
+}
+
+QTEST_MAIN(TestPageProject)
+#include "tst_pageproject.moc"

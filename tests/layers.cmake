@@ -1,0 +1,21 @@
+# Fails when an include points upward: core may include only core, office only core and
+# office; and neither may use Qt Widgets. Run as: cmake -DSOURCE_DIR=... -P layers.cmake
+set(_forbidden_core "office/|gui/|cli/")
+set(_forbidden_office "gui/|cli/")
+set(_violations "")
+foreach(layer core office)
+    file(GLOB_RECURSE _files ${SOURCE_DIR}/src/${layer}/*.h ${SOURCE_DIR}/src/${layer}/*.cpp)
+    foreach(f IN LISTS _files)
+        file(STRINGS ${f} _includes REGEX "^[ \t]*#[ \t]*include")
+        foreach(line IN LISTS _includes)
+            if(line MATCHES "#[ \t]*include[ \t]*\"(${_forbidden_${layer}})"
+               OR line MATCHES "<Qt?Widgets|<Q(Widget|Dialog|MessageBox|Application)>")
+                file(RELATIVE_PATH _rel ${SOURCE_DIR} ${f})
+                string(APPEND _violations "  ${_rel}: ${line}\n")
+            endif()
+        endforeach()
+    endforeach()
+endforeach()
+if(_violations)
+    message(FATAL_ERROR "Includes that point up a layer:\n${_violations}")
+endif()

@@ -1,0 +1,57 @@
+#include "support/guitestsupport.h"
+
+#include <memory>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTimer>
+
+#include "gui/chrome/mymessagebox.h"
+
+namespace GuiTest {
+
+RecordingPrompt::RecordingPrompt()
+{
+    SetUserPrompt(this);
+}
+
+RecordingPrompt::~RecordingPrompt()
+{
+    SetUserPrompt(nullptr);
+}
+
+void RecordingPrompt::Information(const QString &, const QString &text)
+{
+    m_texts.append(text);
+}
+
+void WhenShown(const std::function<bool(QWidget *)> &isWanted,
+               const std::function<void(QWidget *)> &action)
+{
+    auto *timer = new QTimer(qApp);
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, isWanted, action] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->isVisible() && isWanted(widget)) {
+                timer->stop();
+                timer->deleteLater();
+                action(widget);
+                return;
+            }
+        }
+    });
+    timer->start();
+}
+
+void AnswerNextMessageBox(int result, QString *text)
+{
+    WhenShown([](QWidget *widget) { return qobject_cast<MyMessageBox *>(widget) != nullptr; },
+              [result, text](QWidget *widget) {
+                  auto *box = static_cast<MyMessageBox *>(widget);
+                  if (text)
+                      *text = box->contentText();
+                  (result == 0 ? box->okButton() : box->cancelButton())->click();
+              });
+}
+
+} // namespace GuiTest
