@@ -68,7 +68,7 @@ private:
 
     QTemporaryDir m_settingsDir;
     std::unique_ptr<QTemporaryDir> m_dataDir;
-    std::unique_ptr<GuiTest::RecordingPrompt> m_prompt;
+    std::unique_ptr<TestSupport::RecordingPrompt> m_prompt;
     std::unique_ptr<MainWindow> m_window;
 };
 
@@ -87,7 +87,7 @@ void TestMainWindow::init()
     m_dataDir = DbTest::FreshDataFolder();
     CKLN_TQ420Setting::ReleaseInstance();
     CLanguageSettings::GetInstance()->SetLanguage(false);
-    m_prompt = std::make_unique<GuiTest::RecordingPrompt>();
+    m_prompt = std::make_unique<TestSupport::RecordingPrompt>();
 }
 
 void TestMainWindow::cleanup()

@@ -4,7 +4,6 @@
 
 #include "office/report/cdataexporter.h"
 #include "core/database/ckln_tq420database.h"
-#include "core/common/cuserprompt.h"
 #include "support/dbtestsupport.h"
 #include "support/testsupport.h"
 
@@ -17,16 +16,6 @@ struct Video
     QString pipeNumber;
     QString pipeType;
     QString file; // source file name, made in the source folder
-};
-
-class RecordingPrompt : public CUserPrompt
-{
-public:
-    void Information(const QString &title, const QString &text) override
-    {
-        m_calls << title + QLatin1Char('|') + text;
-    }
-    QStringList m_calls;
 };
 
 // Every file below the folder, relative to it, sorted.
@@ -109,20 +98,18 @@ private:
     QTemporaryDir m_settingsDir;
     std::unique_ptr<QTemporaryDir> m_data;
     std::unique_ptr<QTemporaryDir> m_sources;
-    RecordingPrompt m_prompt;
+    TestSupport::RecordingPrompt m_prompt;
 
 private slots:
     void initTestCase()
     {
         DbTest::PrepareSuite(m_settingsDir.path());
-        SetUserPrompt(&m_prompt);
     }
-    void cleanupTestCase() { SetUserPrompt(nullptr); }
     void init()
     {
         m_data = DbTest::FreshDataFolder();
         m_sources = std::make_unique<QTemporaryDir>();
-        m_prompt.m_calls.clear();
+        m_prompt.Clear();
     }
     void cleanup() { TQ_VERIFY_NO_WARNINGS(); }
 
@@ -179,7 +166,7 @@ private slots:
                      qPrintable(pattern.pattern() + QStringLiteral(" in ") + files.join(QLatin1Char(','))));
         }
         QCOMPARE(ReadFile(out.filePath(files.filter(QStringLiteral(".avi")).value(0))), QByteArray("video b.avi"));
-        QVERIFY(m_prompt.m_calls.isEmpty());
+        QVERIFY(m_prompt.Calls().isEmpty());
     }
 
     void hostileNames_data()
@@ -249,7 +236,7 @@ private slots:
         CDataExporter exporter(param, out.path());
         QVERIFY(exporter.SetProject(kProjectKey));
         QVERIFY(!exporter.RunStep(CDataExporter::VideoCopy));
-        QCOMPARE(m_prompt.m_calls, QStringList{QStringLiteral("Warn|An illegal directory exists .")});
+        QCOMPARE(m_prompt.Calls(), QStringList{QStringLiteral("Warn|An illegal directory exists .")});
         QCOMPARE(exporter.GetResult().videos, 1);
         QCOMPARE(exporter.GetResult().skipped, 2);
         QCOMPARE(exporter.GetResult().illegalDirectories.size(), 1);
@@ -272,7 +259,7 @@ private slots:
         QCOMPARE(result.skipped, 1);
         QCOMPARE(result.failedSteps, 0);
         QCOMPARE(FilesBelow(out.path()), QStringList{QStringLiteral("P/R/Rain/video/YS1_1.mp4")});
-        QVERIFY(m_prompt.m_calls.isEmpty());
+        QVERIFY(m_prompt.Calls().isEmpty());
     }
 
     // The sheet steps: only for a project with videos; written into the root, replaced.

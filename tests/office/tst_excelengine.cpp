@@ -13,23 +13,12 @@
 #include "office/automation/officeservers.h"
 #include "office/automation/oleshim.h"
 #include "office/engines/qexcelengine.h"
-#include "core/common/cuserprompt.h"
 #include "support/testsupport.h"
 #include "support/xlsxreadback.h"
 
 using namespace XlsxReadBack;
 
 namespace {
-
-class RecordingPrompt : public CUserPrompt
-{
-public:
-    void Information(const QString &title, const QString &text) override
-    {
-        shown << title + QLatin1Char('|') + text;
-    }
-    QStringList shown;
-};
 
 // ---- a recording spreadsheet: every call logged, every member an object -------------
 
@@ -147,19 +136,17 @@ class TestExcelEngine : public QObject
     Q_OBJECT
 
 private:
-    RecordingPrompt m_prompt;
+    TestSupport::RecordingPrompt m_prompt;
 
 private slots:
     void initTestCase()
     {
         TestSupport::InstallWarningRecorder();
-        SetUserPrompt(&m_prompt);
     }
-    void cleanupTestCase() { SetUserPrompt(nullptr); }
     void init()
     {
         TestSupport::ClearDebugLines();
-        m_prompt.shown.clear();
+        m_prompt.Clear();
     }
     void cleanup() { TQ_VERIFY_NO_WARNINGS(); }
 
@@ -224,10 +211,10 @@ private slots:
         if (opened) {
             QCOMPARE(office.state->log.first(),
                      application + ".SetVisible (bool Visible) <- false");
-            QVERIFY(m_prompt.shown.isEmpty());
+            QVERIFY(m_prompt.Calls().isEmpty());
         } else {
             QVERIFY(office.state->log.isEmpty());
-            QCOMPARE(m_prompt.shown,
+            QCOMPARE(m_prompt.Calls(),
                      QStringList{"Info|Please to check that the Excel or ET is installed ?"});
         }
         engine.Close();

@@ -8,7 +8,6 @@
 #include "office/automation/axserverregistry.h"
 #include "office/automation/officeservers.h"
 #include "office/engines/qwordengine.h"
-#include "core/common/cuserprompt.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -21,16 +20,6 @@ bool Logged(const QString &text)
     }
     return false;
 }
-
-class RecordingPrompt : public CUserPrompt
-{
-public:
-    void Information(const QString &title, const QString &text) override
-    {
-        shown << title + QLatin1Char('|') + text;
-    }
-    QStringList shown;
-};
 
 struct FakeState
 {
@@ -114,11 +103,9 @@ private slots:
     void initTestCase()
     {
         TestSupport::InstallWarningRecorder();
-        SetUserPrompt(&m_prompt);
     }
     void cleanupTestCase()
     {
-        SetUserPrompt(nullptr);
         AxServerRegistry::unregisterServer("Kwps.Application");
         RegisterOfficeServers();
     }
@@ -126,7 +113,7 @@ private slots:
     {
         g_state = std::make_shared<FakeState>();
         TestSupport::ClearDebugLines();
-        m_prompt.shown.clear();
+        m_prompt.Clear();
         AxServerRegistry::unregisterServer("Kwps.Application");
         AxServerRegistry::unregisterServer("word.Application");
     }
@@ -158,11 +145,11 @@ private slots:
         QCOMPARE(engine.open("word.dot", "wps.dot", false), opened);
         QCOMPARE(engine.isWord(), isWord);
         if (!opened) {
-            QCOMPARE(m_prompt.shown,
+            QCOMPARE(m_prompt.Calls(),
                      QStringList{"Info|Please to check that the word or wps is installed !"});
             return;
         }
-        QVERIFY(m_prompt.shown.isEmpty());
+        QVERIFY(m_prompt.Calls().isEmpty());
         QCOMPARE(g_state->log, QStringList({"Application.Visible=false", "Application.Documents",
                                             "Documents.Add(QString)|" + templateUsed,
                                             "Application.ActiveDocument", "Application.Selection",
@@ -389,7 +376,7 @@ private slots:
     }
 
 private:
-    RecordingPrompt m_prompt;
+    TestSupport::RecordingPrompt m_prompt;
 };
 
 QTEST_GUILESS_MAIN(TestWordEngine)

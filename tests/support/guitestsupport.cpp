@@ -10,21 +10,6 @@
 
 namespace GuiTest {
 
-RecordingPrompt::RecordingPrompt()
-{
-    SetUserPrompt(this);
-}
-
-RecordingPrompt::~RecordingPrompt()
-{
-    SetUserPrompt(nullptr);
-}
-
-void RecordingPrompt::Information(const QString &, const QString &text)
-{
-    m_texts.append(text);
-}
-
 void WhenShown(const std::function<bool(QWidget *)> &isWanted,
                const std::function<void(QWidget *)> &action)
 {

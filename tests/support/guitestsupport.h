@@ -4,7 +4,6 @@
 
 #include <QStringList>
 
-#include "core/common/cuserprompt.h"
 
 class MyMessageBox;
 class QWidget;
@@ -12,20 +11,6 @@ class QWidget;
 // Helpers of the widget tests: prompts recorded instead of shown, and answers to the modal
 // boxes and dialogs that a slot opens and waits for.
 namespace GuiTest {
-
-// Records the core's information prompts while alive (installed in place of message boxes).
-class RecordingPrompt : public CUserPrompt
-{
-public:
-    RecordingPrompt();
-    ~RecordingPrompt() override;
-    void Information(const QString &title, const QString &text) override;
-    QStringList Texts() const { return m_texts; }
-    void Clear() { m_texts.clear(); }
-
-private:
-    QStringList m_texts;
-};
 
 // Calls the action on the first visible top-level widget that isWanted accepts (polled on
 // the event loop), once. Used before a call that runs a modal box or dialog.

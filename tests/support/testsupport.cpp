@@ -32,6 +32,28 @@ void RecordingHandler(QtMsgType type, const QMessageLogContext &context, const Q
 
 namespace TestSupport {
 
+RecordingPrompt::RecordingPrompt()
+{
+    SetUserPrompt(this);
+}
+
+RecordingPrompt::~RecordingPrompt()
+{
+    SetUserPrompt(nullptr);
+}
+
+void RecordingPrompt::Information(const QString &title, const QString &text)
+{
+    m_texts.append(text);
+    m_calls.append(title + QLatin1Char('|') + text);
+}
+
+void RecordingPrompt::Clear()
+{
+    m_texts.clear();
+    m_calls.clear();
+}
+
 QString SamplePath(const QString &relative)
 {
     return QStringLiteral(TQ420_SAMPLE_DIR "/") + relative;

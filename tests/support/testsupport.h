@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/common/cuserprompt.h"
+
 class QTemporaryDir;
 
 namespace TestSupport {
@@ -16,6 +18,23 @@ QString CopySample(const QString &relative, const QTemporaryDir &dir,
 // A source video (a copy of the bare sample video) under the given name, with the named
 // sample files copied beside it under its base name; returns the video's path.
 QString MakeSourceVideo(const QTemporaryDir &dir, const QString &video, const QStringList &beside);
+
+// Records the core's information prompts while alive, installed in place of message boxes.
+class RecordingPrompt : public CUserPrompt
+{
+public:
+    RecordingPrompt();
+    ~RecordingPrompt() override;
+    void Information(const QString &title, const QString &text) override;
+    // The texts shown, and the same as "title|text".
+    QStringList Texts() const { return m_texts; }
+    QStringList Calls() const { return m_calls; }
+    void Clear();
+
+private:
+    QStringList m_texts;
+    QStringList m_calls;
+};
 
 // The command-line tool run to its end with the arguments.
 struct CliRun
