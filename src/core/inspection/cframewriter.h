@@ -10,8 +10,8 @@
 #include <QString>
 
 // Writes extracted defect frames on a thread of its own while the RTV file is read on the
-// caller's thread. A frame is written only when its PNG structure is sound, as it is,
-// never decoded. At most kMaxPending frames wait, so memory stays bounded.
+// caller's thread. A frame whose PNG structure is sound is written as it is; any other blob
+// is decoded and saved again when it decodes. At most kMaxPending frames wait.
 class CFrameWriter
 {
 public:
