@@ -1,13 +1,33 @@
 #include "core/inspection/crobotstateitem.h"
 
+#include <iterator>
+
 #include <QDomDocument>
 
 #include "core/common/debuglog.h"
+#include "core/common/xmlfields.h"
 #include "core/common/xmlfile.h"
 
 namespace {
 const QString kTimeFormat = QStringLiteral("hh:mm:ss");
-}
+
+// The telemetry below "ControlParam"; key and time have their own RTV columns.
+const XmlFields::Field<CRobotStateItem> kFields[] = {
+    {"nRunningState", &CRobotStateItem::nRunningState},
+    {"fRunningSpeed", &CRobotStateItem::fRunningSpeed},
+    {"fGrade", &CRobotStateItem::fGrade},
+    {"fDistance", &CRobotStateItem::fDistance},
+    {"nPanHeight", &CRobotStateItem::nPanHeight},
+    {"fTiltF2B", &CRobotStateItem::fTiltF2B},
+    {"fTiltL2R", &CRobotStateItem::fTiltL2R},
+    {"fCameraVTilt", &CRobotStateItem::fCameraVTilt},
+    {"fCameraHTilt", &CRobotStateItem::fCameraHTilt},
+    {"fQiYa1", &CRobotStateItem::fQiYa1},
+    {"fQiYa2", &CRobotStateItem::fQiYa2},
+    {"nTLYyaw", &CRobotStateItem::nTLYyaw},
+    {"nLPhead", &CRobotStateItem::nLPhead},
+};
+} // namespace
 
 CRobotStateItem::CRobotStateItem()
     : curTime(QTime::currentTime())
@@ -57,19 +77,7 @@ bool CRobotStateItem::LoadFromXml(const QDomElement &element)
         TQ_LOG << "no tag ControlParam";
         return false;
     }
-    ReadXmlInt(e, QStringLiteral("nRunningState"), nRunningState);
-    ReadXmlFloat(e, QStringLiteral("fRunningSpeed"), fRunningSpeed);
-    ReadXmlFloat(e, QStringLiteral("fGrade"), fGrade);
-    ReadXmlFloat(e, QStringLiteral("fDistance"), fDistance);
-    ReadXmlInt(e, QStringLiteral("nPanHeight"), nPanHeight);
-    ReadXmlFloat(e, QStringLiteral("fTiltF2B"), fTiltF2B);
-    ReadXmlFloat(e, QStringLiteral("fTiltL2R"), fTiltL2R);
-    ReadXmlFloat(e, QStringLiteral("fCameraVTilt"), fCameraVTilt);
-    ReadXmlFloat(e, QStringLiteral("fCameraHTilt"), fCameraHTilt);
-    ReadXmlFloat(e, QStringLiteral("fQiYa1"), fQiYa1);
-    ReadXmlFloat(e, QStringLiteral("fQiYa2"), fQiYa2);
-    ReadXmlInt(e, QStringLiteral("nTLYyaw"), nTLYyaw);
-    ReadXmlInt(e, QStringLiteral("nLPhead"), nLPhead);
+    XmlFields::Read(e, *this, kFields, std::size(kFields));
     return true;
 }
 

@@ -1,26 +1,33 @@
 #include "core/inspection/defectparam.h"
 
+#include <iterator>
+
 #include "core/common/debuglog.h"
+#include "core/common/xmlfields.h"
 #include "core/common/xmlfile.h"
 
 namespace {
 const QString kDefectParam = QStringLiteral("DefectParam");
-}
+
+const XmlFields::Field<DefectParam> kFields[] = {
+    {"DefectName", &DefectParam::DefectName},
+    {"DefectProperty", &DefectParam::DefectProperty},
+    {"DefectLevel", &DefectParam::DefectLevel},
+    {"fDistance", &DefectParam::fDistance},
+    {"fLength", &DefectParam::fLength},
+    {"nRingStart", &DefectParam::nRingStart},
+    {"nRingEnd", &DefectParam::nRingEnd},
+    {"strRemark", &DefectParam::strRemark},
+    {"strInterpretDate", &DefectParam::strInterpretDate},
+    {"fRadioPixelLengthMM", &DefectParam::fRadioPixelLengthMM},
+};
+} // namespace
 
 void DefectParam::SaveToXml(QDomDocument &document, QDomElement &parent) const
 {
     QDomElement e = document.createElement(kDefectParam);
     parent.appendChild(e);
-    AppendXmlInt(document, e, QStringLiteral("DefectName"), DefectName);
-    AppendXmlInt(document, e, QStringLiteral("DefectProperty"), DefectProperty);
-    AppendXmlInt(document, e, QStringLiteral("DefectLevel"), DefectLevel);
-    AppendXmlFloat(document, e, QStringLiteral("fDistance"), fDistance);
-    AppendXmlFloat(document, e, QStringLiteral("fLength"), fLength);
-    AppendXmlInt(document, e, QStringLiteral("nRingStart"), nRingStart);
-    AppendXmlInt(document, e, QStringLiteral("nRingEnd"), nRingEnd);
-    AppendXmlText(document, e, QStringLiteral("strRemark"), strRemark);
-    AppendXmlText(document, e, QStringLiteral("strInterpretDate"), strInterpretDate);
-    AppendXmlFloat(document, e, QStringLiteral("fRadioPixelLengthMM"), fRadioPixelLengthMM);
+    XmlFields::Append(document, e, *this, kFields, std::size(kFields));
 }
 
 bool DefectParam::LoadFromXml(const QDomElement &element)
@@ -30,16 +37,7 @@ bool DefectParam::LoadFromXml(const QDomElement &element)
         TQ_LOG << "no tag DefectParam";
         return false;
     }
-    ReadXmlInt(e, QStringLiteral("DefectName"), DefectName);
-    ReadXmlInt(e, QStringLiteral("DefectProperty"), DefectProperty);
-    ReadXmlInt(e, QStringLiteral("DefectLevel"), DefectLevel);
-    ReadXmlFloat(e, QStringLiteral("fDistance"), fDistance);
-    ReadXmlFloat(e, QStringLiteral("fLength"), fLength);
-    ReadXmlInt(e, QStringLiteral("nRingStart"), nRingStart);
-    ReadXmlInt(e, QStringLiteral("nRingEnd"), nRingEnd);
-    ReadXmlText(e, QStringLiteral("strRemark"), strRemark);
-    ReadXmlText(e, QStringLiteral("strInterpretDate"), strInterpretDate);
-    ReadXmlFloat(e, QStringLiteral("fRadioPixelLengthMM"), fRadioPixelLengthMM);
+    XmlFields::Read(e, *this, kFields, std::size(kFields));
     return true;
 }
 

@@ -1,12 +1,61 @@
 #include "core/inspection/pipelineparam.h"
 
+#include <iterator>
+
 #include "core/common/debuglog.h"
+#include "core/common/xmlfields.h"
 #include "core/common/xmlfile.h"
 
 namespace {
 const QString kWellParam = QStringLiteral("WellParam");
 const QString kPipelineParam = QStringLiteral("PipelineParam");
 const QString kConfigRoot = QStringLiteral("KLN_CONFIG");
+
+using WellField = XmlFields::Field<CWellParam>;
+using PipeField = XmlFields::Field<PipelineParam>;
+
+const WellField kWellFields[] = {
+    {"strWellNum", &CWellParam::strWellNum},
+    {"nWellType", &CWellParam::nWellType},
+    {"nWellMeterial", &CWellParam::nWellMeterial},
+    {"nWellLidMeterial", &CWellParam::nWellLidMeterial},
+    {"WellDefectType", &CWellParam::WellDefectType},
+    {"strWellDefect", &CWellParam::strWellDefect},
+};
+
+// The fields before the two "WellParam" elements, in the form's order.
+const PipeField kFieldsBeforeWells[] = {
+    {"strStartWellID", &PipelineParam::strStartWellID},
+    {"strEndWellID", &PipelineParam::strEndWellID},
+    {"fWellElevation", &PipelineParam::fWellElevation},
+    {"fWellLatitude", &PipelineParam::fWellLatitude},
+    {"fWellLongitude", &PipelineParam::fWellLongitude},
+    {"nPipeSectionType", &PipelineParam::nPipeSectionType},
+    {"nPipeSectionMaterial", &PipelineParam::nPipeSectionMaterial},
+    {"strPipeSectionMaterial", &PipelineParam::strPipeSectionMaterial},
+    {"nPipeSectionDiameter", &PipelineParam::nPipeSectionDiameter},
+    {"fPipeSectionLen", &PipelineParam::fPipeSectionLen},
+    {"fBuriedDepth", &PipelineParam::fBuriedDepth},
+    {"fPipeBranchDepth", &PipelineParam::fPipeBranchDepth},
+    {"nTestDirction", &PipelineParam::nTestDirction},
+    {"strOwnUnit", &PipelineParam::strOwnUnit},
+    {"fDesignGrade", &PipelineParam::fDesignGrade},
+    {"nEvaluationCriteria", &PipelineParam::nEvaluationCriteria},
+    {"nAreaProperty", &PipelineParam::nAreaProperty},
+    {"nSoilProperty", &PipelineParam::nSoilProperty},
+    {"nLoadStatus", &PipelineParam::nLoadStatus},
+    {"strRemark", &PipelineParam::strRemark},
+};
+
+// The fields after the two wells, in the form's order.
+const PipeField kFieldsAfterWells[] = {
+    {"fCrawlerGrade", &PipelineParam::fCrawlerGrade},
+    {"nAreaShape", &PipelineParam::nAreaShape},
+    {"nInterafaceFormat", &PipelineParam::nInterafaceFormat},
+    {"fstartBuriedDepth", &PipelineParam::fstartBuriedDepth},
+    {"fendBuriedDepth", &PipelineParam::fendBuriedDepth},
+    {"strBuildDate", &PipelineParam::strBuildDate},
+};
 } // namespace
 
 CWellParam::CWellParam(const QString &name, bool isStartWell)
@@ -28,25 +77,15 @@ void CWellParam::SaveToXml(QDomDocument &document, QDomElement &parent) const
 {
     QDomElement element = document.createElement(kWellParam);
     parent.appendChild(element);
-    AppendXmlText(document, element, QStringLiteral("strWellNum"), strWellNum);
-    AppendXmlInt(document, element, QStringLiteral("nWellType"), nWellType);
-    AppendXmlInt(document, element, QStringLiteral("nWellMeterial"), nWellMeterial);
-    AppendXmlInt(document, element, QStringLiteral("nWellLidMeterial"), nWellLidMeterial);
-    AppendXmlInt(document, element, QStringLiteral("WellDefectType"), WellDefectType);
+    XmlFields::Append(document, element, *this, kWellFields, std::size(kWellFields));
     TQ_LOG << "m_nWellDefectType:" << WellDefectType;
-    AppendXmlText(document, element, QStringLiteral("strWellDefect"), strWellDefect);
 }
 
 bool CWellParam::LoadFromXml(const QDomElement &element)
 {
     if (element.isNull())
         return false;
-    ReadXmlText(element, QStringLiteral("strWellNum"), strWellNum);
-    ReadXmlInt(element, QStringLiteral("nWellType"), nWellType);
-    ReadXmlInt(element, QStringLiteral("nWellMeterial"), nWellMeterial);
-    ReadXmlInt(element, QStringLiteral("nWellLidMeterial"), nWellLidMeterial);
-    ReadXmlInt(element, QStringLiteral("WellDefectType"), WellDefectType);
-    ReadXmlText(element, QStringLiteral("strWellDefect"), strWellDefect);
+    XmlFields::Read(element, *this, kWellFields, std::size(kWellFields));
     return true;
 }
 
@@ -91,34 +130,10 @@ void PipelineParam::SaveToXml(QDomDocument &document, QDomElement &parent) const
 {
     QDomElement e = document.createElement(kPipelineParam);
     parent.appendChild(e);
-    AppendXmlText(document, e, QStringLiteral("strStartWellID"), strStartWellID);
-    AppendXmlText(document, e, QStringLiteral("strEndWellID"), strEndWellID);
-    AppendXmlFloat(document, e, QStringLiteral("fWellElevation"), fWellElevation);
-    AppendXmlDouble(document, e, QStringLiteral("fWellLatitude"), fWellLatitude);
-    AppendXmlDouble(document, e, QStringLiteral("fWellLongitude"), fWellLongitude);
-    AppendXmlInt(document, e, QStringLiteral("nPipeSectionType"), nPipeSectionType);
-    AppendXmlInt(document, e, QStringLiteral("nPipeSectionMaterial"), nPipeSectionMaterial);
-    AppendXmlText(document, e, QStringLiteral("strPipeSectionMaterial"), strPipeSectionMaterial);
-    AppendXmlInt(document, e, QStringLiteral("nPipeSectionDiameter"), nPipeSectionDiameter);
-    AppendXmlFloat(document, e, QStringLiteral("fPipeSectionLen"), fPipeSectionLen);
-    AppendXmlFloat(document, e, QStringLiteral("fBuriedDepth"), fBuriedDepth);
-    AppendXmlFloat(document, e, QStringLiteral("fPipeBranchDepth"), fPipeBranchDepth);
-    AppendXmlInt(document, e, QStringLiteral("nTestDirction"), nTestDirction);
-    AppendXmlText(document, e, QStringLiteral("strOwnUnit"), strOwnUnit);
-    AppendXmlFloat(document, e, QStringLiteral("fDesignGrade"), fDesignGrade);
-    AppendXmlInt(document, e, QStringLiteral("nEvaluationCriteria"), nEvaluationCriteria);
-    AppendXmlInt(document, e, QStringLiteral("nAreaProperty"), nAreaProperty);
-    AppendXmlInt(document, e, QStringLiteral("nSoilProperty"), nSoilProperty);
-    AppendXmlInt(document, e, QStringLiteral("nLoadStatus"), nLoadStatus);
-    AppendXmlText(document, e, QStringLiteral("strRemark"), strRemark);
+    XmlFields::Append(document, e, *this, kFieldsBeforeWells, std::size(kFieldsBeforeWells));
     startWell.SaveToXml(document, e);
     endWell.SaveToXml(document, e);
-    AppendXmlFloat(document, e, QStringLiteral("fCrawlerGrade"), fCrawlerGrade);
-    AppendXmlInt(document, e, QStringLiteral("nAreaShape"), nAreaShape);
-    AppendXmlInt(document, e, QStringLiteral("nInterafaceFormat"), nInterafaceFormat);
-    AppendXmlFloat(document, e, QStringLiteral("fstartBuriedDepth"), fstartBuriedDepth);
-    AppendXmlFloat(document, e, QStringLiteral("fendBuriedDepth"), fendBuriedDepth);
-    AppendXmlText(document, e, QStringLiteral("strBuildDate"), strBuildDate);
+    XmlFields::Append(document, e, *this, kFieldsAfterWells, std::size(kFieldsAfterWells));
 }
 
 bool PipelineParam::LoadFromXml(const QDomElement &element)
@@ -128,31 +143,11 @@ bool PipelineParam::LoadFromXml(const QDomElement &element)
         TQ_LOG << "no tag PipelineParam";
         return false;
     }
-    ReadXmlText(e, QStringLiteral("strStartWellID"), strStartWellID);
-    ReadXmlText(e, QStringLiteral("strEndWellID"), strEndWellID);
-    ReadXmlFloat(e, QStringLiteral("fWellElevation"), fWellElevation);
-    ReadXmlDouble(e, QStringLiteral("fWellLatitude"), fWellLatitude);
-    ReadXmlDouble(e, QStringLiteral("fWellLongitude"), fWellLongitude);
+    XmlFields::Read(e, *this, kFieldsBeforeWells, std::size(kFieldsBeforeWells));
     if (!(fWellLatitude >= 4 && fWellLatitude <= 53))
         fWellLatitude = kDefaultLatitude;
     if (!(fWellLongitude >= 73 && fWellLongitude <= 135))
         fWellLongitude = kDefaultLongitude;
-
-    ReadXmlInt(e, QStringLiteral("nPipeSectionType"), nPipeSectionType);
-    ReadXmlInt(e, QStringLiteral("nPipeSectionMaterial"), nPipeSectionMaterial);
-    ReadXmlText(e, QStringLiteral("strPipeSectionMaterial"), strPipeSectionMaterial);
-    ReadXmlInt(e, QStringLiteral("nPipeSectionDiameter"), nPipeSectionDiameter);
-    ReadXmlFloat(e, QStringLiteral("fPipeSectionLen"), fPipeSectionLen);
-    ReadXmlFloat(e, QStringLiteral("fBuriedDepth"), fBuriedDepth);
-    ReadXmlFloat(e, QStringLiteral("fPipeBranchDepth"), fPipeBranchDepth);
-    ReadXmlInt(e, QStringLiteral("nTestDirction"), nTestDirction);
-    ReadXmlText(e, QStringLiteral("strOwnUnit"), strOwnUnit);
-    ReadXmlFloat(e, QStringLiteral("fDesignGrade"), fDesignGrade);
-    ReadXmlInt(e, QStringLiteral("nEvaluationCriteria"), nEvaluationCriteria);
-    ReadXmlInt(e, QStringLiteral("nAreaProperty"), nAreaProperty);
-    ReadXmlInt(e, QStringLiteral("nSoilProperty"), nSoilProperty);
-    ReadXmlInt(e, QStringLiteral("nLoadStatus"), nLoadStatus);
-    ReadXmlText(e, QStringLiteral("strRemark"), strRemark);
 
     startWell.Init(strStartWellID, true);
     endWell.Init(strEndWellID, false);
@@ -164,14 +159,10 @@ bool PipelineParam::LoadFromXml(const QDomElement &element)
         wells[i]->LoadFromXml(wellElements.item(i).toElement());
     }
 
-    ReadXmlFloat(e, QStringLiteral("fCrawlerGrade"), fCrawlerGrade);
-    ReadXmlInt(e, QStringLiteral("nAreaShape"), nAreaShape);
-    ReadXmlInt(e, QStringLiteral("nInterafaceFormat"), nInterafaceFormat);
+    // Without its element the start depth is 0 and the end depth the section's burial depth.
     fstartBuriedDepth = 0;
-    ReadXmlFloat(e, QStringLiteral("fstartBuriedDepth"), fstartBuriedDepth);
     fendBuriedDepth = fBuriedDepth;
-    ReadXmlFloat(e, QStringLiteral("fendBuriedDepth"), fendBuriedDepth);
-    ReadXmlText(e, QStringLiteral("strBuildDate"), strBuildDate);
+    XmlFields::Read(e, *this, kFieldsAfterWells, std::size(kFieldsAfterWells));
     return true;
 }
 

@@ -1,7 +1,50 @@
 #include "core/inspection/projectparam.h"
 
+#include <iterator>
+
 #include "core/common/debuglog.h"
+#include "core/common/xmlfields.h"
 #include "core/common/xmlfile.h"
+
+namespace {
+using Field = XmlFields::Field<ProjectParam>;
+
+// The XML form in order; the short form holds the first fields only, up to strTestTime.
+const Field kFields[] = {
+    {"strTester", &ProjectParam::strTester},
+    {"strTestUnit", &ProjectParam::strTestUnit},
+    {"strTestDevice", &ProjectParam::strTestDevice},
+    {"strTestSite", &ProjectParam::strTestSite},
+    {"strTestDate", &ProjectParam::strTestDate},
+    {"strTestTime", &ProjectParam::strTestTime},
+    {"strProjectNumber", &ProjectParam::strProjectNumber},
+    {"strProjectName", &ProjectParam::strProjectName},
+    {"strCommencementDate", &ProjectParam::strCommencementDate},
+    {"iVedioNums", &ProjectParam::iVedioNums},
+    {"iPipeNums", &ProjectParam::iPipeNums},
+    {"fMileages", &ProjectParam::fMileages},
+    {"iStandardInterpretationNums", &ProjectParam::iStandardInterpretationNums},
+    {"iInterpretationNums", &ProjectParam::iInterpretationNums},
+    {"strReportNum", &ProjectParam::strReportNum},
+    {"strClientUnits", &ProjectParam::strClientUnits},
+    {"strConstructionUnits", &ProjectParam::strConstructionUnits},
+    {"strDesignUnits", &ProjectParam::strDesignUnits},
+    {"strBuildUnits", &ProjectParam::strBuildUnits},
+    {"strSuperviseUnits", &ProjectParam::strSuperviseUnits},
+    {"strMeasureType", &ProjectParam::strMeasureType},
+    {"strMoveMethod", &ProjectParam::strMoveMethod},
+    {"strSealMethod", &ProjectParam::strSealMethod},
+    {"strDrainageMethod", &ProjectParam::strDrainageMethod},
+    {"strDesiltMethod", &ProjectParam::strDesiltMethod},
+};
+
+constexpr std::size_t kShortFormCount = 6;
+
+std::size_t FieldCount(bool full)
+{
+    return full ? std::size(kFields) : kShortFormCount;
+}
+} // namespace
 
 ProjectParam::ProjectParam()
 {
@@ -39,34 +82,7 @@ void ProjectParam::SaveToXml(QDomDocument &document, QDomElement &parent, bool f
 {
     QDomElement element = document.createElement(QStringLiteral("ProjectParam"));
     parent.appendChild(element);
-    AppendXmlText(document, element, QStringLiteral("strTester"), strTester);
-    AppendXmlText(document, element, QStringLiteral("strTestUnit"), strTestUnit);
-    AppendXmlText(document, element, QStringLiteral("strTestDevice"), strTestDevice);
-    AppendXmlText(document, element, QStringLiteral("strTestSite"), strTestSite);
-    AppendXmlText(document, element, QStringLiteral("strTestDate"), strTestDate);
-    AppendXmlText(document, element, QStringLiteral("strTestTime"), strTestTime);
-    if (!full)
-        return;
-    AppendXmlText(document, element, QStringLiteral("strProjectNumber"), strProjectNumber);
-    AppendXmlText(document, element, QStringLiteral("strProjectName"), strProjectName);
-    AppendXmlText(document, element, QStringLiteral("strCommencementDate"), strCommencementDate);
-    AppendXmlInt(document, element, QStringLiteral("iVedioNums"), iVedioNums);
-    AppendXmlInt(document, element, QStringLiteral("iPipeNums"), iPipeNums);
-    AppendXmlFloat(document, element, QStringLiteral("fMileages"), fMileages);
-    AppendXmlInt(document, element, QStringLiteral("iStandardInterpretationNums"),
-                 iStandardInterpretationNums);
-    AppendXmlInt(document, element, QStringLiteral("iInterpretationNums"), iInterpretationNums);
-    AppendXmlText(document, element, QStringLiteral("strReportNum"), strReportNum);
-    AppendXmlText(document, element, QStringLiteral("strClientUnits"), strClientUnits);
-    AppendXmlText(document, element, QStringLiteral("strConstructionUnits"), strConstructionUnits);
-    AppendXmlText(document, element, QStringLiteral("strDesignUnits"), strDesignUnits);
-    AppendXmlText(document, element, QStringLiteral("strBuildUnits"), strBuildUnits);
-    AppendXmlText(document, element, QStringLiteral("strSuperviseUnits"), strSuperviseUnits);
-    AppendXmlText(document, element, QStringLiteral("strMeasureType"), strMeasureType);
-    AppendXmlText(document, element, QStringLiteral("strMoveMethod"), strMoveMethod);
-    AppendXmlText(document, element, QStringLiteral("strSealMethod"), strSealMethod);
-    AppendXmlText(document, element, QStringLiteral("strDrainageMethod"), strDrainageMethod);
-    AppendXmlText(document, element, QStringLiteral("strDesiltMethod"), strDesiltMethod);
+    XmlFields::Append(document, element, *this, kFields, FieldCount(full));
 }
 
 bool ProjectParam::LoadFromXml(const QDomElement &element, bool full)
@@ -78,32 +94,6 @@ bool ProjectParam::LoadFromXml(const QDomElement &element, bool full)
         TQ_LOG << "no tag ProjectParam";
         return false;
     }
-    ReadXmlText(own, QStringLiteral("strTester"), strTester);
-    ReadXmlText(own, QStringLiteral("strTestUnit"), strTestUnit);
-    ReadXmlText(own, QStringLiteral("strTestDevice"), strTestDevice);
-    ReadXmlText(own, QStringLiteral("strTestSite"), strTestSite);
-    ReadXmlText(own, QStringLiteral("strTestDate"), strTestDate);
-    ReadXmlText(own, QStringLiteral("strTestTime"), strTestTime);
-    if (!full)
-        return true;
-    ReadXmlText(own, QStringLiteral("strProjectNumber"), strProjectNumber);
-    ReadXmlText(own, QStringLiteral("strProjectName"), strProjectName);
-    ReadXmlText(own, QStringLiteral("strCommencementDate"), strCommencementDate);
-    ReadXmlInt(own, QStringLiteral("iVedioNums"), iVedioNums);
-    ReadXmlInt(own, QStringLiteral("iPipeNums"), iPipeNums);
-    ReadXmlFloat(own, QStringLiteral("fMileages"), fMileages);
-    ReadXmlInt(own, QStringLiteral("iStandardInterpretationNums"), iStandardInterpretationNums);
-    ReadXmlInt(own, QStringLiteral("iInterpretationNums"), iInterpretationNums);
-    ReadXmlText(own, QStringLiteral("strReportNum"), strReportNum);
-    ReadXmlText(own, QStringLiteral("strClientUnits"), strClientUnits);
-    ReadXmlText(own, QStringLiteral("strConstructionUnits"), strConstructionUnits);
-    ReadXmlText(own, QStringLiteral("strDesignUnits"), strDesignUnits);
-    ReadXmlText(own, QStringLiteral("strBuildUnits"), strBuildUnits);
-    ReadXmlText(own, QStringLiteral("strSuperviseUnits"), strSuperviseUnits);
-    ReadXmlText(own, QStringLiteral("strMeasureType"), strMeasureType);
-    ReadXmlText(own, QStringLiteral("strMoveMethod"), strMoveMethod);
-    ReadXmlText(own, QStringLiteral("strSealMethod"), strSealMethod);
-    ReadXmlText(own, QStringLiteral("strDrainageMethod"), strDrainageMethod);
-    ReadXmlText(own, QStringLiteral("strDesiltMethod"), strDesiltMethod);
+    XmlFields::Read(own, *this, kFields, FieldCount(full));
     return true;
 }
