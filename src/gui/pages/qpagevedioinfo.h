@@ -7,6 +7,7 @@
 #include "gui/chrome/waitview.h"
 #include "gui/pages/qpagechild.h"
 
+class CDefectEditor;
 class CFileRTV;
 class QAddVedioThread;
 class QLabel;
@@ -121,6 +122,8 @@ private:
     // The GUI thread's use of the inspection file (interpretation tool): open at the
     // selected video's RTV file.
     bool EnsureFileOpen();
+    // The defect operations on the selected video and the inspection file.
+    CDefectEditor Editor() const;
     void RecountProject();
 
     QLabel *m_pProjectLabel = nullptr;

@@ -1,13 +1,12 @@
 // The operations an interpretation tool uses on the current video: defects inserted,
-// updated and deleted in the RTV file and the project database together, the pipe data
-// written back to the video's row, and moving to the previous or next video.
+// updated and deleted (CDefectEditor keeps file, database and frames in step), the pipe
+// data written back to the video's row, and moving to the previous or next video.
 #include "gui/pages/qpagevedioinfo.h"
 
-#include <QDir>
 #include <QSqlError>
 #include <QSqlRecord>
 
-#include "core/files/qfilemanager.h"
+#include "core/files/cdefecteditor.h"
 #include "core/settings/qsysteminfo.h"
 #include "core/database/ckln_tq420database.h"
 #include "core/inspection/cfilertv.h"
@@ -17,14 +16,6 @@
 #include "gui/pages/qmytableview.h"
 
 namespace {
-// Copies an image over a target; a path onto itself is left alone (a copy would lose it).
-bool CopyImage(const QString &source, const QString &target)
-{
-    if (QDir::cleanPath(source) == QDir::cleanPath(target))
-        return true;
-    return QFileManager::CopyFileToPath(source, target);
-}
-
 QString OptionText(int slot, int index)
 {
     const COptionList *list = QSystemInfo::GetInstance()->OptionList(slot);
@@ -36,6 +27,12 @@ double SixDigits(double value)
     return QString::number(value, 'g', 6).toDouble();
 }
 } // namespace
+
+CDefectEditor QPageVedioInfo::Editor() const
+{
+    return CDefectEditor(m_strVideoKey, m_strVideoDir, *FileRTV(),
+                         *CKLN_TQ420DataBase::GetInstance());
+}
 
 bool QPageVedioInfo::EnsureFileOpen()
 {
@@ -57,53 +54,12 @@ void QPageVedioInfo::on_slot_insertDefect(CDefectItem item)
         return;
     if (!EnsureFileOpen())
         return;
-    CFileRTV *file = FileRTV();
-    CKLN_TQ420DataBase *db = CKLN_TQ420DataBase::GetInstance();
-    QList<CDefectItem> &defects = file->GetDefectList();
-    int existing = -1;
-    for (int i = 0; i < defects.size() && existing < 0; ++i)
-        if (defects.at(i).nTimeIndex == item.nTimeIndex)
-            existing = i;
-
-    bool ok = false;
-    if (existing >= 0) {
-        const CDefectItem &old = defects.at(existing);
-        CopyImage(item.strOrgImgPath, old.strOrgImgPath);
-        CopyImage(item.strDefectImgPath, old.strDefectImgPath);
-        item.strOrgImgPath = old.strOrgImgPath;
-        item.strDefectImgPath = old.strDefectImgPath;
-        defects[existing] = item;
-        TQ_LOG << "on_slot_insertDefect ......exist";
-        const bool fileOk = file->UpdateDefectItem(item);
-        const bool dbOk = db->UpdateDefectItem(m_strVideoKey, item);
-        ok = fileOk && dbOk;
-    } else {
-        const CRobotStateItem state = file->GetRobotState(item.nTimeIndex);
-        if (state.nTimeIndex != -1)
-            item.curTime = state.curTime;
-        TQ_LOG << "on_slot_insertDefect ......" << m_strVideoKey;
-        const QString images = m_strVideoDir + QStringLiteral("/Images/");
-        const QString org = images + QStringLiteral("%1_org.png").arg(item.nTimeIndex);
-        const QString marked = images + QStringLiteral("%1_defect.png").arg(item.nTimeIndex);
-        CopyImage(item.strOrgImgPath, org);
-        CopyImage(item.strDefectImgPath, marked);
-        item.strOrgImgPath = org;
-        item.strDefectImgPath = marked;
-        ok = file->InsertDefectItem(item);
-        if (ok) {
-            const ProjectParam &header = file->GetProjectParam();
-            ok = db->InsertDefectItem(header.strTestSite, m_strVideoKey, header.strTestDate,
-                                      file->GetPipelineParam(), item);
-        }
-        if (ok) {
-            db->updateVideoInterpretationNum(m_strVideoKey, file->GetDefectList().size());
-            RecountProject();
-            updatePage();
-        }
+    const CDefectEditor::Result result = Editor().SaveDefect(item);
+    if (result.ok() && result.added) {
+        RecountProject();
+        updatePage();
     }
-    if (!ok)
-        TQ_LOG << "the defect" << item.nTimeIndex << "was not written completely !!!";
-    if (ok && m_bInterpretation)
+    if (result.ok() && m_bInterpretation)
         emit Notify_successedInsertDefect(item.nTimeIndex);
 }
 
@@ -113,18 +69,12 @@ void QPageVedioInfo::on_slot_deleteDefectItem(int &nPos_zero)
         return;
     if (!EnsureFileOpen())
         return;
-    CFileRTV *file = FileRTV();
-    if (nPos_zero < 0 || nPos_zero >= file->GetDefectList().size()) {
-        TQ_LOG << "no defect at" << nPos_zero << "----";
+    const CDefectEditor::Result result = Editor().DeleteAt(nPos_zero);
+    if (result.outcome == CDefectEditor::Outcome::NoSuchDefect)
         return;
-    }
-    const int timeIndex = file->GetDefectList().at(nPos_zero).nTimeIndex;
-    CKLN_TQ420DataBase *db = CKLN_TQ420DataBase::GetInstance();
-    db->DeleteDefectItem(CKLN_TQ420DataBase::DefectKey(m_strVideoKey, timeIndex));
-    nPos_zero = file->DeleteDefectItem(nPos_zero);
+    nPos_zero = result.nextPosition;
     if (m_bInterpretation)
         emit Notify_successedDelDefect();
-    db->updateVideoInterpretationNum(m_strVideoKey, file->GetDefectList().size());
     RecountProject();
     updatePage();
 }
