@@ -524,7 +524,8 @@ void TestModelReport::inputsNotSettings()
         // The Chinese form of the inspection period.
         QVERIFY(doc.cell(1, 10, 4).contains(QString::fromUtf8("至")));
     } else {
-        QCOMPARE(doc.bookmark(QStringLiteral("lbProjectAddress")), QStringLiteral("Input test site"));
+        QCOMPARE(doc.bookmark(QStringLiteral("lbProjectAddress")),
+                 QStringLiteral("Input test site"));
         QVERIFY(!doc.document.toString().contains(QStringLiteral("Input project")));
     }
 }

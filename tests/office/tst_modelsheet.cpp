@@ -160,7 +160,8 @@ private slots:
         QTemporaryDir dir;
         const QString worked = TestSupport::CopySample(QStringLiteral("rtv/worked.rtv"), dir);
         const QString broken = TestSupport::CopySample(QStringLiteral("rtv/notsqlite.rtv"), dir);
-        const QVariantList rows = CSheetData::DetectedAndEvaluatedRows({broken, worked, worked}, System());
+        const QVariantList rows =
+            CSheetData::DetectedAndEvaluatedRows({broken, worked, worked}, System());
         QCOMPARE(rows.size(), 2);
         const QVariantList row = rows.at(1).toList();
         QCOMPARE(row.size(), CSheetData::ColumnCount(CModelSheet::DetectedAndEvaluated));

@@ -127,7 +127,8 @@ QVariantList CSheetData::DetectedAndEvaluatedRow(int number, const QString &rtvP
         header.strTestDate, TestDirectionText(pipe.nTestDirction), pipe.strRemark,
         // the start well
         start.strWellNum, start.nWellType, pipe.fWellLatitude, pipe.fWellLongitude,
-        Rounded(pipe.fWellElevation), option(QSystemInfo::InspectionWellMaterial, start.nWellMeterial),
+        Rounded(pipe.fWellElevation),
+        option(QSystemInfo::InspectionWellMaterial, start.nWellMeterial),
         start.strWellDefect, option(QSystemInfo::ManholeCoversMaterial, start.nWellLidMeterial),
         // the end well
         end.strWellNum, end.nWellType, end.strWellDefect,
