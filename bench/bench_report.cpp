@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 
 #include "core/inspection/cfilertv.h"
+#include "core/settings/qsysteminfo.h"
 #include "office/report/cmodelreport.h"
 #include "office/report/cmodelsheet.h"
 #include "core/common/appdatadir.h"
@@ -95,7 +96,9 @@ double ReportSeconds(const QStringList &files, const QString &out)
 {
     QElapsedTimer timer;
     timer.start();
-    CModelReport report;
+    ReportInputs inputs;
+    inputs.system = SystemValues::Of(*QSystemInfo::GetInstance());
+    CModelReport report(inputs);
     for (const QString &file : files)
         report.InsertReportItem(file, file);
     report.GenerateReport(out);

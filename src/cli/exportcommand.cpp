@@ -5,6 +5,7 @@
 #include "office/report/cdataexporter.h"
 #include "core/common/cuserprompt.h"
 #include "core/settings/ckln_tq420setting.h"
+#include "core/settings/qsysteminfo.h"
 #include "clioutput.h"
 #include "projectcommands.h"
 
@@ -85,7 +86,7 @@ int ExportCommand::Run(const QCommandLineParser &parser, const QString &projectN
         return 1;
     ErrorPrompt prompt;
     SetUserPrompt(&prompt);
-    CDataExporter exporter(param, target);
+    CDataExporter exporter(param, SystemValues::Of(*QSystemInfo::GetInstance()), target);
     QObject::connect(&exporter, &CDataExporter::signal_stepStarted, [](const QString &text) {
         CliOutput::Out(text.trimmed() + QLatin1Char('\n'));
     });

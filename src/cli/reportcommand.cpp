@@ -5,11 +5,32 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "core/database/ckln_tq420database.h"
-#include "office/report/cmodelreport.h"
+#include "core/common/clanguagesettings.h"
 #include "core/common/sqlquote.h"
-#include "core/settings/ckln_tq420setting.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/settings/qsysteminfo.h"
+#include "office/report/cmodelreport.h"
 #include "clioutput.h"
+
+namespace {
+// The system settings and the language of this run; no project yet.
+ReportInputs RunInputs()
+{
+    ReportInputs inputs;
+    inputs.system = SystemValues::Of(*QSystemInfo::GetInstance());
+    inputs.chinese = CLanguageSettings::GetInstance()->IsChinese();
+    return inputs;
+}
+
+ProjectParam HeaderOf(const QString &rtvPath)
+{
+    CFileRTV file;
+    if (file.open(rtvPath))
+        file.queryProjectParam();
+    file.close();
+    return file.GetProjectParam();
+}
+} // namespace
 
 int ReportCommand::FromFiles(const QStringList &rtvFiles, const QString &outPath)
 {
@@ -21,7 +42,7 @@ int ReportCommand::FromFiles(const QStringList &rtvFiles, const QString &outPath
         }
         entries.append({QFileInfo(file).absoluteFilePath(), QFileInfo(file).absoluteFilePath()});
     }
-    return Generate(entries, outPath);
+    return Generate(entries, RunInputs(), outPath);
 }
 
 int ReportCommand::FromProject(const QString &projectNumber, const QString &outPath)
@@ -35,11 +56,12 @@ int ReportCommand::FromProject(const QString &projectNumber, const QString &outP
     const QVariantMap &project = projects.first();
     const QString key = project.value(QStringLiteral("HashCode")).toString();
     // As when the user has selected the project: the report's home page shows it.
-    CKLN_TQ420Setting *settings = CKLN_TQ420Setting::GetInstance();
-    settings->loadXml();
-    settings->SetCurrentProject(projectNumber, key, project.value(QStringLiteral("ProjectName")).toString(),
-                                project.value(QStringLiteral("ProjectSite")).toString());
-    settings->saveXml();
+    ReportInputs inputs = RunInputs();
+    inputs.projectKnown = true;
+    inputs.projectNumber = projectNumber;
+    inputs.projectKey = key;
+    inputs.projectName = project.value(QStringLiteral("ProjectName")).toString();
+    inputs.projectSite = project.value(QStringLiteral("ProjectSite")).toString();
 
     QList<QPair<QString, QString>> entries;
     // RoadName, PipeNum, PipeType, VedioFileName, HashCode
@@ -53,14 +75,14 @@ int ReportCommand::FromProject(const QString &projectNumber, const QString &outP
         CliOutput::Err(tr("the project has no videos"));
         return 1;
     }
-    return Generate(entries, outPath);
+    return Generate(entries, inputs, outPath);
 }
 
-int ReportCommand::Generate(const QList<QPair<QString, QString>> &entries, const QString &outPath)
+int ReportCommand::Generate(const QList<QPair<QString, QString>> &entries, ReportInputs inputs,
+                            const QString &outPath)
 {
     QTemporaryDir work;
-    CKLN_TQ420Setting *settings = CKLN_TQ420Setting::GetInstance();
-    CModelReport report;
+    QList<QPair<QString, QString>> copies;
     int number = 0;
     for (const auto &entry : entries) {
         // A folder per file, so that each copy extracts its frames into its own Images.
@@ -71,15 +93,13 @@ int ReportCommand::Generate(const QList<QPair<QString, QString>> &entries, const
             continue;
         }
         QFile(copy).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
-        report.InsertReportItem(copy, entry.second);
-        if (number == 1) {
-            // The header of the first section stands for the project's on the home page.
-            CFileRTV *current = settings->GetCurrentFileRTV();
-            if (current->open(copy))
-                current->TraversalFile();
-            current->close();
-        }
+        copies.append({copy, entry.second});
     }
+    if (!copies.isEmpty())
+        inputs.header = HeaderOf(copies.first().first);
+    CModelReport report(inputs);
+    for (const auto &copy : copies)
+        report.InsertReportItem(copy.first, copy.second);
     if (report.ItemCount() == 0) {
         CliOutput::Err(tr("no readable RTV file"));
         return 1;

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 
+#include "core/settings/qsysteminfo.h"
 #include "office/report/cmodelsheet.h"
 #include "office/report/csheetdata.h"
 #include "clioutput.h"
@@ -22,7 +23,8 @@ int SheetCommand::Run(const QString &projectKey, int kind, const QString &outPat
         title = tr("Interpretation information");
         break;
     case CModelSheet::DetectedAndEvaluated:
-        rows = CSheetData::DetectedAndEvaluatedRows(CSheetData::ProjectRtvFiles(projectKey));
+        rows = CSheetData::DetectedAndEvaluatedRows(CSheetData::ProjectRtvFiles(projectKey),
+                                                    SystemValues::Of(*QSystemInfo::GetInstance()));
         title = tr("Detected and evaluated information");
         break;
     default:

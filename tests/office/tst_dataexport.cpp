@@ -4,6 +4,7 @@
 
 #include "office/report/cdataexporter.h"
 #include "core/database/ckln_tq420database.h"
+#include "core/settings/qsysteminfo.h"
 #include "support/dbtestsupport.h"
 #include "support/testsupport.h"
 
@@ -52,6 +53,11 @@ DataExportParam CopiesOnly()
     return param;
 }
 
+SystemValues System()
+{
+    return SystemValues::Of(*QSystemInfo::GetInstance());
+}
+
 using TestSupport::RunCli;
 } // namespace
 
@@ -88,7 +94,7 @@ private:
 
     CDataExporter::Result Export(const DataExportParam &param, const QString &root)
     {
-        CDataExporter exporter(param, root);
+        CDataExporter exporter(param, System(), root);
         if (!exporter.SetProject(kProjectKey))
             qFatal("no project");
         exporter.RunAll();
@@ -233,7 +239,7 @@ private slots:
                                           {"Road", "YS3", "Rain", "c.mp4"}});
         QTemporaryDir out;
         DataExportParam param = CopiesOnly();
-        CDataExporter exporter(param, out.path());
+        CDataExporter exporter(param, System(), out.path());
         QVERIFY(exporter.SetProject(kProjectKey));
         QVERIFY(!exporter.RunStep(CDataExporter::VideoCopy));
         QCOMPARE(m_prompt.Calls(), QStringList{QStringLiteral("Warn|An illegal directory exists .")});
@@ -268,7 +274,7 @@ private slots:
         QTemporaryDir out;
         MakeProject(QStringLiteral("工程/一"), {});
         DataExportParam param;
-        CDataExporter empty(param, out.path());
+        CDataExporter empty(param, System(), out.path());
         QVERIFY(empty.SetProject(kProjectKey));
         QCOMPARE(empty.Steps(), (QList<CDataExporter::Step>{CDataExporter::ProjectInformation,
                                                             CDataExporter::VideoCopy,
@@ -278,7 +284,7 @@ private slots:
         MakeProject(QStringLiteral("工程/一"), {{"R", "YS1", "Rain", "a.mp4"}});
         const QString interpretation = out.filePath(QStringLiteral("工程_一_Interpretation information_sheet.xls"));
         WriteFile(interpretation, "old");
-        CDataExporter exporter(param, out.path());
+        CDataExporter exporter(param, System(), out.path());
         QSignalSpy steps(&exporter, &CDataExporter::signal_stepStarted);
         QVERIFY(exporter.SetProject(kProjectKey));
         QCOMPARE(exporter.Steps().size(), 5);

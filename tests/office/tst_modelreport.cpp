@@ -10,11 +10,22 @@
 #include "core/inspection/cdefectvocabulary.h"
 #include "office/report/cmodelreport.h"
 #include "core/common/clanguagesettings.h"
+#include "core/settings/ckln_tq420setting.h"
+#include "core/settings/qsysteminfo.h"
 #include "support/docxreadback.h"
 #include "support/testsupport.h"
 
 namespace {
 
+// What the GUI thread hands over without a project: the system settings' values and the
+// language.
+ReportInputs Inputs(bool chinese = false)
+{
+    ReportInputs inputs;
+    inputs.system = SystemValues::Of(*QSystemInfo::GetInstance());
+    inputs.chinese = chinese;
+    return inputs;
+}
 
 // A copy of a sample in its own folder (so that every copy has its own Images folder),
 // optionally with another inspection date in its header.
@@ -131,6 +142,7 @@ class TestModelReport : public QObject
 
 private slots:
     void initTestCase();
+    void cleanup() { TQ_VERIFY_NO_WARNINGS(); }
     void statistics_data();
     void statistics();
     void dateRange_data();
@@ -142,6 +154,8 @@ private slots:
     void document_data();
     void document();
     void chineseDocument();
+    void inputsNotSettings_data();
+    void inputsNotSettings();
 
 private:
     bool m_bTemplates = false;
@@ -149,6 +163,7 @@ private:
 
 void TestModelReport::initTestCase()
 {
+    TestSupport::InstallWarningRecorder();
     CLanguageSettings::GetInstance()->SetLanguage(false);
     m_bTemplates = TestSupport::InstallReportTemplates();
 }
@@ -183,7 +198,7 @@ void TestModelReport::statistics()
 {
     QFETCH(QStringList, samples);
     QTemporaryDir dir;
-    CModelReport report;
+    CModelReport report(Inputs());
     for (int i = 0; i < samples.size(); ++i)
         report.InsertReportItem(Copy(dir, samples.at(i), QString::number(i)), QString());
     // The same path again is ignored.
@@ -236,7 +251,7 @@ void TestModelReport::dateRange()
 {
     QFETCH(QStringList, dates);
     QTemporaryDir dir;
-    CModelReport report;
+    CModelReport report(Inputs());
     for (int i = 0; i < dates.size(); ++i)
         report.InsertReportItem(Copy(dir, "v1.rtv", QString::number(i), dates.at(i)), QString());
     QCOMPARE(report.ItemCount(), dates.size());
@@ -247,7 +262,7 @@ void TestModelReport::dateRange()
 void TestModelReport::workAmountsAndWells()
 {
     QTemporaryDir dir;
-    CModelReport report;
+    CModelReport report(Inputs());
     report.InsertReportItem(Copy(dir, "worked.rtv", "a"), QString());
     report.InsertReportItem(Copy(dir, "v1.rtv", "b"), QString());
     report.InsertReportItem(Copy(dir, "worked.rtv", "c"), QString());
@@ -277,7 +292,7 @@ void TestModelReport::workAmountsAndWells()
 void TestModelReport::clear()
 {
     QTemporaryDir dir;
-    CModelReport report;
+    CModelReport report(Inputs());
     const QString path = Copy(dir, "v1.rtv", "a", "2020-05-26");
     report.InsertReportItem(path, QString());
     report.Clear();
@@ -331,7 +346,7 @@ void TestModelReport::document()
         QSKIP("the report templates are not built");
     QFETCH(QStringList, samples);
     QTemporaryDir dir;
-    CModelReport report;
+    CModelReport report(Inputs());
     for (int i = 0; i < samples.size(); ++i)
         report.InsertReportItem(Copy(dir, samples.at(i), QString::number(i)), QString());
     const QString saved = dir.filePath(QStringLiteral("report.docx"));
@@ -415,7 +430,7 @@ void TestModelReport::chineseDocument()
         file.GetPipelineParam().startWell.strWellDefect = QStringLiteral("爬梯松动、锈蚀或缺损/井盖丢失");
         QVERIFY(file.UpdatePipelineParam());
     }
-    CModelReport report;
+    CModelReport report(Inputs(true));
     report.InsertReportItem(worked, QString());
     report.InsertReportItem(Copy(dir, QStringLiteral("v1025.rtv"), QStringLiteral("1")), QString());
     const QString saved = dir.filePath(QStringLiteral("report.docx"));
@@ -436,6 +451,83 @@ void TestModelReport::chineseDocument()
         ++wellRow;
     QCOMPARE(doc.cell(4, wellRow, 6), QStringLiteral("爬梯松动、锈蚀或缺损"));
     QCOMPARE(doc.cell(4, wellRow, 7), QStringLiteral("井盖丢失"));
+}
+
+// The document shows the inputs handed to the builder, whatever the settings objects hold.
+void TestModelReport::inputsNotSettings_data()
+{
+    QTest::addColumn<bool>("projectKnown");
+    QTest::newRow("project known") << true;
+    QTest::newRow("no project") << false;
+}
+
+void TestModelReport::inputsNotSettings()
+{
+    if (!m_bTemplates)
+        QSKIP("the report templates are not built");
+    QFETCH(bool, projectKnown);
+    CKLN_TQ420Setting::GetInstance()->SetCurrentProject(
+        QStringLiteral("G-1"), QStringLiteral("GKEY"), QStringLiteral("Settings project"),
+        QStringLiteral("Settings site"));
+    QSystemInfo::GetInstance()->SetUnitSite(QStringLiteral("Settings street"));
+    QSystemInfo::GetInstance()->SetStandard(QStringLiteral("Settings standard"));
+
+    QTemporaryDir dir;
+    const QString worked = Copy(dir, QStringLiteral("worked.rtv"), QStringLiteral("0"));
+    CFileRTV file;
+    QVERIFY(file.open(worked) && file.TraversalFile());
+    file.close();
+    const PipelineParam &pipe = file.GetPipelineParam();
+
+    ReportInputs inputs = Inputs(true); // the settings object says English
+    inputs.projectKnown = projectKnown;
+    inputs.projectNumber = QStringLiteral("IN-7");
+    inputs.projectName = QStringLiteral("Input project");
+    inputs.projectSite = QStringLiteral("Input site");
+    inputs.header.strTestUnit = QStringLiteral("Input unit");
+    inputs.header.strTestSite = QStringLiteral("Input test site");
+    inputs.header.strReportNum = QStringLiteral("R-42");
+    inputs.header.strClientUnits = QStringLiteral("Input client");
+    inputs.system.unitSite = QStringLiteral("Input street");
+    inputs.system.postCode = QStringLiteral("100000");
+    inputs.system.standard = QStringLiteral("Input standard");
+    QVERIFY(inputs.system.optionLists[QSystemInfo::InspectionWellMaterial].replace(
+        pipe.startWell.nWellMeterial, QStringLiteral("Glass brick")));
+    QVERIFY(inputs.system.optionLists[QSystemInfo::PipeMaterial].replace(
+        pipe.nPipeSectionMaterial, QStringLiteral("Input pipe material")));
+
+    CModelReport report(inputs);
+    report.InsertReportItem(worked, QString());
+    const QString saved = dir.filePath(QStringLiteral("report.docx"));
+    const bool generated = report.GenerateReport(saved);
+    CKLN_TQ420Setting::ReleaseInstance();
+    QSystemInfo::ReleaseInstance();
+    QVERIFY(generated);
+
+    SavedReport doc;
+    QVERIFY(doc.read(saved));
+    QCOMPARE(doc.bookmark(QStringLiteral("lbDetectUnit")), QStringLiteral("Input unit"));
+    QCOMPARE(doc.bookmark(QStringLiteral("lbReportSN")), QStringLiteral("R-42"));
+    QCOMPARE(doc.bookmark(QStringLiteral("lbOrgAddress")), QStringLiteral("Input street"));
+    QCOMPARE(doc.bookmark(QStringLiteral("lbOrgZipCode")), QStringLiteral("100000"));
+    // Well defect table (4) and pipeline defect table (5): the option texts.
+    QCOMPARE(doc.cell(4, 2, 4), QStringLiteral("Glass brick"));
+    QCOMPARE(doc.cell(5, 2, 4), QStringLiteral("Input pipe material"));
+    QVERIFY(doc.document.toString().contains(QStringLiteral("Input standard")));
+    if (projectKnown) {
+        QCOMPARE(doc.bookmark(QStringLiteral("lbProjectName")), QStringLiteral("Input project"));
+        QCOMPARE(doc.bookmark(QStringLiteral("lbProjectSN")), QStringLiteral("IN-7"));
+        QCOMPARE(doc.bookmark(QStringLiteral("lbProjectAddress")), QStringLiteral("Input site"));
+        QCOMPARE(doc.bookmark(QStringLiteral("lbEntrustUnit")), QStringLiteral("Input client"));
+        QCOMPARE(doc.cell(1, 1, 2), QStringLiteral("Input project"));
+        QCOMPARE(doc.cell(1, 2, 2), QStringLiteral("Input site"));
+        // The Chinese form of the inspection period.
+        QVERIFY(doc.cell(1, 10, 4).contains(QString::fromUtf8("至")));
+    } else {
+        QCOMPARE(doc.bookmark(QStringLiteral("lbProjectAddress")),
+                 QStringLiteral("Input test site"));
+        QVERIFY(!doc.document.toString().contains(QStringLiteral("Input project")));
+    }
 }
 
 QTEST_MAIN(TestModelReport)

@@ -6,6 +6,7 @@
 #include "office/report/qexportsheetthread.h"
 #include "core/database/ckln_tq420database.h"
 #include "core/inspection/cfilertv.h"
+#include "core/settings/qsysteminfo.h"
 #include "office/report/cmodelsheet.h"
 #include "office/report/csheetdata.h"
 #include "support/dbtestsupport.h"
@@ -25,6 +26,11 @@ QVariantList Rows(int rows, int columns, const QString &prefix)
         data << QVariant(row);
     }
     return data;
+}
+
+SystemValues System()
+{
+    return SystemValues::Of(*QSystemInfo::GetInstance());
 }
 
 QString Cell(int row, int column)
@@ -139,8 +145,9 @@ private slots:
         QExportSheetThread thread;
         QSignalSpy finished(&thread, &QExportSheetThread::export_finished);
         thread.StartExport(path, Rows(4, columns, QStringLiteral("人民路'东段")), 4, columns, kind);
-        QVERIFY(finished.wait(30000));
+        // The signal may come before this thread looks: wait for the worker, then count.
         QVERIFY(thread.wait(30000));
+        QCOMPARE(finished.count(), 1);
         QVERIFY(thread.Succeeded());
         const SavedSheet s = ReadBack(path).sheet(0);
         QCOMPARE(s.cells.value(Cell(0, columns - 1)).toString(), lastHeader);
@@ -153,7 +160,8 @@ private slots:
         QTemporaryDir dir;
         const QString worked = TestSupport::CopySample(QStringLiteral("rtv/worked.rtv"), dir);
         const QString broken = TestSupport::CopySample(QStringLiteral("rtv/notsqlite.rtv"), dir);
-        const QVariantList rows = CSheetData::DetectedAndEvaluatedRows({broken, worked, worked});
+        const QVariantList rows =
+            CSheetData::DetectedAndEvaluatedRows({broken, worked, worked}, System());
         QCOMPARE(rows.size(), 2);
         const QVariantList row = rows.at(1).toList();
         QCOMPARE(row.size(), CSheetData::ColumnCount(CModelSheet::DetectedAndEvaluated));
@@ -172,6 +180,46 @@ private slots:
         QCOMPARE(row.at(50).toInt(), 0); // no functional defect
         QCOMPARE(row.at(53).toInt(), 1);
         TestSupport::TakeWarnings();
+    }
+
+    // The operator, the equipment and the option texts are those of the values handed in,
+    // not of the system settings store (which the worker thread must not read).
+    void rowsShowTheGivenSystemValues()
+    {
+        QTemporaryDir dir;
+        const QString worked = TestSupport::CopySample(QStringLiteral("rtv/worked.rtv"), dir);
+        CFileRTV file;
+        QVERIFY(file.open(worked) && file.TraversalFile());
+        file.close();
+        const ProjectParam header = file.GetProjectParam();
+        const PipelineParam pipe = file.GetPipelineParam();
+
+        SystemValues system = System();
+        system.persons = {SystemRecord(header.strTester, QStringLiteral("Pilot"),
+                                       QStringLiteral("P-9"), QStringLiteral("ID-77"),
+                                       QStringLiteral("555"))};
+        system.equipments = {SystemRecord(header.strTestDevice, QStringLiteral("Crawler"),
+                                          QStringLiteral("E-5"), QStringLiteral("EQ-88"),
+                                          QStringLiteral("Maker"))};
+        COptionList &wellMaterials = system.optionLists[QSystemInfo::InspectionWellMaterial];
+        QVERIFY(wellMaterials.replace(pipe.startWell.nWellMeterial, QStringLiteral("Glass brick")));
+        COptionList &pipeTypes = system.optionLists[QSystemInfo::PipeType];
+        QVERIFY(pipeTypes.replace(pipe.nPipeSectionType, QStringLiteral("Tunnel")));
+
+        const QVariantList rows = CSheetData::DetectedAndEvaluatedRows({worked}, system);
+        QCOMPARE(rows.size(), 1);
+        const QString path = dir.filePath(QStringLiteral("evaluation.xls"));
+        QVERIFY(CModelSheet(QStringLiteral("Sheet1"), 0)
+                    .ExportDetectedAndEvaluated(path, rows, 1, CSheetData::ColumnCount(3)));
+        const SavedSheet s = ReadBack(path).sheet(0);
+        const int row = 2; // below the group and the column headers
+        QCOMPARE(s.cells.value(Cell(row, 12)).toString(), QStringLiteral("Glass brick"));
+        QCOMPARE(s.cells.value(Cell(row, 23)).toString(), QStringLiteral("Tunnel"));
+        QCOMPARE(s.cells.value(Cell(row, 30)).toString(), QStringLiteral("ID-77"));
+        QCOMPARE(s.cells.value(Cell(row, 32)).toString(), QStringLiteral("Pilot"));
+        QCOMPARE(s.cells.value(Cell(row, 33)).toString(), QStringLiteral("E-5"));
+        QCOMPARE(s.cells.value(Cell(row, 34)).toString(), QStringLiteral("EQ-88"));
+        QCOMPARE(s.cells.value(Cell(row, 37)).toString(), QStringLiteral("Maker"));
     }
 
     // The rows of a project's page sheets, from an imported video.
@@ -198,7 +246,7 @@ private slots:
         const QStringList rtvFiles = CSheetData::ProjectRtvFiles(QStringLiteral("PRJ0000001"));
         QCOMPARE(rtvFiles.size(), 1);
         QVERIFY(QFileInfo::exists(rtvFiles.first()));
-        QCOMPARE(CSheetData::DetectedAndEvaluatedRows(rtvFiles).size(), 1);
+        QCOMPARE(CSheetData::DetectedAndEvaluatedRows(rtvFiles, System()).size(), 1);
         CKLN_TQ420DataBase::ReleaseInstance();
         TestSupport::TakeWarnings();
     }

@@ -15,11 +15,26 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "core/common/clanguagesettings.h"
 #include "core/common/debuglog.h"
+#include "core/settings/ckln_tq420setting.h"
+#include "core/settings/qsysteminfo.h"
 #include "gui/dialogs/tipview.h"
 
 namespace {
 const int kColumnWidths[] = {400, 100, 130, 100, 100};
+
+// The report mode shows what the settings files hold: the project texts only when the
+// application settings file could be read.
+ReportInputs StoredSettingsInputs()
+{
+    CKLN_TQ420Setting *settings = CKLN_TQ420Setting::GetInstance();
+    const bool loaded = settings->loadXml();
+    QSystemInfo *system = QSystemInfo::GetInstance();
+    system->LoadSystemInfo();
+    return ReportInputs::FromSettings(*settings, loaded, *system,
+                                      CLanguageSettings::GetInstance()->IsChinese());
+}
 
 QPushButton *MakeButton(const QString &objectName, const QString &text, QWidget *parent)
 {
@@ -40,7 +55,9 @@ QFrame *MakeFrame(const QString &objectName, QWidget *parent, QHBoxLayout **layo
 }
 } // namespace
 
-GenerateReportDlg::GenerateReportDlg(QWidget *parent) : QDialog(parent)
+GenerateReportDlg::GenerateReportDlg(QWidget *parent)
+    : QDialog(parent)
+    , m_report(StoredSettingsInputs())
 {
     setWindowTitle(tr("Generate report"));
     resize(1028, 592);

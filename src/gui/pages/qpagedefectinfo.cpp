@@ -16,6 +16,7 @@
 #include "core/settings/qsysteminfo.h"
 #include "office/report/qexportreportthread.h"
 #include "core/database/ckln_tq420database.h"
+#include "core/common/clanguagesettings.h"
 #include "core/common/debuglog.h"
 #include "gui/chrome/displayscale.h"
 #include "core/settings/ckln_tq420setting.h"
@@ -309,9 +310,12 @@ bool QPageDefectInfo::StartReport(const QString &path)
     const QString projectKey = settings->GetCurrentProHashCode();
     if (path.isEmpty() || projectKey.isEmpty() || m_pReportThread)
         return false;
-    // The report reads both settings files; they must hold what the user sees.
+    // Both settings files keep what the user sees when the report is made.
     settings->saveXml();
     QSystemInfo::GetInstance()->SaveSystemInfo();
+    const ReportInputs inputs =
+        ReportInputs::FromSettings(*settings, true, *QSystemInfo::GetInstance(),
+                                   CLanguageSettings::GetInstance()->IsChinese());
     const QStringList entries = ReportEntries(projectKey);
 
     if (QFile::exists(path) && !QFile::remove(path))
@@ -338,7 +342,7 @@ bool QPageDefectInfo::StartReport(const QString &path)
     m_pWaitView->setActive(true);
     m_pWaitView->setModal(true);
     m_pWaitView->show();
-    thread->StartExport(projectKey, entries, path);
+    thread->StartExport(projectKey, entries, path, inputs);
     return true;
 }
 

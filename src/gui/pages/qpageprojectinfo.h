@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/settings/dataexportparam.h"
 #include "gui/chrome/cwaitviewinterface.h"
 #include "gui/pages/qpagechild.h"
+#include "office/report/systemvalues.h"
 
 class QLineEdit;
 class QPushButton;
@@ -103,6 +105,8 @@ private:
     QList<QAction *> m_lstMenuActions;
     QString m_strExportDir;
     QString m_strExportProjectKey;
+    DataExportParam m_exportParam; // copied for the export's worker thread
+    SystemValues m_exportSystem;   // likewise
     bool m_bAdding = false;
     bool m_bEditing = false;
     bool m_bDetailView = true;

@@ -13,6 +13,7 @@
 #include "gui/chrome/qwaitviewworkthread.h"
 #include "core/common/debuglog.h"
 #include "core/settings/ckln_tq420setting.h"
+#include "core/settings/qsysteminfo.h"
 #include "gui/pages/pageprompt.h"
 
 void QPageProjectInfo::OnDataExport()
@@ -45,6 +46,8 @@ void QPageProjectInfo::StartDataExport(const QString &dir)
 {
     m_strExportDir = dir;
     m_strExportProjectKey = CKLN_TQ420Setting::GetInstance()->GetCurrentProHashCode();
+    m_exportParam = CKLN_TQ420Setting::GetInstance()->GetDataExportParam();
+    m_exportSystem = SystemValues::Of(*QSystemInfo::GetInstance());
     CKLN_TQ420Setting::GetInstance()->SetLastExportPath(QDir(dir).filePath(QStringLiteral("x")));
 
     m_pWaitView = new WaitView(this, false, 0);
@@ -65,8 +68,7 @@ void QPageProjectInfo::StartDataExport(const QString &dir)
 // On the worker thread: the steps of the export, each announcing its wait text.
 void QPageProjectInfo::DoWork(const QVariant &)
 {
-    CDataExporter exporter(CKLN_TQ420Setting::GetInstance()->GetDataExportParam(),
-                           m_strExportDir);
+    CDataExporter exporter(m_exportParam, m_exportSystem, m_strExportDir);
     connect(&exporter, &CDataExporter::signal_stepStarted, this,
             [this](const QString &text) { emit changeWaitViewTitle(text); },
             Qt::DirectConnection);

@@ -39,10 +39,11 @@ bool IsReservedDeviceName(const QString &name)
 }
 } // namespace
 
-CDataExporter::CDataExporter(const DataExportParam &param, const QString &exportRoot,
-                             QObject *parent)
+CDataExporter::CDataExporter(const DataExportParam &param, const SystemValues &system,
+                             const QString &exportRoot, QObject *parent)
     : QObject(parent)
     , m_param(param)
+    , m_system(system)
     , m_strRoot(QDir::cleanPath(QFileInfo(exportRoot).absoluteFilePath()))
 {
 }
@@ -154,7 +155,8 @@ bool CDataExporter::WriteSheet(int kind, const QString &title)
                 rows << row;
         }
     } else if (kind == CModelSheet::DetectedAndEvaluated) {
-        rows = CSheetData::DetectedAndEvaluatedRows(CSheetData::ProjectRtvFiles(m_strProjectKey));
+        rows = CSheetData::DetectedAndEvaluatedRows(CSheetData::ProjectRtvFiles(m_strProjectKey),
+                                                    m_system);
     } else {
         rows = CSheetData::InterpretationRows(m_strProjectKey);
     }

@@ -7,6 +7,7 @@
 #include <QVariantMap>
 
 #include "core/settings/dataexportparam.h"
+#include "office/report/systemvalues.h"
 
 // The data export of one project: the project information sheet, the detected-and-evaluated
 // and interpretation sheets, the videos and the defect images, copied out of the file cache
@@ -18,7 +19,8 @@
 //
 // Headless: the project page runs the steps on a worker thread behind its wait view, the
 // command-line tool in its main thread. Create, run and destroy the object on one thread
-// (the sheet steps drive the spreadsheet engine there); progress leaves by signals.
+// (the sheet steps drive the spreadsheet engine there); progress leaves by signals. The
+// switches and the system settings' values come in as copies made where the settings live.
 class CDataExporter : public QObject
 {
     Q_OBJECT
@@ -37,8 +39,8 @@ public:
         QStringList illegalDirectories;
     };
 
-    CDataExporter(const DataExportParam &param, const QString &exportRoot,
-                  QObject *parent = nullptr);
+    CDataExporter(const DataExportParam &param, const SystemValues &system,
+                  const QString &exportRoot, QObject *parent = nullptr);
 
     // Reads the project row and its videos and defects; false when there is no such project.
     bool SetProject(const QString &projectKey);
@@ -84,6 +86,7 @@ private:
     QString BaseName(const QString &pipeNumber, const QString &date) const;
 
     DataExportParam m_param;
+    SystemValues m_system;
     QString m_strRoot;
     QString m_strProjectKey;
     QVariantMap m_project;

@@ -2,10 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "core/settings/qsysteminfo.h"
-#include "core/common/clanguagesettings.h"
 #include "core/common/debuglog.h"
-#include "core/settings/ckln_tq420setting.h"
 
 namespace {
 
@@ -107,13 +104,12 @@ QStringList TableTexts(const char *const (&texts)[N])
 
 } // namespace
 
-CModelReport::CModelReport(QObject *parent)
+CModelReport::CModelReport(const ReportInputs &inputs, QObject *parent)
     : QObject(parent)
+    , m_inputs(inputs)
     , m_wordEngine(this)
 {
     ResetStatistics();
-    m_bSettingsLoaded = CKLN_TQ420Setting::GetInstance()->loadXml();
-    QSystemInfo::GetInstance()->LoadSystemInfo();
 }
 
 CModelReport::~CModelReport() = default;
@@ -299,7 +295,7 @@ QList<const CReportItem *> CModelReport::EvaluatedItems() const
 bool CModelReport::GenerateReport(const QString &savePath)
 {
     const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/Report-Modal/");
-    const bool chinese = CLanguageSettings::GetInstance()->IsChinese();
+    const bool chinese = m_inputs.chinese;
     const QString wordTemplate =
         dir + (chinese ? QStringLiteral("Report-Test.dot") : QStringLiteral("Report-Test_en.dot"));
     const QString wpsTemplate = dir + (chinese ? QStringLiteral("Report-Test_wps.dot")
@@ -349,16 +345,11 @@ bool CModelReport::GenerateReport(const QString &savePath)
 
 void CModelReport::WriteHomePage()
 {
-    CKLN_TQ420Setting *setting = CKLN_TQ420Setting::GetInstance();
-    const CFileRTV *current = setting->GetCurrentFileRTV();
-    if (!current)
-        return;
-    const ProjectParam &header = current->GetProjectParam();
-    if (m_bSettingsLoaded) {
-        m_wordEngine.SetBookmarkText(QStringLiteral("lbProjectName"), setting->GetCurrentProName());
-        m_wordEngine.SetBookmarkText(QStringLiteral("lbProjectSN"), setting->GetCurrentProNum());
-        m_wordEngine.SetBookmarkText(QStringLiteral("lbProjectAddress"),
-                                     setting->GetCurrentProSite());
+    const ProjectParam &header = m_inputs.header;
+    if (m_inputs.projectKnown) {
+        m_wordEngine.SetBookmarkText(QStringLiteral("lbProjectName"), m_inputs.projectName);
+        m_wordEngine.SetBookmarkText(QStringLiteral("lbProjectSN"), m_inputs.projectNumber);
+        m_wordEngine.SetBookmarkText(QStringLiteral("lbProjectAddress"), m_inputs.projectSite);
         m_wordEngine.SetBookmarkText(QStringLiteral("lbEntrustUnit"), header.strClientUnits);
     } else {
         m_wordEngine.SetBookmarkText(QStringLiteral("lbProjectAddress"), header.strTestSite);
@@ -369,9 +360,9 @@ void CModelReport::WriteHomePage()
     m_wordEngine.SetBookmarkText(QStringLiteral("lbOperators"), header.strTester);
     m_wordEngine.SetBookmarkText(QStringLiteral("lbReportWriter"), header.strTester);
 
-    const QSystemInfo *info = QSystemInfo::GetInstance();
-    m_wordEngine.SetBookmarkText(QStringLiteral("lbOrgAddress"), info->UnitSite());
-    m_wordEngine.SetBookmarkText(QStringLiteral("lbOrgZipCode"), info->PostCode());
-    m_wordEngine.SetBookmarkText(QStringLiteral("lbOrgTelephone"), info->ContactNumber());
-    m_wordEngine.SetBookmarkText(QStringLiteral("lbOrgContacter"), info->Contacts());
+    const SystemValues &unit = m_inputs.system;
+    m_wordEngine.SetBookmarkText(QStringLiteral("lbOrgAddress"), unit.unitSite);
+    m_wordEngine.SetBookmarkText(QStringLiteral("lbOrgZipCode"), unit.postCode);
+    m_wordEngine.SetBookmarkText(QStringLiteral("lbOrgTelephone"), unit.contactNumber);
+    m_wordEngine.SetBookmarkText(QStringLiteral("lbOrgContacter"), unit.contacts);
 }

@@ -12,6 +12,7 @@
 #include "core/inspection/pipelineparam.h"
 #include "office/engines/qwordengine.h"
 #include "office/report/creportitem.h"
+#include "office/report/reportinputs.h"
 
 // The sections of one pipe type, material and diameter.
 struct CWorkAmount
@@ -28,7 +29,8 @@ struct CWorkAmount
 
 // Builds the inspection report of a set of RTV files: statistics are gathered while the
 // files are added, GenerateReport() fills a new document from the report template through
-// the word engine and saves it. Lives on the thread that runs the report.
+// the word engine and saves it. Lives on the thread that runs the report; what it shows
+// besides the files comes in as values (ReportInputs), never from the settings objects.
 class CModelReport : public QObject
 {
     Q_OBJECT
@@ -38,7 +40,7 @@ public:
     static constexpr int kGrades = CFileRTV::kDefectLevels;
     static constexpr int kWellTypes = 12;
 
-    explicit CModelReport(QObject *parent = nullptr);
+    explicit CModelReport(const ReportInputs &inputs, QObject *parent = nullptr);
     ~CModelReport() override;
 
     // Adds one inspection file; an unreadable file or a path already added is skipped.
@@ -65,7 +67,6 @@ public:
     QDate DateTo() const { return m_dateTo; }
     const QList<CWorkAmount> &WorkAmounts() const { return m_workAmounts; }
     const QList<CWellParam> &Wells() const { return m_wells; }
-    bool SettingsLoaded() const { return m_bSettingsLoaded; }
 
     // Vocabulary of the report, translated; "Unknow" outside the tables.
     static QString PipeTypeText(int index);
@@ -95,6 +96,7 @@ private:
     void WritePipeSectionResultTable();
     void WriteSectionDetail(int table, const CReportItem &item);
 
+    const ReportInputs m_inputs;
     QWordEngine m_wordEngine;
     int m_nTableIndex = 1;
     int m_nShapeIndex = 2;
@@ -114,5 +116,4 @@ private:
     QDate m_dateTo;
     QList<CWorkAmount> m_workAmounts;
     QList<CWellParam> m_wells;
-    bool m_bSettingsLoaded = false;
 };

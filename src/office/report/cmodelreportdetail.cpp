@@ -4,7 +4,6 @@
 
 #include <QFileInfo>
 
-#include "core/settings/qsysteminfo.h"
 #include "core/inspection/cdefectvocabulary.h"
 #include "core/common/myhelper.h"
 
@@ -47,7 +46,6 @@ void CModelReport::WriteSectionDetail(int table, const CReportItem &item)
     const CFileRTV &file = item.GetFileRTV();
     const PipelineParam &pipe = file.GetPipelineParam();
     const ProjectParam &header = file.GetProjectParam();
-    const QSystemInfo *info = QSystemInfo::GetInstance();
 
     const QList<QStringList> block = {
         {file.GetAVIPath(), pipe.startWell.strWellNum, pipe.endWell.strWellNum},
@@ -59,7 +57,7 @@ void CModelReport::WriteSectionDetail(int table, const CReportItem &item)
          tr("%1m").arg(Fixed(pipe.fPipeBranchDepth, 2))},
         {Fixed(file.GetRI(), 2) + QLatin1Char('/') + QString::number(file.GetRepairGrade()),
          Fixed(file.GetMI(), 2) + QLatin1Char('/') + QString::number(file.GetMaintenanceGrade()),
-         info->Standard()},
+         m_inputs.system.standard},
         {header.strTester, header.strTestUnit, header.strTestDate},
         {header.strTestSite, header.strTestDevice, pipe.strOwnUnit},
     };

@@ -5,11 +5,7 @@
 #include <QLocale>
 #include <QRegularExpression>
 
-#include "core/settings/qsysteminfo.h"
 #include "core/inspection/cdefectvocabulary.h"
-#include "core/common/clanguagesettings.h"
-#include "core/common/debuglog.h"
-#include "core/settings/ckln_tq420setting.h"
 
 namespace {
 
@@ -21,12 +17,6 @@ QString Fixed2(float value)
 QString Count(int value)
 {
     return QStringLiteral("%1").arg(value);
-}
-
-QString OptionText(int slot, int index)
-{
-    const COptionList *list = QSystemInfo::GetInstance()->OptionList(slot);
-    return list ? list->itemAt(index) : COptionList::UnknownText();
 }
 
 // The defect names of a well. "/" and ";" separate several; so does "、", except inside a
@@ -96,12 +86,10 @@ bool IsCoverDefect(const QString &name)
 
 void CModelReport::WriteProjectInfoTable(int table)
 {
-    CKLN_TQ420Setting *setting = CKLN_TQ420Setting::GetInstance();
-    const CFileRTV *current = setting->GetCurrentFileRTV();
-    if (!m_bSettingsLoaded || !current)
+    if (!m_inputs.projectKnown)
         return;
-    const ProjectParam &header = current->GetProjectParam();
-    const QStringList units = {setting->GetCurrentProName(), setting->GetCurrentProSite(),
+    const ProjectParam &header = m_inputs.header;
+    const QStringList units = {m_inputs.projectName, m_inputs.projectSite,
                                header.strConstructionUnits, header.strDesignUnits,
                                header.strBuildUnits, header.strSuperviseUnits,
                                header.strClientUnits};
@@ -116,7 +104,7 @@ void CModelReport::WriteProjectInfoTable(int table)
         tr("%1 sections/%2m").arg(m_nItemCount).arg(double(m_fSecondLength), 0, 'f', 0));
     m_wordEngine.SetTableCellText(table, 10, 2, tr("Routine test"));
     QString period;
-    if (CLanguageSettings::GetInstance()->IsChinese()) {
+    if (m_inputs.chinese) {
         const QString format = QString::fromUtf8("yyyy年MM月dd日");
         period = m_dateFrom.toString(format) + QString::fromUtf8("至") + m_dateTo.toString(format);
     } else {
@@ -194,8 +182,9 @@ void CModelReport::WriteWellDefectTable(int table)
         m_wordEngine.SetTableRowTexts(
             table, i + 2, 1,
             {Count(i + 1), well.strWellNum, WellTypeText(well.nWellType),
-             OptionText(QSystemInfo::InspectionWellMaterial, well.nWellMeterial),
-             OptionText(QSystemInfo::ManholeCoversMaterial, well.nWellLidMeterial),
+             m_inputs.system.OptionItem(QSystemInfo::InspectionWellMaterial, well.nWellMeterial),
+             m_inputs.system.OptionItem(QSystemInfo::ManholeCoversMaterial,
+                                        well.nWellLidMeterial),
              inside.join(QLatin1Char('/')), cover.join(QLatin1Char('/'))},
             1);
     }
@@ -245,7 +234,7 @@ void CModelReport::WritePipelineDefectTable(int table)
         m_wordEngine.SetTableRowTexts(
             table, row, 1,
             {Count(row - 1), item->SectionName(), Count(pipe.nPipeSectionDiameter),
-             OptionText(QSystemInfo::PipeMaterial, pipe.nPipeSectionMaterial),
+             m_inputs.system.OptionItem(QSystemInfo::PipeMaterial, pipe.nPipeSectionMaterial),
              Fixed2(pipe.fPipeSectionLen), Fixed2(pipe.fPipeBranchDepth),
              structural.join(QStringLiteral("\r\n")), functional.join(QStringLiteral("\r\n"))},
             1);

@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 
-#include "core/settings/qsysteminfo.h"
 #include "core/database/ckln_tq420database.h"
 #include "core/inspection/cdefectvocabulary.h"
 #include "core/inspection/cfilertv.h"
@@ -10,12 +9,6 @@
 
 namespace {
 const int kColumns[] = {16, 9, 16, 57};
-
-QString Option(int slot, int index)
-{
-    const COptionList *list = QSystemInfo::GetInstance()->OptionList(slot);
-    return list ? list->itemAt(index) : QString();
-}
 
 QString RecordField(const SystemRecord *record, int field)
 {
@@ -89,12 +82,13 @@ QStringList CSheetData::ProjectRtvFiles(const QString &projectKey)
     return files;
 }
 
-QVariantList CSheetData::DetectedAndEvaluatedRows(const QStringList &rtvPaths)
+QVariantList CSheetData::DetectedAndEvaluatedRows(const QStringList &rtvPaths,
+                                                  const SystemValues &system)
 {
     QVariantList rows;
     int number = 0;
     for (const QString &path : rtvPaths) {
-        const QVariantList row = DetectedAndEvaluatedRow(number + 1, path);
+        const QVariantList row = DetectedAndEvaluatedRow(number + 1, path, system);
         if (!row.isEmpty()) {
             rows << QVariant(row);
             ++number;
@@ -103,7 +97,8 @@ QVariantList CSheetData::DetectedAndEvaluatedRows(const QStringList &rtvPaths)
     return rows;
 }
 
-QVariantList CSheetData::DetectedAndEvaluatedRow(int number, const QString &rtvPath)
+QVariantList CSheetData::DetectedAndEvaluatedRow(int number, const QString &rtvPath,
+                                                 const SystemValues &system)
 {
     CFileRTV file;
     if (!file.open(rtvPath) || !file.TraversalFile())
@@ -114,9 +109,9 @@ QVariantList CSheetData::DetectedAndEvaluatedRow(int number, const QString &rtvP
     const PipelineParam &pipe = file.GetPipelineParam();
     const CWellParam &start = pipe.startWell;
     const CWellParam &end = pipe.endWell;
-    const QSystemInfo *info = QSystemInfo::GetInstance();
-    const SystemRecord *person = info->FindPerson(header.strTester);
-    const SystemRecord *equipment = info->FindEquipment(header.strTestDevice);
+    const SystemRecord *person = system.FindPerson(header.strTester);
+    const SystemRecord *equipment = system.FindEquipment(header.strTestDevice);
+    const auto option = [&system](int slot, int index) { return system.OptionItem(slot, index); };
     const int k = CDefectVocabulary::AreaFactorK(pipe.nAreaProperty);
     const int t = CDefectVocabulary::SoilFactorT(pipe.nSoilProperty);
     QString structuralText, functionalText;
@@ -132,17 +127,18 @@ QVariantList CSheetData::DetectedAndEvaluatedRow(int number, const QString &rtvP
         header.strTestDate, TestDirectionText(pipe.nTestDirction), pipe.strRemark,
         // the start well
         start.strWellNum, start.nWellType, pipe.fWellLatitude, pipe.fWellLongitude,
-        Rounded(pipe.fWellElevation), Option(QSystemInfo::InspectionWellMaterial, start.nWellMeterial),
-        start.strWellDefect, Option(QSystemInfo::ManholeCoversMaterial, start.nWellLidMeterial),
+        Rounded(pipe.fWellElevation),
+        option(QSystemInfo::InspectionWellMaterial, start.nWellMeterial),
+        start.strWellDefect, option(QSystemInfo::ManholeCoversMaterial, start.nWellLidMeterial),
         // the end well
         end.strWellNum, end.nWellType, end.strWellDefect,
-        Option(QSystemInfo::InspectionWellMaterial, end.nWellMeterial),
-        Option(QSystemInfo::ManholeCoversMaterial, end.nWellLidMeterial),
+        option(QSystemInfo::InspectionWellMaterial, end.nWellMeterial),
+        option(QSystemInfo::ManholeCoversMaterial, end.nWellLidMeterial),
         Rounded(pipe.fstartBuriedDepth), Rounded(pipe.fendBuriedDepth),
         // the pipe
-        pipe.nPipeSectionDiameter, Option(QSystemInfo::PipeType, pipe.nPipeSectionType),
-        Option(QSystemInfo::InterfaceShape, pipe.nAreaShape),
-        Option(QSystemInfo::InerfaceForm, pipe.nInterafaceFormat), pipe.strPipeSectionMaterial,
+        pipe.nPipeSectionDiameter, option(QSystemInfo::PipeType, pipe.nPipeSectionType),
+        option(QSystemInfo::InterfaceShape, pipe.nAreaShape),
+        option(QSystemInfo::InerfaceForm, pipe.nInterafaceFormat), pipe.strPipeSectionMaterial,
         Rounded(pipe.fPipeSectionLen), Rounded(pipe.fPipeBranchDepth), pipe.strBuildDate,
         // the operator and the equipment of the inspecting unit
         RecordField(person, SystemRecord::CardID), header.strTester, RecordField(person, SystemRecord::Type),

@@ -11,11 +11,12 @@ QExportReportThread::QExportReportThread(QObject *parent)
 }
 
 void QExportReportThread::StartExport(const QString &projectFolder, const QStringList &entries,
-                                      const QString &savePath)
+                                      const QString &savePath, const ReportInputs &inputs)
 {
     m_strProjectFolder = projectFolder;
     m_entries = entries;
     m_strSavePath = savePath;
+    m_inputs = inputs;
     start(InheritPriority);
 }
 
@@ -36,7 +37,7 @@ QString QExportReportThread::EntryVideoPath(const QString &entry)
 void QExportReportThread::run()
 {
     // The builder, and with it the word processor, lives and dies on this thread.
-    auto report = std::make_unique<CModelReport>();
+    auto report = std::make_unique<CModelReport>(m_inputs);
     const QString projectDir = QFileManager::GetInstance()->GetProjectDir(m_strProjectFolder,
                                                                           QString());
     for (const QString &entry : qAsConst(m_entries)) {

@@ -4,9 +4,12 @@
 #include <QStringList>
 #include <QThread>
 
+#include "office/report/reportinputs.h"
+
 // Builds and saves the inspection report of a project's files on a worker thread. Each
 // entry is an RTV base name, ";" and the video path; the RTV files lie in the project's
-// cache folder. signal_mysuccess() reaches the page queued on the GUI thread.
+// cache folder. The inputs are copied in before it starts; signal_mysuccess() reaches the
+// page queued on the GUI thread.
 class QExportReportThread : public QThread
 {
     Q_OBJECT
@@ -16,7 +19,7 @@ public:
 
     // Stores the job and starts the thread with the inherited priority.
     void StartExport(const QString &projectFolder, const QStringList &entries,
-                     const QString &savePath);
+                     const QString &savePath, const ReportInputs &inputs);
 
     // The RTV path of an entry in the project's cache folder; empty for an entry without ";".
     static QString EntryRtvPath(const QString &projectDir, const QString &entry);
@@ -32,4 +35,5 @@ private:
     QString m_strProjectFolder;
     QStringList m_entries;
     QString m_strSavePath;
+    ReportInputs m_inputs;
 };
