@@ -87,60 +87,61 @@ private slots:
         QTest::addColumn<Operation>("operation");
         QTest::addColumn<Check>("check");
         const QString picture = m_picture;
-        QTest::newRow("bookmark text")
-            << Operation([](QWordEngine &e) { QVERIFY(e.SetBookmarkText("lbProjectName", "A & <B>")); })
-            << Check([](const Package &before, const Package &after) {
-                   QCOMPARE(BookmarkText(after, "lbProjectName"), QString("A & <B>"));
-                   QCOMPARE(BookmarkText(after, "lbProjectSN"), BookmarkText(before, "lbProjectSN"));
-               });
+        QTest::newRow("bookmark text") << Operation([](QWordEngine &e) {
+            QVERIFY(e.SetBookmarkText("lbProjectName", "A & <B>"));
+        }) << Check([](const Package &before, const Package &after) {
+            QCOMPARE(BookmarkText(after, "lbProjectName"), QString("A & <B>"));
+            QCOMPARE(BookmarkText(after, "lbProjectSN"), BookmarkText(before, "lbProjectSN"));
+        });
         QTest::newRow("cell text")
             << Operation([](QWordEngine &e) { e.SetTableCellText(1, 3, 2, "Road 7"); })
             << Check([](const Package &before, const Package &after) {
                    QCOMPARE(CellText(after, 1, 3, 2), QString("Road 7"));
                    QCOMPARE(CellText(after, 1, 3, 1), CellText(before, 1, 3, 1));
                });
-        QTest::newRow("row height")
-            << Operation([](QWordEngine &e) { e.SetTableRowHeight(1, 2, 19.5f); })
-            << Check([](const Package &, const Package &after) {
-                   const QDomElement row = Rows(Tables(after).value(0)).value(1);
-                   QCOMPARE(Package().all("w:trHeight", row).value(0).attribute("w:val"),
-                            QString("390"));
-               });
-        QTest::newRow("rows inserted below a row")
-            << Operation([](QWordEngine &e) { QVERIFY(e.InsertTableRow(4, 2, 3)); })
-            << Check([](const Package &before, const Package &after) {
-                   QCOMPARE(RowCount(after, 4), RowCount(before, 4) + 3);
-                   QCOMPARE(Tables(after).size(), Tables(before).size());
-                   for (int row = 3; row <= 5; ++row) {
-                       QCOMPARE(DocxReadBack::Elements(Rows(Tables(after).at(3)).at(row - 1), "w:tc")
-                                    .size(), 7);
-                       QCOMPARE(CellText(after, 4, row, 1), QString());
-                   }
-               });
+        QTest::newRow("row height") << Operation([](QWordEngine &e) {
+            e.SetTableRowHeight(1, 2, 19.5f);
+        }) << Check([](const Package &, const Package &after) {
+            const QDomElement row = Rows(Tables(after).value(0)).value(1);
+            QCOMPARE(Package().all("w:trHeight", row).value(0).attribute("w:val"), QString("390"));
+        });
+        QTest::newRow("rows inserted below a row") << Operation([](QWordEngine &e) {
+            QVERIFY(e.InsertTableRow(4, 2, 3));
+        }) << Check([](const Package &before, const Package &after) {
+            QCOMPARE(RowCount(after, 4), RowCount(before, 4) + 3);
+            QCOMPARE(Tables(after).size(), Tables(before).size());
+            for (int row = 3; row <= 5; ++row) {
+                QCOMPARE(
+                    DocxReadBack::Elements(Rows(Tables(after).at(3)).at(row - 1), "w:tc").size(),
+                    7);
+                QCOMPARE(CellText(after, 4, row, 1), QString());
+            }
+        });
         QTest::newRow("no rows inserted")
             << Operation([](QWordEngine &e) { QVERIFY(!e.InsertTableRow(4, 2, 0)); })
             << Check([](const Package &before, const Package &after) {
                    QCOMPARE(RowCount(after, 4), RowCount(before, 4));
                });
-        QTest::newRow("detail table copied three times")
-            << Operation([](QWordEngine &e) { QVERIFY(e.CopyTableFromBookmark("tbDefectDetail", 3)); })
-            << Check([](const Package &before, const Package &after) {
-                   const QList<QDomElement> tables = Tables(after);
-                   QCOMPARE(tables.size(), Tables(before).size() + 3);
-                   for (int table = 21; table <= 23; ++table) {
-                       QCOMPARE(RowCount(after, table), RowCount(before, 20));
-                       QCOMPARE(tables.at(table - 2).nextSiblingElement().tagName(), QString("w:p"));
-                   }
-                   int marks = 0;
-                   for (const QDomElement &mark : after.all("w:bookmarkStart"))
-                       marks += mark.attribute("w:name") == QLatin1String("tbDefectDetail");
-                   QCOMPARE(marks, 1);
-               });
+        QTest::newRow("detail table copied three times") << Operation([](QWordEngine &e) {
+            QVERIFY(e.CopyTableFromBookmark("tbDefectDetail", 3));
+        }) << Check([](const Package &before, const Package &after) {
+            const QList<QDomElement> tables = Tables(after);
+            QCOMPARE(tables.size(), Tables(before).size() + 3);
+            for (int table = 21; table <= 23; ++table) {
+                QCOMPARE(RowCount(after, table), RowCount(before, 20));
+                QCOMPARE(tables.at(table - 2).nextSiblingElement().tagName(), QString("w:p"));
+            }
+            int marks = 0;
+            for (const QDomElement &mark : after.all("w:bookmarkStart"))
+                marks += mark.attribute("w:name") == QLatin1String("tbDefectDetail");
+            QCOMPARE(marks, 1);
+        });
         QTest::newRow("contents refreshed on opening")
             << Operation([](QWordEngine &e) { QVERIFY(e.UpdateContent("contents")); })
             << Check([](const Package &before, const Package &after) {
                    QVERIFY(!before.parts.value("word/settings.xml").contains("w:updateFields"));
-                   QVERIFY(after.parts.value("word/settings.xml").contains("<w:updateFields w:val=\"true\"/>"));
+                   QVERIFY(after.parts.value("word/settings.xml")
+                               .contains("<w:updateFields w:val=\"true\"/>"));
                });
         QTest::newRow("cell shading")
             << Operation([](QWordEngine &e) { e.SetTableCellShading(20, 1, 1, 14806254); })
@@ -149,75 +150,68 @@ private slots:
                    QCOMPARE(shd.attribute("w:fill"), QString("EEECE1")); // the colour is BGR
                    QCOMPARE(shd.attribute("w:color"), QString("auto"));
                });
-        QTest::newRow("page break below a table")
-            << Operation([](QWordEngine &e) {
-                   e.SelectTableCell(20, 12, 1); // its last row
-                   e.InsertPageBreak();
-               })
-            << Check([](const Package &before, const Package &after) {
-                   QCOMPARE(PageBreaks(after), PageBreaks(before) + 1);
-                   const QDomElement below = Tables(after).at(19).nextSiblingElement();
-                   QCOMPARE(after.all("w:br", below).value(0).attribute("w:type"), QString("page"));
-               });
-        QTest::newRow("font of the selected cell")
-            << Operation([](QWordEngine &e) {
-                   e.SetTableCellText(20, 1, 1, "Video");
-                   e.SelectTableCell(20, 1, 1);
-                   e.SetSelectionFont("Microsoft YaHei", 9, true);
-               })
-            << Check([](const Package &, const Package &after) {
-                   const QDomElement rPr = after.all("w:rPr", Cell(after, 20, 1, 1)).value(0);
-                   QCOMPARE(rPr.firstChildElement("w:sz").attribute("w:val"), QString("18"));
-                   QCOMPARE(rPr.firstChildElement("w:rFonts").attribute("w:eastAsia"),
-                            QString("Microsoft YaHei"));
-                   QVERIFY(!rPr.firstChildElement("w:b").isNull());
-               });
-        QTest::newRow("picture in a cell, sized")
-            << Operation([picture](QWordEngine &e) {
-                   QVERIFY(e.InsertTableCellPicture(20, 7, 11, 2, picture, 265, 187));
-               })
-            << Check([](const Package &before, const Package &after) {
-                   QCOMPARE(after.all("wp:inline").size(), before.all("wp:inline").size() + 1);
-                   const QList<QDomElement> inlines = after.all("wp:inline", Cell(after, 20, 11, 2));
-                   QCOMPARE(inlines.size(), 1);
-                   const QDomElement extent = inlines.first().firstChildElement("wp:extent");
-                   QCOMPARE(extent.attribute("cx").toInt(), 265 * kEmuPerPoint);
-                   QCOMPARE(extent.attribute("cy").toInt(), 187 * kEmuPerPoint);
-                   const QString embed = after.all("a:blip", inlines.first()).value(0).attribute("r:embed");
-                   QVERIFY(after.parts.contains("word/" + RelationTarget(after, embed)));
-               });
-        QTest::newRow("row texts, every second column")
-            << Operation([](QWordEngine &e) { e.SetTableRowTexts(20, 1, 1, {"a", "b", "c"}, 2); })
-            << Check([](const Package &before, const Package &after) {
-                   QCOMPARE(CellText(after, 20, 1, 1) + CellText(after, 20, 1, 3)
-                                + CellText(after, 20, 1, 5),
-                            QString("abc"));
-                   QCOMPARE(CellText(after, 20, 1, 2), CellText(before, 20, 1, 2));
-               });
-        QTest::newRow("row texts beyond the last cell dropped")
-            << Operation([](QWordEngine &e) { e.SetTableRowTexts(4, 2, 6, {"e", "f", "g"}, 1); })
-            << Check([](const Package &, const Package &after) {
-                   QCOMPARE(CellText(after, 4, 2, 6) + CellText(after, 4, 2, 7), QString("ef"));
-                   QCOMPARE(DocxReadBack::Elements(Rows(Tables(after).at(3)).at(1), "w:tc").size(), 7);
-                   QVERIFY(!Text(Tables(after).at(3)).contains('g'));
-               });
-        QTest::newRow("block of texts, every second row and column")
-            << Operation([](QWordEngine &e) {
-                   e.SetTableBlockTexts(6, 3, 2, {{"a", "b"}, {"c"}}, 2, 2);
-               })
-            << Check([](const Package &before, const Package &after) {
-                   QCOMPARE(CellText(after, 6, 3, 2) + CellText(after, 6, 3, 4)
-                                + CellText(after, 6, 5, 2),
-                            QString("abc"));
-                   QCOMPARE(CellText(after, 6, 4, 2), CellText(before, 6, 4, 2));
-                   QCOMPARE(CellText(after, 6, 3, 3), CellText(before, 6, 3, 3));
-               });
-        QTest::newRow("chart data")
-            << Operation([](QWordEngine &e) { QVERIFY(e.SetChartData(2, {"PL", "BX"}, {"3", "1"})); })
-            << Check([](const Package &, const Package &after) {
-                   QCOMPARE(ChartCache(after, "c:cat"), QStringList({"PL", "BX", "Sheet1!$A$2:$A$3"}));
-                   QCOMPARE(ChartCache(after, "c:val"), QStringList({"3", "1", "Sheet1!$B$2:$B$3"}));
-               });
+        QTest::newRow("page break below a table") << Operation([](QWordEngine &e) {
+            e.SelectTableCell(20, 12, 1); // its last row
+            e.InsertPageBreak();
+        }) << Check([](const Package &before, const Package &after) {
+            QCOMPARE(PageBreaks(after), PageBreaks(before) + 1);
+            const QDomElement below = Tables(after).at(19).nextSiblingElement();
+            QCOMPARE(after.all("w:br", below).value(0).attribute("w:type"), QString("page"));
+        });
+        QTest::newRow("font of the selected cell") << Operation([](QWordEngine &e) {
+            e.SetTableCellText(20, 1, 1, "Video");
+            e.SelectTableCell(20, 1, 1);
+            e.SetSelectionFont("Microsoft YaHei", 9, true);
+        }) << Check([](const Package &, const Package &after) {
+            const QDomElement rPr = after.all("w:rPr", Cell(after, 20, 1, 1)).value(0);
+            QCOMPARE(rPr.firstChildElement("w:sz").attribute("w:val"), QString("18"));
+            QCOMPARE(rPr.firstChildElement("w:rFonts").attribute("w:eastAsia"),
+                     QString("Microsoft YaHei"));
+            QVERIFY(!rPr.firstChildElement("w:b").isNull());
+        });
+        QTest::newRow("picture in a cell, sized") << Operation([picture](QWordEngine &e) {
+            QVERIFY(e.InsertTableCellPicture(20, 7, 11, 2, picture, 265, 187));
+        }) << Check([](const Package &before, const Package &after) {
+            QCOMPARE(after.all("wp:inline").size(), before.all("wp:inline").size() + 1);
+            const QList<QDomElement> inlines = after.all("wp:inline", Cell(after, 20, 11, 2));
+            QCOMPARE(inlines.size(), 1);
+            const QDomElement extent = inlines.first().firstChildElement("wp:extent");
+            QCOMPARE(extent.attribute("cx").toInt(), 265 * kEmuPerPoint);
+            QCOMPARE(extent.attribute("cy").toInt(), 187 * kEmuPerPoint);
+            const QString embed =
+                after.all("a:blip", inlines.first()).value(0).attribute("r:embed");
+            QVERIFY(after.parts.contains("word/" + RelationTarget(after, embed)));
+        });
+        QTest::newRow("row texts, every second column") << Operation([](QWordEngine &e) {
+            e.SetTableRowTexts(20, 1, 1, {"a", "b", "c"}, 2);
+        }) << Check([](const Package &before, const Package &after) {
+            QCOMPARE(CellText(after, 20, 1, 1) + CellText(after, 20, 1, 3)
+                         + CellText(after, 20, 1, 5),
+                     QString("abc"));
+            QCOMPARE(CellText(after, 20, 1, 2), CellText(before, 20, 1, 2));
+        });
+        QTest::newRow("row texts beyond the last cell dropped") << Operation([](QWordEngine &e) {
+            e.SetTableRowTexts(4, 2, 6, {"e", "f", "g"}, 1);
+        }) << Check([](const Package &, const Package &after) {
+            QCOMPARE(CellText(after, 4, 2, 6) + CellText(after, 4, 2, 7), QString("ef"));
+            QCOMPARE(DocxReadBack::Elements(Rows(Tables(after).at(3)).at(1), "w:tc").size(), 7);
+            QVERIFY(!Text(Tables(after).at(3)).contains('g'));
+        });
+        QTest::newRow("block of texts, every second row and column") << Operation(
+            [](QWordEngine &e) {
+                e.SetTableBlockTexts(6, 3, 2, {{"a", "b"}, {"c"}}, 2, 2);
+            }) << Check([](const Package &before, const Package &after) {
+            QCOMPARE(CellText(after, 6, 3, 2) + CellText(after, 6, 3, 4) + CellText(after, 6, 5, 2),
+                     QString("abc"));
+            QCOMPARE(CellText(after, 6, 4, 2), CellText(before, 6, 4, 2));
+            QCOMPARE(CellText(after, 6, 3, 3), CellText(before, 6, 3, 3));
+        });
+        QTest::newRow("chart data") << Operation([](QWordEngine &e) {
+            QVERIFY(e.SetChartData(2, {"PL", "BX"}, {"3", "1"}));
+        }) << Check([](const Package &, const Package &after) {
+            QCOMPARE(ChartCache(after, "c:cat"), QStringList({"PL", "BX", "Sheet1!$A$2:$A$3"}));
+            QCOMPARE(ChartCache(after, "c:val"), QStringList({"3", "1", "Sheet1!$B$2:$B$3"}));
+        });
         QTest::newRow("chart without labels left alone")
             << Operation([](QWordEngine &e) { QVERIFY(!e.SetChartData(2, {}, {})); })
             << Check([](const Package &before, const Package &after) {
@@ -229,7 +223,8 @@ private slots:
     {
         QFETCH(Operation, operation);
         QFETCH(Check, check);
-        const QString out = m_dir.filePath(QString(QTest::currentDataTag()).replace(' ', '_') + ".doc");
+        const QString out =
+            m_dir.filePath(QString(QTest::currentDataTag()).replace(' ', '_') + ".doc");
         QWordEngine engine;
         QVERIFY(engine.open(kTemplate, kWpsTemplate, false));
         QVERIFY(engine.isWord());
@@ -282,9 +277,9 @@ private slots:
                                    << "word.dot";
         QTest::newRow("wps only") << QStringList{"Kwps.Application"} << "Kwps.Application"
                                   << "wps.dot";
-        QTest::newRow("both: wps first") << QStringList{"Kwps.Application", "word.Application"}
-                                         << "Kwps.Application"
-                                         << "wps.dot";
+        QTest::newRow("both: wps first")
+            << QStringList{"Kwps.Application", "word.Application"} << "Kwps.Application"
+            << "wps.dot";
         QTest::newRow("neither") << QStringList() << QString() << QString();
     }
     void openChoosesWordProcessor()
@@ -347,17 +342,14 @@ private slots:
             << QByteArray("InlineShapes")
             << Operation([](QWordEngine &e) { QVERIFY(!e.SetChartData(2, {"a"}, {"1"})); })
             << "shape is NULL";
-        QTest::newRow("no ole format")
-            << QByteArray("OLEFormat")
-            << Operation([](QWordEngine &e) { QVERIFY(!e.SetChartData(2, {"a"}, {"1"})); })
-            << "oleFormat is NULL";
-        QTest::newRow("no data sheet")
-            << QByteArray("DataSheet")
-            << Operation([](QWordEngine &e) { QVERIFY(!e.SetChartData(2, {"a"}, {"1"})); })
-            << "workbooks is NULL";
+        QTest::newRow("no ole format") << QByteArray("OLEFormat") << Operation([](QWordEngine &e) {
+            QVERIFY(!e.SetChartData(2, {"a"}, {"1"}));
+        }) << "oleFormat is NULL";
+        QTest::newRow("no data sheet") << QByteArray("DataSheet") << Operation([](QWordEngine &e) {
+            QVERIFY(!e.SetChartData(2, {"a"}, {"1"}));
+        }) << "workbooks is NULL";
         QTest::newRow("no shape for the picture")
-            << QByteArray("InlineShapes")
-            << Operation([](QWordEngine &e) {
+            << QByteArray("InlineShapes") << Operation([](QWordEngine &e) {
                    QVERIFY(!e.InsertTableCellPicture(1, 3, 1, 1, "a.png", 1, 1));
                })
             << QString();
@@ -383,7 +375,8 @@ private slots:
         QVERIFY(engine.open("w.dot", "k.dot", false));
         QVERIFY(engine.SetChartData(2, {"PL", "BX"}, {"3", "1"}));
         QVERIFY(server.logged("get ActiveSheet.Range(QString:B3:C4)"));
-        QVERIFY(server.logged("get Range.SetValue([[QString:PL,QString:3],[QString:BX,QString:1]])"));
+        QVERIFY(
+            server.logged("get Range.SetValue([[QString:PL,QString:3],[QString:BX,QString:1]])"));
         QVERIFY(server.logged("get ActiveSheet.Range(QString:B2:C4)"));
         QVERIFY(server.logged("get Chart.SetSourceData(<Range>,int:2)"));
         QVERIFY(server.log().filter("DataSheet").isEmpty());

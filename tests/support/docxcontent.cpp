@@ -46,7 +46,8 @@ QList<QDomElement> Rows(const QDomElement &table)
 
 QDomElement Cell(const Package &package, int table, int row, int column)
 {
-    QDomElement tc = Rows(Tables(package).value(table - 1)).value(row - 1).firstChildElement("w:tc");
+    QDomElement tc =
+        Rows(Tables(package).value(table - 1)).value(row - 1).firstChildElement("w:tc");
     for (int i = 1; i < column; ++i)
         tc = tc.nextSiblingElement("w:tc");
     return tc;

@@ -112,7 +112,8 @@ void Server::answerObject(const QByteArray &member)
 
 void Server::fail(const QByteArray &member)
 {
-    answer(member, [](const AxCall &) { return AxResult::failed(QStringLiteral("failed on purpose")); });
+    answer(member,
+           [](const AxCall &) { return AxResult::failed(QStringLiteral("failed on purpose")); });
 }
 
 void Server::remove(const QByteArray &member)

@@ -13,11 +13,11 @@
 // so that a test can stand in for a program that is missing, incomplete or failing.
 //
 // While it lives it is the only office program: its ProgIDs are registered (replacing what
-// was there) and the product's servers make way; afterwards those are registered again. Every instance started is a root object
-// named after the first part of its ProgID ("Kwps"); every object answered is named after
-// the member that made it ("Documents"). A member answers as set below; any other member
-// of a lenient server answers a Get with a new object and a Put with success (a program
-// whose every call works), of a strict server as unknown.
+// was there) and the product's servers make way; afterwards those are registered again.
+// Every instance started is a root object named after the first part of its ProgID
+// ("Kwps"); every object answered is named after the member that made it ("Documents"). A member
+// answers as set below; any other member of a lenient server answers a Get with a new object and a
+// Put with success (a program whose every call works), of a strict server as unknown.
 //
 // The log holds "get Documents.Add(QString:a.dot)" and "put Font.Bold(bool:true)"; lists
 // are written "[int:1,int:2]", objects passed as arguments "<Range>".
