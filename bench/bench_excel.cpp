@@ -16,6 +16,7 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include "office/automation/officeservers.h"
 #include "office/engines/qexcelengine.h"
 
 namespace {
@@ -137,6 +138,7 @@ double Median(QVector<double> values)
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    RegisterOfficeServers();
     QStringList args = app.arguments().mid(1);
     QString peer;
     QTemporaryDir temp;

@@ -21,6 +21,7 @@
 
 #include "core/inspection/cfilertv.h"
 #include "core/settings/qsysteminfo.h"
+#include "office/automation/officeservers.h"
 #include "office/report/cmodelreport.h"
 #include "office/report/cmodelsheet.h"
 #include "core/common/appdatadir.h"
@@ -133,6 +134,7 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    RegisterOfficeServers();
     qSetMessagePattern(QStringLiteral("%{if-warning}%{message}%{endif}"));
     QTemporaryDir data;
     SetAppDataDir(data.path());

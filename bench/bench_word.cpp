@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include "office/automation/officeservers.h"
 #include "office/engines/qwordengine.h"
 
 namespace {
@@ -102,6 +103,7 @@ void FillDetail(QWordEngine &word, int table, int section, int d, const QStringL
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    RegisterOfficeServers();
     const QStringList args = app.arguments();
     if (args.size() < 3) {
         QTextStream(stderr) << "usage: bench_word TEMPLATE FRAMES_DIR [N [D [OUT]]]\n";

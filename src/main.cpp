@@ -2,11 +2,13 @@
 
 #include "gui/shell/applicationstartup.h"
 #include "gui/chrome/guiresources.h"
+#include "office/automation/officeservers.h"
 
 int main(int argc, char *argv[])
 {
     ApplicationStartup::PrepareApplication();
     QApplication application(argc, argv);
+    RegisterOfficeServers();
     InitGuiResources();
     ApplicationStartup::InstallUserPrompt();
     const QStringList arguments = QCoreApplication::arguments();

@@ -6,6 +6,7 @@
 #include "core/inspection/cfilertv.h"
 #include "core/common/appdatadir.h"
 #include "core/common/clanguagesettings.h"
+#include "office/automation/officeservers.h"
 #include "clioutput.h"
 #include "exportcommand.h"
 #include "inspectcommand.h"
@@ -118,6 +119,7 @@ int RunDataCommand(const QString &command, QStringList args, const QCommandLineP
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
+    RegisterOfficeServers();
     if (!app.arguments().contains(QStringLiteral("--verbose")))
         qInstallMessageHandler(QuietDebugLog);
     QCoreApplication::setOrganizationName(QStringLiteral("Dalmeron"));

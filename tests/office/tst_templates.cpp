@@ -12,6 +12,7 @@
 #include "office/automation/wordprocessor/wddocument.h"
 #include "office/automation/wordprocessor/wdxml.h"
 #include "office/engines/qwordengine.h"
+#include "support/testsupport.h"
 
 namespace {
 
@@ -43,6 +44,8 @@ class TestTemplates : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { TestSupport::InstallWarningRecorder(); }
+    void cleanup() { TQ_VERIFY_NO_WARNINGS(); }
     void layout_data();
     void layout();
     void languagesShareLayout();

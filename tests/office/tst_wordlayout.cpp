@@ -9,10 +9,9 @@
 #include <QStandardPaths>
 
 #include "office/automation/wordprocessor/wdpdfreader.h"
-#include "office/automation/axserverregistry.h"
-#include "office/automation/officeservers.h"
 #include "office/engines/qwordengine.h"
 #include "support/docxreadback.h"
+#include "support/testsupport.h"
 
 namespace {
 
@@ -76,13 +75,16 @@ class TestWordLayout : public QObject
 private slots:
     void initTestCase()
     {
-        AxServerRegistry::unregisterServer("Kwps.Application");
-        RegisterOfficeServers();
+        TestSupport::InstallWarningRecorder();
         QVERIFY(m_dir.isValid());
         QVERIFY2(QFileInfo::exists(kTemplateDir + "Report-Test.dot"), qPrintable(kTemplateDir));
     }
 
-    void cleanup() { qunsetenv("TQ420_NO_LAYOUT"); }
+    void cleanup()
+    {
+        qunsetenv("TQ420_NO_LAYOUT");
+        TQ_VERIFY_NO_WARNINGS();
+    }
 
     void contents_data()
     {

@@ -8,11 +8,12 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include "office/automation/axserverregistry.h"
-#include "office/automation/officeservers.h"
 #include "office/engines/qwordengine.h"
-#include "support/docxreadback.h"
+#include "support/docxcontent.h"
+#include "support/testsupport.h"
 #include "support/xlsxreadback.h"
+
+using namespace DocxContent;
 
 namespace {
 
@@ -63,66 +64,6 @@ QString MakePicture(const QString &path, const QColor &color)
     return path;
 }
 
-// The saved package, read back, with the tables and texts these tests look at.
-struct Package : DocxReadBack::Package
-{
-    QList<QDomElement> tables() const
-    {
-        QList<QDomElement> list;
-        const QDomElement body = document.documentElement().firstChildElement("w:body");
-        for (QDomElement e = body.firstChildElement("w:tbl"); !e.isNull();
-             e = e.nextSiblingElement("w:tbl"))
-            list << e;
-        return list;
-    }
-    static QString text(const QDomElement &element)
-    {
-        QStringList paragraphs;
-        const QDomNodeList ps = element.elementsByTagName("w:p");
-        for (int i = 0; i < ps.size(); ++i) {
-            QString t;
-            const QDomNodeList ts = ps.at(i).toElement().elementsByTagName("w:t");
-            for (int j = 0; j < ts.size(); ++j)
-                t += ts.at(j).toElement().text();
-            paragraphs << t;
-        }
-        return paragraphs.join('|');
-    }
-    QDomElement cell(int table, int row, int column) const
-    {
-        QDomElement tr = tables().value(table - 1).firstChildElement("w:tr");
-        for (int i = 1; i < row; ++i)
-            tr = tr.nextSiblingElement("w:tr");
-        QDomElement tc = tr.firstChildElement("w:tc");
-        for (int i = 1; i < column; ++i)
-            tc = tc.nextSiblingElement("w:tc");
-        return tc;
-    }
-    QString relTarget(const QString &id) const
-    {
-        QDomDocument rels;
-        rels.setContent(parts.value("word/_rels/document.xml.rels"));
-        const QDomNodeList list = rels.elementsByTagName("Relationship");
-        for (int i = 0; i < list.size(); ++i) {
-            if (list.at(i).toElement().attribute("Id") == id)
-                return list.at(i).toElement().attribute("Target");
-        }
-        return QString();
-    }
-    QStringList chartCache(const QString &which) const
-    {
-        QDomDocument chart;
-        chart.setContent(parts.value("word/charts/chart1.xml"), false);
-        const QDomElement series = chart.elementsByTagName(which).at(0).toElement();
-        QStringList points;
-        const QDomNodeList pts = series.elementsByTagName("c:pt");
-        for (int i = 0; i < pts.size(); ++i)
-            points << pts.at(i).toElement().text();
-        points << series.elementsByTagName("c:f").at(0).toElement().text();
-        return points;
-    }
-};
-
 } // namespace
 
 class TestWordServer : public QObject
@@ -132,14 +73,14 @@ class TestWordServer : public QObject
 private slots:
     void initTestCase()
     {
-        AxServerRegistry::unregisterServer("Kwps.Application");
-        RegisterOfficeServers();
+        TestSupport::InstallWarningRecorder();
         QVERIFY(m_dir.isValid());
         m_template = m_dir.filePath("Report-Test.dot");
         MakeTemplate(m_template);
         m_red = MakePicture(m_dir.filePath("red.png"), Qt::red);
         m_blue = MakePicture(m_dir.filePath("blue.png"), Qt::blue);
     }
+    void cleanup() { TQ_VERIFY_NO_WARNINGS(); }
 
     void fillSaveAndReadBack()
     {
@@ -179,21 +120,21 @@ private slots:
         QCOMPARE(run.text(), QString("Pipe & <Co>"));
         QVERIFY(!run.firstChildElement("w:rPr").firstChildElement("w:b").isNull());
         // Table 1: texts, inserted rows below row 2 with its formatting, row height.
-        const QList<QDomElement> tables = package.tables();
+        const QList<QDomElement> tables = Tables(package);
         QCOMPARE(tables.size(), 4);
         QCOMPARE(tables.first().elementsByTagName("w:tr").size(), 4);
-        QCOMPARE(Package::text(package.cell(1, 2, 2)), QString("first|second"));
-        QCOMPARE(Package::text(package.cell(1, 3, 1)), QString());
-        QCOMPARE(Package::text(package.cell(1, 4, 1)) + "/" + Package::text(package.cell(1, 4, 2)),
+        QCOMPARE(Text(Cell(package, 1, 2, 2)), QString("first|second"));
+        QCOMPARE(Text(Cell(package, 1, 3, 1)), QString());
+        QCOMPARE(Text(Cell(package, 1, 4, 1)) + "/" + Text(Cell(package, 1, 4, 2)),
                  QString("3/last"));
-        const QDomElement copied = package.cell(1, 3, 1);
+        const QDomElement copied = Cell(package, 1, 3, 1);
         QCOMPARE(copied.firstChildElement("w:tcPr").firstChildElement("w:vAlign").attribute("w:val"),
                  QString("center"));
         QCOMPARE(copied.firstChildElement("w:p").firstChildElement("w:pPr").firstChildElement("w:jc")
                      .attribute("w:val"), QString("center"));
         QCOMPARE(package.all("w:trHeight").first().attribute("w:val"), QString("410"));
         // Copies: below the first, each after a new paragraph; the bookmark stays single.
-        QCOMPARE(Package::text(package.cell(3, 1, 2)), QString("video-2"));
+        QCOMPARE(Text(Cell(package, 3, 1, 2)), QString("video-2"));
         QCOMPARE(tables.at(1).nextSiblingElement().tagName(), QString("w:p"));
         QCOMPARE(tables.at(2).nextSiblingElement().tagName(), QString("w:p"));
         int detailMarks = 0;
@@ -201,7 +142,7 @@ private slots:
             detailMarks += mark.attribute("w:name") == "tbDetail";
         QCOMPARE(detailMarks, 1);
         // Caption: shading in RRGGBB, font.
-        const QDomElement caption = package.cell(2, 3, 1);
+        const QDomElement caption = Cell(package, 2, 3, 1);
         const QDomElement shd = caption.firstChildElement("w:tcPr").firstChildElement("w:shd");
         QCOMPARE(shd.attribute("w:fill"), QString("EEECE1"));
         QCOMPARE(shd.attribute("w:color"), QString("auto"));
@@ -218,7 +159,7 @@ private slots:
         QSet<QString> media;
         QSet<QString> ids;
         for (const QDomElement &blip : package.all("a:blip")) {
-            const QString target = package.relTarget(blip.attribute("r:embed"));
+            const QString target = RelationTarget(package, blip.attribute("r:embed"));
             QVERIFY2(package.parts.contains("word/" + target), qPrintable(target));
             QCOMPARE(package.encodings.value("word/" + target), 0);
             media << target;
@@ -241,8 +182,8 @@ private slots:
         QCOMPARE(tables.at(1).nextSiblingElement().elementsByTagName("w:br").at(0).toElement()
                      .attribute("w:type"), QString("page"));
         // Chart caches, contents refreshed on opening.
-        QCOMPARE(package.chartCache("c:cat"), QStringList({"PL", "BX", "Sheet1!$A$2:$A$3"}));
-        QCOMPARE(package.chartCache("c:val"), QStringList({"3", "1", "Sheet1!$B$2:$B$3"}));
+        QCOMPARE(ChartCache(package, "c:cat"), QStringList({"PL", "BX", "Sheet1!$A$2:$A$3"}));
+        QCOMPARE(ChartCache(package, "c:val"), QStringList({"3", "1", "Sheet1!$B$2:$B$3"}));
         QDomDocument settings;
         QVERIFY(settings.setContent(package.parts.value("word/settings.xml")));
         const QDomElement update = settings.documentElement().firstChildElement("w:updateFields");
@@ -289,8 +230,8 @@ private slots:
         QCOMPARE(package.parts.keys().filter("embeddings/").size(), 1);
 
         // The sheet the series' references address holds the series name and the data.
-        QCOMPARE(package.chartCache("c:cat").last(), QString("Sheet1!$A$2:$A$4"));
-        QCOMPARE(package.chartCache("c:val").last(), QString("Sheet1!$B$2:$B$4"));
+        QCOMPARE(ChartCache(package, "c:cat").last(), QString("Sheet1!$A$2:$A$4"));
+        QCOMPARE(ChartCache(package, "c:val").last(), QString("Sheet1!$B$2:$B$4"));
         const QString book = m_dir.filePath("embedded.xlsx");
         QFile file(book);
         QVERIFY(file.open(QIODevice::WriteOnly));

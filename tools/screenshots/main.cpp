@@ -15,12 +15,14 @@
 #include "core/common/clanguagesettings.h"
 #include "gui/shell/applicationstartup.h"
 #include "gui/chrome/guiresources.h"
+#include "office/automation/officeservers.h"
 #include "screenshotscenes.h"
 
 int main(int argc, char *argv[])
 {
     ApplicationStartup::PrepareApplication();
     QApplication application(argc, argv);
+    RegisterOfficeServers();
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addOption({QStringLiteral("app-dir"), QStringLiteral("Data folder."), QStringLiteral("DIR")});

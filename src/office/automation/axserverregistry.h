@@ -8,9 +8,8 @@
 
 // The in-process automation servers by ProgID, in place of the system's class registry.
 // A factory makes a new application object for each setControl(). ProgIDs are compared
-// without regard to case. The product's own servers are registered on first use
-// (RegisterOfficeServers); tests may replace them with recording or failing fakes.
-// Thread-safe.
+// without regard to case. The registry knows no server of its own: the programs register
+// theirs at start-up (RegisterOfficeServers), tests may register fakes. Thread-safe.
 class AxServerRegistry
 {
 public:

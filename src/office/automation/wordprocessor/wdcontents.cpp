@@ -105,6 +105,171 @@ void SetText(QDomElement t, const QString &text)
     t.appendChild(t.ownerDocument().createTextNode(text));
 }
 
+// The switches of a TOC field: the outline levels it lists (\o "1-3"), whether entries
+// link to their headings (\h), whether they carry page numbers (no \n).
+struct ContentsSwitches
+{
+    int low = 1;
+    int high = 9;
+    bool links = false;
+    bool pageNumbers = true;
+};
+
+ContentsSwitches ReadSwitches(const QString &code)
+{
+    static const QRegularExpression levels(QStringLiteral("\\\\o\\s*\"(\\d)-(\\d)\""));
+    const QRegularExpressionMatch range = levels.match(code);
+    ContentsSwitches switches;
+    if (range.hasMatch()) {
+        switches.low = range.captured(1).toInt();
+        switches.high = range.captured(2).toInt();
+    }
+    switches.links = code.contains(QLatin1String("\\h"));
+    switches.pageNumbers = !code.contains(QLatin1String("\\n"));
+    return switches;
+}
+
+// The field's result runs from the paragraph of its separator to that of its end; only
+// a result in body paragraphs side by side is rewritten.
+bool ResultInSiblingParagraphs(const QDomElement &first, const QDomElement &last)
+{
+    return first.tagName() == QLatin1String("w:p") && last.tagName() == QLatin1String("w:p")
+           && first.parentNode() == last.parentNode();
+}
+
+struct Heading
+{
+    QDomElement paragraph;
+    int level; // 1-based
+    QString text;
+};
+
+// The paragraphs with an outline level the contents list, and text.
+QList<Heading> FindHeadings(const QDomElement &body, const StyleLevels &styles,
+                            const ContentsSwitches &switches)
+{
+    QList<Heading> headings;
+    for (const QDomElement &p : Descendants(body, "w:p")) {
+        const int level = styles.level(p) + 1;
+        if (level < switches.low || level > switches.high)
+            continue;
+        const QString text = PlainText(p).simplified();
+        if (!text.isEmpty())
+            headings.append(Heading{p, level, text});
+    }
+    return headings;
+}
+
+// The names of bookmarks at the headings, for the links and the page references: a
+// heading's own "_Toc" bookmark, or a new one around the heading.
+QStringList AnchorHeadings(QDomDocument &document, const QDomElement &body,
+                           const QList<Heading> &headings)
+{
+    QSet<QString> names;
+    int nextId = 0;
+    for (const QDomElement &mark : Descendants(body, "w:bookmarkStart")) {
+        names.insert(mark.attribute("w:name"));
+        nextId = qMax(nextId, mark.attribute("w:id").toInt() + 1);
+    }
+    int nextName = 100000000;
+    QStringList anchors;
+    for (const Heading &heading : headings) {
+        QString anchor;
+        for (const QDomElement &mark : Children(heading.paragraph, "w:bookmarkStart")) {
+            if (mark.attribute("w:name").startsWith(QLatin1String("_Toc")))
+                anchor = mark.attribute("w:name");
+        }
+        if (anchor.isEmpty()) {
+            do
+                anchor = QStringLiteral("_Toc%1").arg(++nextName);
+            while (names.contains(anchor));
+            names.insert(anchor);
+            QDomElement start = document.createElement("w:bookmarkStart");
+            start.setAttribute("w:id", nextId);
+            start.setAttribute("w:name", anchor);
+            QDomElement end = document.createElement("w:bookmarkEnd");
+            end.setAttribute("w:id", nextId++);
+            QDomElement paragraph = heading.paragraph;
+            paragraph.insertAfter(start, FirstChild(paragraph, "w:pPr"));
+            paragraph.appendChild(end);
+        }
+        anchors << anchor;
+    }
+    return anchors;
+}
+
+// Removes the field's old result, leaving its separator at the end of the first paragraph.
+// Returns the end of the field and what follows it in its paragraph, which go behind the
+// last new entry.
+QList<QDomNode> RemoveResult(const QDomElement &separateRun, const QDomElement &endRun)
+{
+    QDomElement first = separateRun.parentNode().toElement();
+    const QDomElement last = endRun.parentNode().toElement();
+    QList<QDomNode> tail;
+    for (QDomNode n = endRun; !n.isNull(); n = n.nextSibling())
+        tail << n;
+    for (QDomNode n = separateRun.nextSibling(); !n.isNull() && n != endRun;) {
+        const QDomNode next = n.nextSibling();
+        first.removeChild(n);
+        n = next;
+    }
+    if (first != last) {
+        QDomNode container = first.parentNode();
+        for (QDomNode n = first.nextSibling(); !n.isNull();) {
+            const QDomNode next = n.nextSibling();
+            const bool done = n == last;
+            container.removeChild(n);
+            if (done)
+                break;
+            n = next;
+        }
+    }
+    return tail;
+}
+
+// An entry's paragraph: its contents style and one right tab with a dotted leader.
+void FormatEntry(const QDomElement &paragraph, const QString &style, const QString &width)
+{
+    QDomElement pPr = EnsureChild(paragraph, "w:pPr", {"w:pPr"});
+    EnsureChild(pPr, "w:pStyle", ParagraphPropertyOrder()).setAttribute("w:val", style);
+    QDomElement tabs = EnsureChild(pPr, "w:tabs", ParagraphPropertyOrder());
+    while (!tabs.firstChild().isNull())
+        tabs.removeChild(tabs.firstChild());
+    QDomElement tab = paragraph.ownerDocument().createElement("w:tab");
+    tab.setAttribute("w:val", "right");
+    tab.setAttribute("w:leader", "dot");
+    tab.setAttribute("w:pos", width);
+    tabs.appendChild(tab);
+}
+
+// Appends an entry's runs to holder: the heading text, a tab and a PAGEREF field to the
+// anchor showing the placeholder. Returns the w:t of the page number.
+QDomElement AppendEntryRuns(QDomElement holder, const QString &text, const QString &anchor,
+                            const QString &placeholder)
+{
+    const QString page = QStringLiteral(" PAGEREF %1 \\h ").arg(anchor);
+    const QString xml = QStringLiteral(
+        "<e xmlns:w=\"w\"><w:r><w:t xml:space=\"preserve\">%1</w:t></w:r><w:r><w:tab/></w:r>"
+        "<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText "
+        "xml:space=\"preserve\">%2</w:instrText></w:r><w:r><w:fldChar "
+        "w:fldCharType=\"separate\"/></w:r><w:r><w:t>%3</w:t></w:r><w:r><w:fldChar "
+        "w:fldCharType=\"end\"/></w:r></e>")
+                            .arg(XmlSafe(text).toHtmlEscaped(), page, placeholder);
+    QDomDocument snippet;
+    snippet.setContent(xml, false);
+    // The sixth run holds the page number.
+    QDomElement number;
+    int index = 0;
+    for (QDomElement run = snippet.documentElement().firstChildElement(); !run.isNull();
+         run = run.nextSiblingElement(), ++index) {
+        const QDomElement imported =
+            holder.appendChild(holder.ownerDocument().importNode(run, true)).toElement();
+        if (index == 5)
+            number = FirstChild(imported, "w:t");
+    }
+    return number;
+}
+
 } // namespace
 
 QList<WdDocument::Field> WdDocument::fields() const
@@ -161,94 +326,22 @@ void WdDocument::updateFields()
 
 bool WdDocument::prepareContents(const Field &field)
 {
-    static const QRegularExpression levels(QStringLiteral("\\\\o\\s*\"(\\d)-(\\d)\""));
-    const QRegularExpressionMatch range = levels.match(field.code);
-    const int low = range.hasMatch() ? range.captured(1).toInt() : 1;
-    const int high = range.hasMatch() ? range.captured(2).toInt() : 9;
-    const bool links = field.code.contains(QLatin1String("\\h"));
+    const ContentsSwitches switches = ReadSwitches(field.code);
     // Without page numbers (\n) there is nothing to lay out.
-    if (field.separate.isNull() || field.code.contains(QLatin1String("\\n")))
+    if (field.separate.isNull() || !switches.pageNumbers)
         return false;
     const QDomElement separateRun = field.separate.parentNode().toElement();
     const QDomElement endRun = field.end.parentNode().toElement();
-    QDomElement first = separateRun.parentNode().toElement();
-    QDomElement last = endRun.parentNode().toElement();
-    if (first.tagName() != QLatin1String("w:p") || last.tagName() != QLatin1String("w:p")
-        || first.parentNode() != last.parentNode())
+    const QDomElement first = separateRun.parentNode().toElement();
+    if (!ResultInSiblingParagraphs(first, endRun.parentNode().toElement()))
         return false;
-
     const StyleLevels styles(m_parts.value(QStringLiteral("word/styles.xml")));
-    struct Heading
-    {
-        QDomElement paragraph;
-        int level;
-        QString text;
-    };
-    QList<Heading> headings;
-    for (const QDomElement &p : Descendants(body(), "w:p")) {
-        const int level = styles.level(p) + 1;
-        if (level < low || level > high)
-            continue;
-        const QString text = PlainText(p).simplified();
-        if (!text.isEmpty())
-            headings.append(Heading{p, level, text});
-    }
+    const QList<Heading> headings = FindHeadings(body(), styles, switches);
     if (headings.isEmpty())
         return false;
+    const QStringList anchors = AnchorHeadings(m_document, body(), headings);
 
-    // Bookmarks at the headings, for the links and the page references.
-    QSet<QString> names;
-    int nextId = 0;
-    for (const QDomElement &mark : Descendants(body(), "w:bookmarkStart")) {
-        names.insert(mark.attribute("w:name"));
-        nextId = qMax(nextId, mark.attribute("w:id").toInt() + 1);
-    }
-    int nextName = 100000000;
-    QStringList anchors;
-    for (const Heading &heading : headings) {
-        QString anchor;
-        for (const QDomElement &mark : Children(heading.paragraph, "w:bookmarkStart")) {
-            if (mark.attribute("w:name").startsWith(QLatin1String("_Toc")))
-                anchor = mark.attribute("w:name");
-        }
-        if (anchor.isEmpty()) {
-            do
-                anchor = QStringLiteral("_Toc%1").arg(++nextName);
-            while (names.contains(anchor));
-            names.insert(anchor);
-            QDomElement start = m_document.createElement("w:bookmarkStart");
-            start.setAttribute("w:id", nextId);
-            start.setAttribute("w:name", anchor);
-            QDomElement end = m_document.createElement("w:bookmarkEnd");
-            end.setAttribute("w:id", nextId++);
-            QDomElement paragraph = heading.paragraph;
-            paragraph.insertAfter(start, FirstChild(paragraph, "w:pPr"));
-            paragraph.appendChild(end);
-        }
-        anchors << anchor;
-    }
-
-    // The old result goes; the end of the field, and what follows it in its paragraph,
-    // moves behind the last entry.
-    QList<QDomNode> tail;
-    for (QDomNode n = endRun; !n.isNull(); n = n.nextSibling())
-        tail << n;
-    for (QDomNode n = separateRun.nextSibling(); !n.isNull() && n != endRun;) {
-        const QDomNode next = n.nextSibling();
-        first.removeChild(n);
-        n = next;
-    }
-    if (first != last) {
-        QDomNode container = first.parentNode();
-        for (QDomNode n = first.nextSibling(); !n.isNull();) {
-            const QDomNode next = n.nextSibling();
-            const bool done = n == last;
-            container.removeChild(n);
-            if (done)
-                break;
-            n = next;
-        }
-    }
+    const QList<QDomNode> tail = RemoveResult(separateRun, endRun);
     invalidate();
     if (m_selection == SelectionKind::Point && m_point.parentNode().isNull())
         m_selection = SelectionKind::None;
@@ -261,43 +354,15 @@ bool WdDocument::prepareContents(const Field &field)
             paragraph = paragraph.parentNode()
                             .insertAfter(m_document.createElement("w:p"), paragraph)
                             .toElement();
-        QDomElement pPr = EnsureChild(paragraph, "w:pPr", {"w:pPr"});
-        EnsureChild(pPr, "w:pStyle", ParagraphPropertyOrder())
-            .setAttribute("w:val", styles.contentsStyle(headings.at(i).level));
-        QDomElement tabs = EnsureChild(pPr, "w:tabs", ParagraphPropertyOrder());
-        while (!tabs.firstChild().isNull())
-            tabs.removeChild(tabs.firstChild());
-        QDomElement tab = m_document.createElement("w:tab");
-        tab.setAttribute("w:val", "right");
-        tab.setAttribute("w:leader", "dot");
-        tab.setAttribute("w:pos", width);
-        tabs.appendChild(tab);
-
+        FormatEntry(paragraph, styles.contentsStyle(headings.at(i).level), width);
         QDomElement holder = paragraph;
-        if (links) {
+        if (switches.links) {
             holder = paragraph.appendChild(m_document.createElement("w:hyperlink")).toElement();
             holder.setAttribute("w:anchor", anchors.at(i));
             holder.setAttribute("w:history", "1");
         }
-        const QString page = QStringLiteral(" PAGEREF %1 \\h ").arg(anchors.at(i));
-        const QString xml = QStringLiteral(
-            "<e xmlns:w=\"w\"><w:r><w:t xml:space=\"preserve\">%1</w:t></w:r><w:r><w:tab/></w:r>"
-            "<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText "
-            "xml:space=\"preserve\">%2</w:instrText></w:r><w:r><w:fldChar "
-            "w:fldCharType=\"separate\"/></w:r><w:r><w:t>%3</w:t></w:r><w:r><w:fldChar "
-            "w:fldCharType=\"end\"/></w:r></e>")
-                                .arg(XmlSafe(headings.at(i).text).toHtmlEscaped(), page, placeholder);
-        QDomDocument snippet;
-        snippet.setContent(xml, false);
-        // The sixth run holds the page number.
-        QDomElement number;
-        int index = 0;
-        for (QDomElement run = snippet.documentElement().firstChildElement(); !run.isNull();
-             run = run.nextSiblingElement(), ++index) {
-            const QDomElement imported = holder.appendChild(m_document.importNode(run, true)).toElement();
-            if (index == 5)
-                number = FirstChild(imported, "w:t");
-        }
+        const QDomElement number =
+            AppendEntryRuns(holder, headings.at(i).text, anchors.at(i), placeholder);
         m_contents.append(ContentsEntry{headings.at(i).text, number});
     }
     for (const QDomNode &n : tail)
