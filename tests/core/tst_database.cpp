@@ -92,14 +92,15 @@ class TestDatabase : public QObject
 private slots:
     void initTestCase()
     {
+        TestSupport::InstallWarningRecorder();
         DbTest::PrepareSuite(m_settingsDir.path());
     }
     void init() { m_dir = DbTest::FreshDataFolder(); }
     void cleanup()
     {
         CKLN_TQ420DataBase::ReleaseInstance();
-        QVERIFY(!QSqlDatabase::connectionNames().contains(QStringLiteral("DB-TQ420")));
         TQ_VERIFY_NO_WARNINGS();
+        QVERIFY(!QSqlDatabase::connectionNames().contains(QStringLiteral("DB-TQ420")));
     }
     void cleanupTestCase() { SetAppDataDir(QString()); }
 
@@ -277,6 +278,36 @@ private slots:
         QCOMPARE(DbTest::Scalar("SELECT DefectLength FROM DefectInfo").toDouble(), 0.0);
     }
 
+    // The column check behind the migration: one answer per asked name, in the asked order.
+    void columnCheck_data()
+    {
+        QTest::addColumn<QString>("table");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QList<bool>>("exists");
+        QTest::newRow("no names") << "DefectInfo" << QStringList() << QList<bool>();
+        QTest::newRow("present and missing")
+            << "DefectInfo" << QStringList({"DefectLength", "Nothing", "TimeIndex"})
+            << QList<bool>({true, false, true});
+        QTest::newRow("exact names only")
+            << "DefectInfo" << QStringList({"timeindex", " TimeIndex", ""})
+            << QList<bool>({false, false, false});
+        QTest::newRow("other table") << "ProjectDetail" << QStringList({"HashCode", "TimeIndex"})
+                                     << QList<bool>({true, false});
+        QTest::newRow("unknown table") << "NoSuchTable" << QStringList({"TimeIndex"})
+                                       << QList<bool>({false});
+        QTest::newRow("same name twice") << "DefectInfo" << QStringList({"TimeIndex", "TimeIndex"})
+                                         << QList<bool>({true, true});
+    }
+
+    void columnCheck()
+    {
+        QFETCH(QString, table);
+        QFETCH(QStringList, names);
+        QFETCH(QList<bool>, exists);
+        QEXPECT_FAIL("same name twice", "only the first of equal names is marked", Continue);
+        QCOMPARE(CKLN_TQ420DataBase::GetInstance()->IsColumnExist(table, names), exists);
+    }
+
     void existingFileWithoutTablesGetsThem()
     {
         const QString path = CKLN_TQ420DataBase::DataBaseFilePath();
@@ -390,6 +421,7 @@ private slots:
         float mileage;
         QVERIFY(!db->UpdateProjectCountInfo(kProjectA, videos, pipes, mileage, standard, defects));
         QVERIFY(db->GetVideoKeys(kProjectA).isEmpty());
+        QCOMPARE(db->IsColumnExist("DefectInfo", {"TimeIndex"}), QList<bool>({false}));
         // Released and opened again: the data is there.
         CKLN_TQ420DataBase::ReleaseInstance();
         QCOMPARE(CKLN_TQ420DataBase::GetInstance()->GetRecordNums("ProjectDetail", "1"), 1);

@@ -64,6 +64,7 @@ class TestDatabaseOps : public QObject
 private slots:
     void initTestCase()
     {
+        TestSupport::InstallWarningRecorder();
         DbTest::PrepareSuite(m_settingsDir.path());
         QVERIFY2(!ManifestOf("rtv/v1025.rtv").isEmpty(),
                  "sample data missing: run the sampledata fixture");

@@ -65,14 +65,15 @@ class TestDatabaseThreads : public QObject
 private slots:
     void initTestCase()
     {
+        TestSupport::InstallWarningRecorder();
         DbTest::PrepareSuite(m_settingsDir.path());
     }
     void init() { m_dir = DbTest::FreshDataFolder(); }
     void cleanup()
     {
         CKLN_TQ420DataBase::ReleaseInstance();
-        QVERIFY(QSqlDatabase::connectionNames().filter(QStringLiteral("DB-TQ420")).isEmpty());
         TQ_VERIFY_NO_WARNINGS();
+        QVERIFY(QSqlDatabase::connectionNames().filter(QStringLiteral("DB-TQ420")).isEmpty());
     }
     void cleanupTestCase() { SetAppDataDir(QString()); }
 

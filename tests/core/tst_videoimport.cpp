@@ -126,7 +126,6 @@ private slots:
         QCOMPARE(QDir(sources.path()).entryList(QDir::Files).size(), 1 + beside.size());
         QVERIFY(CKLN_TQ420DataBase::GetInstance()->InsertVideoRow(info));
         QCOMPARE(DbTest::Scalar(QStringLiteral("select RoadName from VedioCount")).toString(), road);
-        TestSupport::TakeWarnings();
     }
 
     void failuresLeaveNothingBehind()
@@ -146,7 +145,6 @@ private slots:
         }
         QCOMPARE(QDir(QFileManager::GetInstance()->GetRootDir()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
                  QStringList({QStringLiteral("Temp"), QStringLiteral("Template")}));
-        TestSupport::TakeWarnings();
     }
 
     void keysDifferWithinOneMillisecond()

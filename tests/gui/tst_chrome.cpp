@@ -1,5 +1,7 @@
 // Window chrome and common widgets: display scale, style sheets, message box, wait view and
 // its worker thread, switch button, line edit, and the GUI resources.
+#include <atomic>
+
 #include <QApplication>
 #include <QFile>
 #include <QImage>
@@ -206,11 +208,14 @@ void TestChrome::messageBoxResult_data()
     QTest::addColumn<int>("buttons");
     QTest::addColumn<QString>("action");
     QTest::addColumn<int>("result");
-    QTest::newRow("OK") << 0 << "ok" << 0;
-    QTest::newRow("OK of two") << 1 << "ok" << 0;
-    QTest::newRow("Cancel") << 1 << "cancel" << 1;
-    QTest::newRow("title-bar close") << 1 << "close" << 1;
-    QTest::newRow("title-bar close, OK only") << 0 << "close" << 1;
+    const int ok = MyMessageBox::ButtonOk;
+    const int okCancel = MyMessageBox::ButtonOkCancel;
+    QTest::newRow("OK") << ok << "ok" << int(MyMessageBox::ResultOk);
+    QTest::newRow("OK of two") << okCancel << "ok" << int(MyMessageBox::ResultOk);
+    QTest::newRow("Cancel") << okCancel << "cancel" << int(MyMessageBox::ResultCancel);
+    QTest::newRow("title-bar close") << okCancel << "close" << int(MyMessageBox::ResultCancel);
+    QTest::newRow("title-bar close, OK only")
+        << ok << "close" << int(MyMessageBox::ResultCancel);
 }
 
 void TestChrome::messageBoxResult()
@@ -234,20 +239,24 @@ void TestChrome::messageBoxResult()
         else
             box->titleBar()->findChild<QPushButton *>(QStringLiteral("ButtonClose"))->click();
     });
-    QCOMPARE(MyMessageBox::ShowMessage(&owner, "Prompt", "Delete it ?", 1, buttons), result);
-    QCOMPARE(cancelShown, buttons == 1);
+    QCOMPARE(MyMessageBox::ShowMessage(&owner, "Prompt", "Delete it ?",
+                                       MyMessageBox::IconQuestion, buttons),
+             result);
+    QCOMPARE(cancelShown, buttons == MyMessageBox::ButtonOkCancel);
     QCOMPARE(BoxCount(), 0); // the box is gone after it returned
 }
 
 void TestChrome::messageBoxNonModal()
 {
-    QCOMPARE(MyMessageBox::ShowMessage(nullptr, "Prompt", "Saved.", 0, 0, false), -1);
+    QCOMPARE(MyMessageBox::ShowMessage(nullptr, "Prompt", "Saved.", MyMessageBox::IconInformation,
+                                       MyMessageBox::ButtonOk, false),
+             int(MyMessageBox::ResultNone));
     MyMessageBox *box = VisibleBox();
     QVERIFY(box);
     QCOMPARE(box->contentText(), QStringLiteral("Saved."));
-    QCOMPARE(box->result(), 1);
+    QCOMPARE(box->result(), int(MyMessageBox::ResultCancel));
     box->okButton()->click();
-    QCOMPARE(box->result(), 0);
+    QCOMPARE(box->result(), int(MyMessageBox::ResultOk));
     QCOMPARE(BoxCount(), 0); // deletes itself when closed
 }
 
@@ -256,11 +265,15 @@ void TestChrome::messageBoxIcons_data()
     QTest::addColumn<int>("iconType");
     QTest::addColumn<QString>("image");
     QTest::addColumn<bool>("visible");
-    QTest::newRow("information") << 0 << ":/MsgImage/QUtility/MessageBox/info.png" << true;
-    QTest::newRow("question") << 1 << ":/MsgImage/QUtility/MessageBox/question.png" << true;
-    QTest::newRow("error") << 2 << ":/MsgImage/QUtility/MessageBox/error.png" << true;
-    QTest::newRow("none") << 3 << QString() << false;
-    QTest::newRow("title icon") << 4 << ":/Resources/titleicon.png" << true;
+    QTest::newRow("information") << int(MyMessageBox::IconInformation)
+                                  << ":/MsgImage/QUtility/MessageBox/info.png" << true;
+    QTest::newRow("question") << int(MyMessageBox::IconQuestion)
+                               << ":/MsgImage/QUtility/MessageBox/question.png" << true;
+    QTest::newRow("error") << int(MyMessageBox::IconError)
+                            << ":/MsgImage/QUtility/MessageBox/error.png" << true;
+    QTest::newRow("none") << int(MyMessageBox::IconNone) << QString() << false;
+    QTest::newRow("title icon") << int(MyMessageBox::IconTitle)
+                                 << ":/Resources/titleicon.png" << true;
     QTest::newRow("unknown keeps the form") << 7 << QString() << true;
 }
 
@@ -397,12 +410,14 @@ void TestChrome::workThread()
 {
     RecordingWork work;
     QWaitViewWorkThread thread(&work, QVariant(QStringLiteral("job 7")));
-    bool doneFirst = false;
+    // Read in the emitting thread: the work is done when the end is reported.
+    std::atomic<bool> doneFirst{false};
     connect(&thread, &QWaitViewWorkThread::export_finished, this,
-            [&]() { doneFirst = work.m_done; });
+            [&]() { doneFirst = work.m_done.load(); }, Qt::DirectConnection);
     QSignalSpy finished(&thread, &QWaitViewWorkThread::export_finished);
     thread.start();
-    QVERIFY(finished.wait(5000));
+    // The worker may emit before the test waits: poll the count, never wait for a new signal.
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 5000);
     QVERIFY(thread.wait(5000));
     QVERIFY(doneFirst);
     QCOMPARE(work.m_arg.toString(), QStringLiteral("job 7"));
@@ -412,7 +427,7 @@ void TestChrome::workThread()
     QWaitViewWorkThread empty(nullptr, QVariant());
     QSignalSpy emptyFinished(&empty, &QWaitViewWorkThread::export_finished);
     empty.start();
-    QVERIFY(emptyFinished.wait(5000));
+    QTRY_COMPARE_WITH_TIMEOUT(emptyFinished.count(), 1, 5000);
     QVERIFY(empty.wait(5000));
 }
 

@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "gui/chrome/mymessagebox.h"
 #include "gui/shell/qtoptoolbar.h"
 #include "gui/dialogs/generatereportdlg.h"
 #include "core/common/clanguagesettings.h"
@@ -74,6 +75,7 @@ private:
 
 void TestMainWindow::initTestCase()
 {
+    TestSupport::InstallWarningRecorder();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
     ApplicationStartup::PrepareApplication();
     InitGuiResources();
@@ -238,7 +240,7 @@ void TestMainWindow::commandsRunEveryTime()
     QSignalSpy about(ToolBar(), &QTopToolBar::signalAbout);
     QString shown;
     for (int i = 0; i < 2; ++i) {
-        GuiTest::AnswerNextMessageBox(0, &shown);
+        GuiTest::AnswerNextMessageBox(MyMessageBox::ResultOk, &shown);
         Trigger(QTopToolBar::AboutAction);
         QVERIFY(shown.contains(QLatin1String("Version: 1.0.10718")));
         shown.clear();
@@ -260,7 +262,7 @@ void TestMainWindow::languageSwitchEndsWithRestartCode()
         auto *dialog = static_cast<QDlgSetLanguage *>(widget);
         dialog->LanguageBox()->setCurrentIndex(0);
         dialog->on_btn_OK_clicked();
-        GuiTest::AnswerNextMessageBox(0);
+        GuiTest::AnswerNextMessageBox(MyMessageBox::ResultOk);
     });
     QTimer::singleShot(0, m_window.get(), &MainWindow::HandleSwitchLanguage);
     QCOMPARE(QApplication::exec(), ApplicationStartup::kRestartExitCode);
@@ -273,7 +275,7 @@ void TestMainWindow::languageSwitchEndsWithRestartCode()
         auto *dialog = static_cast<QDlgSetLanguage *>(widget);
         dialog->LanguageBox()->setCurrentIndex(1);
         dialog->on_btn_OK_clicked();
-        GuiTest::AnswerNextMessageBox(1);
+        GuiTest::AnswerNextMessageBox(MyMessageBox::ResultCancel);
     });
     m_window->HandleSwitchLanguage();
     QVERIFY(CLanguageSettings::GetInstance()->IsChinese());

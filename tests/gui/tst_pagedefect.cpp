@@ -11,6 +11,7 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 
+#include "gui/chrome/mymessagebox.h"
 #include "gui/pages/qpagingwidget.h"
 #include "core/files/qfilemanager.h"
 #include "gui/pages/cdefectdetailtext.h"
@@ -119,11 +120,12 @@ private:
     std::unique_ptr<QTemporaryDir> m_images;
     std::unique_ptr<QPageDefectInfo> m_page;
     QStringList m_prompts;
-    int m_answer = 1;
+    int m_answer = MyMessageBox::ResultCancel;
 };
 
 void TestPageDefect::initTestCase()
 {
+    TestSupport::InstallWarningRecorder();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
     ApplicationStartup::PrepareApplication();
     InitGuiResources();
@@ -164,7 +166,7 @@ void TestPageDefect::init()
     settings->SetSortMode(2, 0);
     settings->SetLastExportPath(m_images->filePath("x"));
     m_prompts.clear();
-    m_answer = 1;
+    m_answer = MyMessageBox::ResultCancel;
 }
 
 void TestPageDefect::cleanup()
@@ -300,7 +302,7 @@ void TestPageDefect::exportsTheSheet()
     QSignalSpy finished(m_page.get(), &QPageChild::signal_sheetExportFinished);
     const QString path = m_images->filePath("defects.xls");
     QVERIFY(m_page->ExportSheetTo(path));
-    QVERIFY(finished.wait(20000));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
     QCOMPARE(finished.first().first().toBool(), true);
     // The project's five defects, each value under its own header.
     const XlsxReadBack::SavedSheet sheet = XlsxReadBack::ReadBack(path).sheet(0);
@@ -346,7 +348,7 @@ void TestPageDefect::reportIsWrittenAndOffered()
     old.write("old");
     old.close();
     QVERIFY(m_page->StartReport(path));
-    QVERIFY(finished.wait(60000));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
     QTRY_COMPARE(m_prompts, QStringList{"Export report successfully , do you want to open this ?"});
     QVERIFY(QFileInfo(path).size() > 10000);
     QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetLastExportDir(), m_images->path());

@@ -8,6 +8,7 @@
 #include <QSqlRecord>
 #include <QtTest>
 
+#include "gui/chrome/mymessagebox.h"
 #include "gui/pages/pagingstate.h"
 #include "gui/pages/qdlgpagingsetting.h"
 #include "gui/pages/qpagingwidget.h"
@@ -105,11 +106,12 @@ private:
 
 void TestPageFramework::initTestCase()
 {
+    TestSupport::InstallWarningRecorder();
     DbTest::PrepareSuite(m_suiteDir.path());
     InitGuiResources();
     SetPagePromptHandler([this](const QString &title, const QString &text, int, int) {
         m_prompts << title + QLatin1Char('|') + text;
-        return 0;
+        return MyMessageBox::ResultOk;
     });
 }
 

@@ -7,9 +7,11 @@
 #include <QSignalSpy>
 #include <QtTest>
 
+#include "gui/chrome/mymessagebox.h"
 #include "gui/shell/qlefttexttoolbar.h"
 #include "core/files/qfilemanager.h"
 #include "core/settings/qsysteminfo.h"
+#include "gui/chrome/qmylineedit.h"
 #include "gui/pages/headerspec.h"
 #include "gui/pages/pagefactory.h"
 #include "gui/pages/pageprompt.h"
@@ -62,6 +64,8 @@ private slots:
     void saveNewProject_data();
     void saveNewProject();
     void editProject();
+    void editOneOfSeveral_data();
+    void editOneOfSeveral();
     void invalidDateRefused();
     void deleteProject();
     void selectionIsCurrentProject();
@@ -83,11 +87,12 @@ private:
     std::unique_ptr<QTemporaryDir> m_dataDir;
     std::unique_ptr<QPageProjectInfo> m_page;
     QStringList m_prompts;
-    int m_answer = 0;
+    int m_answer = MyMessageBox::ResultOk;
 };
 
 void TestPageProject::initTestCase()
 {
+    TestSupport::InstallWarningRecorder();
     DbTest::PrepareSuite(m_suiteDir.path());
     InitGuiResources();
     SetPagePromptHandler([this](const QString &title, const QString &text, int, int) {
@@ -106,7 +111,7 @@ void TestPageProject::init()
     settings->SetAddingProject(false);
     settings->SetCurrentProject(QString(), QString(), QString(), QString());
     m_prompts.clear();
-    m_answer = 0;
+    m_answer = MyMessageBox::ResultOk;
 }
 
 void TestPageProject::cleanup()
@@ -137,7 +142,8 @@ void TestPageProject::TypeInto(int row, int column, const QString &text)
     view->setCurrentIndex(index);
     if (!view->IsEditorOpen())
         view->edit(index);
-    auto *edit = qobject_cast<QLineEdit *>(view->indexWidget(index));
+    // Text cells are edited in the framework's own line edit.
+    auto *edit = qobject_cast<QMyLineEdit *>(view->indexWidget(index));
     QVERIFY2(edit, qPrintable(QStringLiteral("no editor in column %1").arg(column)));
     edit->setText(text);
 }
@@ -298,6 +304,48 @@ void TestPageProject::editProject()
     QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetCurrentProName(), QStringLiteral("北环路'一期"));
 }
 
+void TestPageProject::editOneOfSeveral_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::newRow("first") << 0;
+    QTest::newRow("second") << 1;
+    QTest::newRow("last") << 2;
+}
+
+void TestPageProject::editOneOfSeveral()
+{
+    QFETCH(int, row);
+    const QStringList keys = {QStringLiteral("AAAAAAAAAA"), QStringLiteral("BBBBBBBBBB"),
+                              QStringLiteral("CCCCCCCCCC")};
+    for (int i = 0; i < keys.size(); ++i)
+        DbTest::InsertProject(keys.at(i), QStringLiteral("P-%1").arg(i + 1), Today(),
+                              QStringLiteral("Project %1").arg(i + 1));
+    const QString everyRow = QStringLiteral(
+        "SELECT HashCode, ProjectNumber, ProjectName, ProjectSite FROM ProjectDetail "
+        "ORDER BY HashCode");
+    QList<QVariantList> expected = DbTest::Rows(everyRow);
+    QPageProjectInfo *page = NewPage();
+    page->TableView()->SelectRow(row);
+    const QString key = page->CurrentKey();
+    QCOMPARE(key, page->TableView()->Model()->index(row, 21).data().toString());
+
+    page->on_slot_Edit();
+    TypeInto(row, 1, QStringLiteral("Renamed'"));
+    TypeInto(row, 2, QStringLiteral("新址"));
+    page->on_slot_Edit(); // Save
+    QVERIFY2(m_prompts.isEmpty(), qPrintable(m_prompts.join(QLatin1Char('\n'))));
+    QVERIFY(!page->IsEditing());
+    for (QVariantList &values : expected) {
+        if (values.at(0).toString() == key)
+            values = {key, values.at(1), QStringLiteral("Renamed'"), QStringLiteral("新址")};
+    }
+    QCOMPARE(DbTest::Rows(everyRow), expected);
+    QCOMPARE(page->CurrentKey(), key);
+    QCOMPARE(page->TableView()->Model()->index(page->CurrentRow(), 1).data().toString(),
+             QStringLiteral("Renamed'"));
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetCurrentProName(), QStringLiteral("Renamed'"));
+}
+
 void TestPageProject::invalidDateRefused()
 {
     DbTest::InsertProject(QStringLiteral("AAAAAAAAAA"), QStringLiteral("P-1"), Today());
@@ -325,12 +373,12 @@ void TestPageProject::deleteProject()
 
     QPageProjectInfo *page = NewPage();
     QCOMPARE(page->CurrentKey(), keyA);
-    m_answer = 1;
+    m_answer = MyMessageBox::ResultCancel;
     page->on_slot_Delete();
     QCOMPARE(m_prompts.size(), 1);
     QCOMPARE(DbTest::Count(QStringLiteral("ProjectDetail")), 2);
 
-    m_answer = 0;
+    m_answer = MyMessageBox::ResultOk;
     page->on_slot_Delete();
     QCOMPARE(DbTest::Count(QStringLiteral("ProjectDetail")), 1);
     QCOMPARE(DbTest::Count(QStringLiteral("VedioCount")), 0);
@@ -479,7 +527,7 @@ void TestPageProject::sheetExport()
     page->updatePage();
     QSignalSpy finished(page, &QPageChild::signal_sheetExportFinished);
     QVERIFY(page->ExportSheetTo(path));
-    QVERIFY(finished.wait(60000));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
     QCOMPARE(finished.first().first().toBool(), true);
     QVERIFY(QFileInfo(path).size() > 0);
 }
@@ -494,9 +542,9 @@ void TestPageProject::dataExport()
     QTemporaryDir out;
     QSignalSpy titles(page, &QPageProjectInfo::changeWaitViewTitle);
     QSignalSpy finished(page, &QPageProjectInfo::signal_dataExportFinished);
-    m_answer = 1; // do not open the folder
+    m_answer = MyMessageBox::ResultCancel; // do not open the folder
     page->StartDataExport(out.path());
-    QVERIFY(finished.wait(60000));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
     QCOMPARE(m_prompts, QStringList{QStringLiteral(
                             "Prompt|Data export has finished , do you sure to open the directory ?")});
     QVERIFY(!titles.isEmpty());

@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include "gui/chrome/mymessagebox.h"
 #include "gui/chrome/waitview.h"
 #include "core/files/qfilemanager.h"
 #include "gui/pages/qaddvediothread.h"
@@ -82,11 +83,12 @@ private:
     std::unique_ptr<QTemporaryDir> m_sources;
     std::unique_ptr<QPageVedioInfo> m_page;
     QStringList m_prompts;
-    int m_answer = 0;
+    int m_answer = MyMessageBox::ResultOk;
 };
 
 void TestPageVideo::initTestCase()
 {
+    TestSupport::InstallWarningRecorder();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
     ApplicationStartup::PrepareApplication();
     InitGuiResources();
@@ -111,7 +113,7 @@ void TestPageVideo::init()
     File()->close();
     File()->ResetContents();
     m_prompts.clear();
-    m_answer = 0;
+    m_answer = MyMessageBox::ResultOk;
 }
 
 void TestPageVideo::cleanup()
@@ -334,8 +336,8 @@ void TestPageVideo::previousAndNext()
 void TestPageVideo::deleteRemovesRowsFilesAndFolder_data()
 {
     QTest::addColumn<int>("answer");
-    QTest::newRow("confirmed") << 0;
-    QTest::newRow("cancelled") << 1;
+    QTest::newRow("confirmed") << int(MyMessageBox::ResultOk);
+    QTest::newRow("cancelled") << int(MyMessageBox::ResultCancel);
 }
 
 void TestPageVideo::deleteRemovesRowsFilesAndFolder()
@@ -356,7 +358,7 @@ void TestPageVideo::deleteRemovesRowsFilesAndFolder()
     QCOMPARE(m_prompts.size(), 1);
     QCOMPARE(m_prompts.first(),
              QString("Performing a delete operation ,are you sure to delete the row ?"));
-    const bool deleted = answer == 0;
+    const bool deleted = answer == MyMessageBox::ResultOk;
     QCOMPARE(DbTest::Count("VedioCount"), deleted ? 1 : 2);
     QCOMPARE(DbTest::Count("DefectInfo", "VedioHashCode = '" + key + "'"), deleted ? 0 : defects);
     QCOMPARE(QFileInfo(folder).exists(), !deleted);
@@ -535,7 +537,7 @@ void TestPageVideo::exportsTheSheet()
     QSignalSpy finished(m_page.get(), &QPageChild::signal_sheetExportFinished);
     const QString path = m_sources->filePath(QString::fromUtf8("视频'表.xls"));
     QVERIFY(m_page->ExportSheetTo(path));
-    QVERIFY(finished.wait(20000));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
     QCOMPARE(finished.first().first().toBool(), true);
     QVERIFY(QFileInfo(path).size() > 0);
 }

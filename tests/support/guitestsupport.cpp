@@ -35,7 +35,9 @@ void AnswerNextMessageBox(int result, QString *text)
                   auto *box = static_cast<MyMessageBox *>(widget);
                   if (text)
                       *text = box->contentText();
-                  (result == 0 ? box->okButton() : box->cancelButton())->click();
+                  QPushButton *button = result == MyMessageBox::ResultOk ? box->okButton()
+                                                                         : box->cancelButton();
+                  button->click();
               });
 }
 

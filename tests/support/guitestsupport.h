@@ -17,7 +17,7 @@ namespace GuiTest {
 void WhenShown(const std::function<bool(QWidget *)> &isWanted,
                const std::function<void(QWidget *)> &action);
 
-// Answers the next message box with OK (0) or Cancel (1) and records its text.
+// Answers the next message box with MyMessageBox::ResultOk or ResultCancel and records its text.
 void AnswerNextMessageBox(int result, QString *text = nullptr);
 
 } // namespace GuiTest

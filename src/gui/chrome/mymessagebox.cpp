@@ -200,7 +200,7 @@ int MyMessageBox::exec()
     QPointer<MyMessageBox> guard(this);
     eventLoop.exec(QEventLoop::DialogExec);
     if (!guard)
-        return 1;
+        return ResultCancel;
     m_eventLoop = nullptr;
     const int result = m_result;
     if (deleteOnClose)
@@ -218,20 +218,20 @@ int MyMessageBox::ShowMessage(QWidget *parent, const QString &title, const QStri
     box->setButtonType(buttons);
     if (!modal) {
         box->show();
-        return -1;
+        return ResultNone;
     }
     return box->exec();
 }
 
 void MyMessageBox::on_btn_OK_clicked()
 {
-    m_result = 0;
+    m_result = ResultOk;
     close();
 }
 
 void MyMessageBox::on_btn_Cancel_clicked()
 {
-    m_result = 1;
+    m_result = ResultCancel;
     close();
 }
 

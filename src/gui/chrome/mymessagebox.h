@@ -7,7 +7,7 @@ class QLabel;
 class QPushButton;
 
 // The application's message box: blue frameless box with an icon, a text and OK (and Cancel).
-// Results: 0 OK, 1 Cancel or closed by the title bar, -1 when shown without waiting.
+// Results (Result): OK, Cancel or closed by the title bar, none when shown without waiting.
 class MyMessageBox : public basewindow
 {
     Q_OBJECT
@@ -16,6 +16,7 @@ public:
     enum IconType { IconInformation = 0, IconQuestion = 1, IconError = 2, IconNone = 3,
                     IconTitle = 4 };
     enum ButtonsType { ButtonOk = 0, ButtonOkCancel = 1 };
+    enum Result { ResultNone = -1, ResultOk = 0, ResultCancel = 1 };
 
     explicit MyMessageBox(QWidget *parent = nullptr);
     ~MyMessageBox() override;
@@ -54,6 +55,6 @@ private:
     QLabel *m_labelText = nullptr;
     QPushButton *m_btnOK = nullptr;
     QPushButton *m_btnCancel = nullptr;
-    int m_result = 1;
+    int m_result = ResultCancel;
     QEventLoop *m_eventLoop = nullptr; // only while exec() runs
 };

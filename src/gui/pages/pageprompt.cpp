@@ -1,7 +1,5 @@
 #include "gui/pages/pageprompt.h"
 
-#include "gui/chrome/mymessagebox.h"
-
 namespace {
 PagePromptHandler &Handler()
 {

@@ -6,6 +6,7 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 
+#include "gui/chrome/qmylineedit.h"
 #include "gui/pages/headerspec.h"
 #include "gui/pages/pageprompt.h"
 #include "gui/pages/qmytableview.h"
@@ -53,9 +54,9 @@ QWidget *QMutilLineDelegate::createEditor(QWidget *parent, const QStyleOptionVie
     }
     case HeaderColumnSpec::FreeText:
     case HeaderColumnSpec::DateText:
-        return new QLineEdit(parent);
+        return new QMyLineEdit(parent);
     case HeaderColumnSpec::RequiredText: {
-        auto *edit = new QLineEdit(parent);
+        auto *edit = new QMyLineEdit(parent);
         if (m_pView->NoneEmptyCheck()) {
             edit->setValidator(new QRegularExpressionValidator(
                 QRegularExpression(QString::fromLatin1(kNonEmptyPattern)), edit));
@@ -103,7 +104,8 @@ void QMutilLineDelegate::setModelData(QWidget *editor, QAbstractItemModel *model
     if (m_pView && m_pView->EditorKind(index.column()) == HeaderColumnSpec::DateText &&
         !IsValidDateText(text)) {
         PagePrompt(m_pView, tr("Warn"),
-                   tr("The date format must be 'YYYY-MM-DD' ,please put in again"), 2, 0);
+                   tr("The date format must be 'YYYY-MM-DD' ,please put in again"),
+                   MyMessageBox::IconError, MyMessageBox::ButtonOk);
         return;
     }
     model->setData(index, text, Qt::EditRole);

@@ -5,7 +5,7 @@
 class QMyTableView;
 
 // The item delegate of the page tables: wraps long texts over several lines and makes the
-// in-place editor of a cell from the view's editor kind (line edit for free, required and
+// in-place editor of a cell from the view's editor kind (QMyLineEdit for free, required and
 // date text, combo box for a choice); only the row the view is editing gets editors.
 class QMutilLineDelegate : public QStyledItemDelegate
 {

@@ -82,7 +82,8 @@ bool QPageChild::SubmitChanges()
     const QString error = model->lastError().text();
     db.rollback();
     TQ_LOG << "SubmitChanges failed:" << error << "!!!";
-    PagePrompt(this, tr("Error"), tr("Database Error:") + error, 2, 0);
+    PagePrompt(this, tr("Error"), tr("Database Error:") + error,
+               MyMessageBox::IconError, MyMessageBox::ButtonOk);
     return false;
 }
 
@@ -121,8 +122,9 @@ void QPageChild::OnCurrentRowChanged(int) {}
 bool QPageChild::ConfirmDelete()
 {
     return PagePrompt(this, tr("Prompt"),
-                      tr("Performing a delete operation ,are you sure to delete the row ?"), 1,
-                      1) == 0;
+                      tr("Performing a delete operation ,are you sure to delete the row ?"),
+                      MyMessageBox::IconQuestion, MyMessageBox::ButtonOkCancel)
+           == MyMessageBox::ResultOk;
 }
 
 void QPageChild::SeletctedRowDoubleClick(int) {}

@@ -351,6 +351,8 @@ void QPageDefectInfo::on_slot_Report_Successed()
     m_pWaitView = nullptr;
     emit signal_reportFinished();
     if (PagePrompt(this, tr("Prompt"),
-                   tr("Export report successfully , do you want to open this ?"), 1, 1) == 0)
+                   tr("Export report successfully , do you want to open this ?"),
+                   MyMessageBox::IconQuestion, MyMessageBox::ButtonOkCancel)
+        == MyMessageBox::ResultOk)
         QDesktopServices::openUrl(QUrl::fromLocalFile(m_strReportPath));
 }

@@ -138,7 +138,7 @@ bool QPageProjectInfo::CheckEditedRow()
     for (int column = 0; column <= 2; ++column) {
         if (!QMutilLineDelegate::IsNonEmptyText(CellText(row, column))) {
             PagePrompt(this, tr("Warn"), tr("Please at least fill in the necessary information"),
-                       2, 0);
+                       MyMessageBox::IconError, MyMessageBox::ButtonOk);
             return false;
         }
     }
@@ -147,7 +147,8 @@ bool QPageProjectInfo::CheckEditedRow()
                                        SqlQuote(CellText(row, kKeyColumn)));
     // A failed count (-1) is no duplicate: the submit then reports the database's error.
     if (CKLN_TQ420DataBase::GetInstance()->GetRecordNums(GetTableName(), condition) > 0) {
-        PagePrompt(this, tr("Warn"), tr("projectNum can't be same"), 2, 0);
+        PagePrompt(this, tr("Warn"), tr("projectNum can't be same"),
+                   MyMessageBox::IconError, MyMessageBox::ButtonOk);
         return false;
     }
     return true;

@@ -36,7 +36,8 @@ void QPageProjectInfo::handleDataExport()
     const QString dir = QFileDialog::getExistingDirectory(
         this, tr("Data export"), CKLN_TQ420Setting::GetInstance()->GetLastExportDir());
     if (dir.isEmpty()) {
-        PagePrompt(this, tr("Warn"), tr("The export directory is empty"), 2, 0);
+        PagePrompt(this, tr("Warn"), tr("The export directory is empty"),
+                   MyMessageBox::IconError, MyMessageBox::ButtonOk);
         return;
     }
     StartDataExport(dir);
@@ -85,7 +86,8 @@ void QPageProjectInfo::DataExportFinished()
     m_pWaitView = nullptr;
     emit signal_dataExportFinished();
     if (PagePrompt(this, tr("Prompt"),
-                   tr("Data export has finished , do you sure to open the directory ?"), 1,
-                   1) == 0)
+                   tr("Data export has finished , do you sure to open the directory ?"),
+                   MyMessageBox::IconQuestion, MyMessageBox::ButtonOkCancel)
+        == MyMessageBox::ResultOk)
         QDesktopServices::openUrl(QUrl::fromLocalFile(m_strExportDir));
 }

@@ -167,7 +167,8 @@ void MainWindow::HandleAbout()
 {
     if (Setting()->IsAddingProject())
         return;
-    MyMessageBox::ShowMessage(this, tr("About"), AboutText(), 4, 0, true);
+    MyMessageBox::ShowMessage(this, tr("About"), AboutText(), MyMessageBox::IconTitle,
+                              MyMessageBox::ButtonOk, true);
 }
 
 void MainWindow::HandleSwitchLanguage()
@@ -181,8 +182,8 @@ void MainWindow::HandleSwitchLanguage()
         this, tr("Prompt"),
         tr("After Switching language , the application will be restarted automatically, are you "
            "sure to switch language ?"),
-        0, 1, true);
-    if (answer != 0)
+        MyMessageBox::IconInformation, MyMessageBox::ButtonOkCancel, true);
+    if (answer != MyMessageBox::ResultOk)
         return;
     CLanguageSettings::GetInstance()->SwitchLanguage();
     QApplication::exit(888);
