@@ -234,7 +234,7 @@ int main(int argc, char *argv[])
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
     const int rounds = argc > 2 ? std::max(1, atoi(argv[2])) : 7;
     QDir().mkpath(folder);
-    SetAppDataDir(folder);
+    DataFolder::SetAppDataDir(folder);
     QSystemInfo::GetInstance();
     const QString path = CKLN_TQ420DataBase::DataBaseFilePath();
     QFile::remove(path);

@@ -61,7 +61,7 @@ int main(int argc, char *argv[])
     QList<double> importMs, cpMs;
     for (int round = 0; round < rounds; ++round) {
         QTemporaryDir data(work + QStringLiteral("/data-XXXXXX"));
-        SetAppDataDir(data.path());
+        DataFolder::SetAppDataDir(data.path());
         QFileManager::ReleaseInstance();
         CKLN_TQ420DataBase::ReleaseInstance();
         QSystemInfo::GetInstance();

@@ -131,14 +131,14 @@ int main(int argc, char *argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    InitGuiResources();
+    Resources::InitGuiResources();
     CLanguageSettings::SetConsoleEcho(false);
     CLanguageSettings::GetInstance()->SetLanguage(false);
     QTemporaryDir temporary;
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : temporary.path();
     const int rounds = argc > 2 ? std::max(1, atoi(argv[2])) : 7;
     QDir().mkpath(folder);
-    SetAppDataDir(folder);
+    DataFolder::SetAppDataDir(folder);
     QSystemInfo::GetInstance();
 
     CKLN_TQ420DataBase *db = CKLN_TQ420DataBase::GetInstance();

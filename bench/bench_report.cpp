@@ -137,7 +137,7 @@ int main(int argc, char *argv[])
     RegisterOfficeServers();
     qSetMessagePattern(QStringLiteral("%{if-warning}%{message}%{endif}"));
     QTemporaryDir data;
-    SetAppDataDir(data.path());
+    DataFolder::SetAppDataDir(data.path());
     if (argc > 1 && QByteArray(argv[1]) == "sheet")
         return RunSheet(argc > 2 ? atoi(argv[2]) : 100000);
 

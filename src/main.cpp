@@ -9,7 +9,7 @@ int main(int argc, char *argv[])
     ApplicationStartup::PrepareApplication();
     QApplication application(argc, argv);
     RegisterOfficeServers();
-    InitGuiResources();
+    Resources::InitGuiResources();
     ApplicationStartup::InstallUserPrompt();
     const QStringList arguments = QCoreApplication::arguments();
     if (ApplicationStartup::IsReportMode(arguments))

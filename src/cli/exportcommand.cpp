@@ -85,13 +85,13 @@ int ExportCommand::Run(const QCommandLineParser &parser, const QString &projectN
     if (key.isEmpty())
         return 1;
     ErrorPrompt prompt;
-    SetUserPrompt(&prompt);
+    Prompts::SetUserPrompt(&prompt);
     CDataExporter exporter(param, SystemValues::Of(*QSystemInfo::GetInstance()), target);
     QObject::connect(&exporter, &CDataExporter::signal_stepStarted, [](const QString &text) {
         CliOutput::Out(text.trimmed() + QLatin1Char('\n'));
     });
     const bool ok = exporter.SetProject(key) && exporter.RunAll();
-    SetUserPrompt(nullptr);
+    Prompts::SetUserPrompt(nullptr);
     const CDataExporter::Result &result = exporter.GetResult();
     CliOutput::Out(tr("%1: %2 sheets, %3 videos, %4 images written, %5 files skipped")
                        .arg(target)

@@ -70,7 +70,7 @@ int RunDataCommand(const QString &command, QStringList args, const QCommandLineP
         return Fail(Cli::tr("%1 needs --app-dir DIR").arg(command), kUsageError);
     if (!QFileInfo(appDir).isDir())
         return Fail(Cli::tr("no such folder: %1").arg(appDir), kUsageError);
-    SetAppDataDir(appDir);
+    DataFolder::SetAppDataDir(appDir);
     const bool json = parser.isSet(QStringLiteral("json"));
     const QString project = parser.value(QStringLiteral("project"));
 

@@ -53,7 +53,7 @@ QString CurrentOption(int slot)
 QString ProjectCommands::ProjectKey(const QString &projectNumber)
 {
     const QList<QVariantMap> rows = CKLN_TQ420DataBase::GetInstance()->SelectRows(
-        QStringLiteral("ProjectDetail"), QStringLiteral("ProjectNumber = ") + SqlQuote(projectNumber));
+        QStringLiteral("ProjectDetail"), QStringLiteral("ProjectNumber = ") + SqlText::SqlQuote(projectNumber));
     if (rows.isEmpty()) {
         CliOutput::Err(tr("no project with the number \"%1\"").arg(projectNumber));
         return QString();
@@ -77,12 +77,12 @@ int ProjectCommands::AddProject(const NewProject &project)
     }
     CKLN_TQ420DataBase *db = CKLN_TQ420DataBase::GetInstance();
     if (!db->SelectRows(QStringLiteral("ProjectDetail"),
-                        QStringLiteral("ProjectNumber = ") + SqlQuote(project.number))
+                        QStringLiteral("ProjectNumber = ") + SqlText::SqlQuote(project.number))
              .isEmpty()) {
         CliOutput::Err(tr("projectNum can't be same"));
         return 1;
     }
-    const QString key = MakeRandomKey(kProjectKeyLength);
+    const QString key = MyHelper::MakeRandomKey(kProjectKeyLength);
     const QVariantMap row{
         {QStringLiteral("ProjectNumber"), project.number},
         {QStringLiteral("ProjectName"), project.name},

@@ -48,7 +48,7 @@ int ReportCommand::FromFiles(const QStringList &rtvFiles, const QString &outPath
 int ReportCommand::FromProject(const QString &projectNumber, const QString &outPath)
 {
     const QList<QVariantMap> projects = CKLN_TQ420DataBase::GetInstance()->SelectRows(
-        QStringLiteral("ProjectDetail"), QStringLiteral("ProjectNumber = ") + SqlQuote(projectNumber));
+        QStringLiteral("ProjectDetail"), QStringLiteral("ProjectNumber = ") + SqlText::SqlQuote(projectNumber));
     if (projects.isEmpty()) {
         CliOutput::Err(tr("no project with the number \"%1\"").arg(projectNumber));
         return 1;

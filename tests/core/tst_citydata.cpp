@@ -39,8 +39,8 @@ private slots:
     void initTestCase()
     {
         TestSupport::InstallWarningRecorder();
-        InitCoreResources();
-        SetAppDataDir(m_dataDir.path());
+        Resources::InitCoreResources();
+        DataFolder::SetAppDataDir(m_dataDir.path());
     }
     void cleanup() { TQ_VERIFY_NO_WARNINGS(); }
 

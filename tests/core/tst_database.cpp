@@ -102,7 +102,7 @@ private slots:
         TQ_VERIFY_NO_WARNINGS();
         QVERIFY(!QSqlDatabase::connectionNames().contains(QStringLiteral("DB-TQ420")));
     }
-    void cleanupTestCase() { SetAppDataDir(QString()); }
+    void cleanupTestCase() { DataFolder::SetAppDataDir(QString()); }
 
     void filePathFollowsTheLanguage()
     {

@@ -79,7 +79,7 @@ private slots:
         CKLN_TQ420DataBase::ReleaseInstance();
         TQ_VERIFY_NO_WARNINGS();
     }
-    void cleanupTestCase() { SetAppDataDir(QString()); }
+    void cleanupTestCase() { DataFolder::SetAppDataDir(QString()); }
 
     void keys()
     {
@@ -485,7 +485,7 @@ private slots:
         QVERIFY(!m_db->InsertRow("ProjectDetail", {{"ProjectNumber", "N"}})); // NOT NULL
         QVERIFY(!m_db->InsertRow("ProjectDetail", {}));
         const QList<QVariantMap> rows =
-            m_db->SelectRows("ProjectDetail", "ProjectNumber = " + SqlQuote("人民路'东段"));
+            m_db->SelectRows("ProjectDetail", "ProjectNumber = " + SqlText::SqlQuote("人民路'东段"));
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows.at(0).value("ProjectName").toString(), QString("a\"b; --"));
         QCOMPARE(rows.at(0).value("Principal"), QVariant("")); // NULL

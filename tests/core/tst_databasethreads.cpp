@@ -75,7 +75,7 @@ private slots:
         TQ_VERIFY_NO_WARNINGS();
         QVERIFY(QSqlDatabase::connectionNames().filter(QStringLiteral("DB-TQ420")).isEmpty());
     }
-    void cleanupTestCase() { SetAppDataDir(QString()); }
+    void cleanupTestCase() { DataFolder::SetAppDataDir(QString()); }
 
     // A worker inserts one transaction per video while the GUI thread reads: every count
     // it sees holds whole videos, nothing fails, and the worker's connection is its own and

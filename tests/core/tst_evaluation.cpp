@@ -425,7 +425,7 @@ void TestEvaluation::defectTexts()
     QCOMPARE(CDefectVocabulary::NameText(param), name);
     QCOMPARE(CDefectVocabulary::ClassText(param), classText);
     QCOMPARE(CDefectVocabulary::LevelText(param), levelText);
-    QCOMPARE(LevelFromText(levelText), levelReadBack);
+    QCOMPARE(MyHelper::LevelFromText(levelText), levelReadBack);
     const QStringList names = CDefectVocabulary::DefectNameList();
     QCOMPARE(names.size(), CDefectVocabulary::kCodeCount);
     if (code >= 0 && code < names.size())

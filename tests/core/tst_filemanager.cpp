@@ -87,7 +87,7 @@ void TestFileManager::init()
     QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("data"))));
     QVERIFY(QDir().mkpath(Outside() + QStringLiteral("/sub")));
     QVERIFY(WriteText(Outside() + QStringLiteral("/keep.txt"), "keep"));
-    SetAppDataDir(m_dir->filePath(QStringLiteral("data")));
+    DataFolder::SetAppDataDir(m_dir->filePath(QStringLiteral("data")));
     QFileManager::ReleaseInstance();
     QVERIFY(QDir(Root()).exists());
     m_tmpTree = Tree(m_dir->path());
@@ -96,7 +96,7 @@ void TestFileManager::init()
 void TestFileManager::cleanup()
 {
     QFileManager::ReleaseInstance();
-    SetAppDataDir(QString());
+    DataFolder::SetAppDataDir(QString());
     CLanguageSettings::GetInstance()->SetLanguage(false);
     if (m_dir)
         QCOMPARE(ReadText(Outside() + QStringLiteral("/keep.txt")), QByteArray("keep"));

@@ -38,10 +38,10 @@ private slots:
 
     void randomKeys()
     {
-        QCOMPARE(MakeRandomKey(0), QString());
+        QCOMPARE(MyHelper::MakeRandomKey(0), QString());
         QSet<QString> keys;
         for (int i = 0; i < 200; ++i) {
-            const QString key = MakeRandomKey(10);
+            const QString key = MyHelper::MakeRandomKey(10);
             QCOMPARE(key.size(), 10);
             QVERIFY2(QRegularExpression(QStringLiteral("^[0-9A-Z]{10}$")).match(key).hasMatch(),
                      qPrintable(key));
@@ -66,16 +66,16 @@ private slots:
         QFETCH(int, mode);
         QFETCH(QString, text);
         const QDateTime instant(QDate(2019, 5, 6), QTime(7, 8, 9));
-        QCOMPARE(DateTimeToText(instant, mode), text);
-        QCOMPARE(TextToDateTime(text, mode), mode == 1 ? QDateTime(QDate(2019, 5, 6), QTime(0, 0)) : instant);
+        QCOMPARE(MyHelper::DateTimeToText(instant, mode), text);
+        QCOMPARE(MyHelper::TextToDateTime(text, mode), mode == 1 ? QDateTime(QDate(2019, 5, 6), QTime(0, 0)) : instant);
     }
 
     void dateFallbacks()
     {
-        QCOMPARE(TextToDateTime(QStringLiteral("20190506"), 0).date(), QDate(2019, 5, 6));
+        QCOMPARE(MyHelper::TextToDateTime(QStringLiteral("20190506"), 0).date(), QDate(2019, 5, 6));
         const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
-        QVERIFY(TextToDateTime(QString(), 1) >= before);
-        QVERIFY(TextToDateTime(QStringLiteral("yesterday"), 1) >= before);
+        QVERIFY(MyHelper::TextToDateTime(QString(), 1) >= before);
+        QVERIFY(MyHelper::TextToDateTime(QStringLiteral("yesterday"), 1) >= before);
     }
 
     void levelFromText_data()
@@ -93,19 +93,19 @@ private slots:
     void levelFromText()
     {
         QFETCH(QString, text);
-        QTEST(LevelFromText(text), "level");
+        QTEST(MyHelper::LevelFromText(text), "level");
     }
 
     void fuzzyComparison()
     {
-        QVERIFY(FuzzyEqual(1.0, 1.000009));
-        QVERIFY(!FuzzyEqual(1.0, 1.00002));
-        QVERIFY(FuzzyLessEqual(4.000001, 4.0));
-        QVERIFY(!FuzzyLess(3.999999, 4.0));
-        QVERIFY(FuzzyLess(3.99, 4.0));
-        QVERIFY(!FuzzyGreater(1.000001, 1.0));
-        QVERIFY(FuzzyGreater(1.1, 1.0));
-        QVERIFY(FuzzyGreaterEqual(0.999999, 1.0));
+        QVERIFY(MyHelper::FuzzyEqual(1.0, 1.000009));
+        QVERIFY(!MyHelper::FuzzyEqual(1.0, 1.00002));
+        QVERIFY(MyHelper::FuzzyLessEqual(4.000001, 4.0));
+        QVERIFY(!MyHelper::FuzzyLess(3.999999, 4.0));
+        QVERIFY(MyHelper::FuzzyLess(3.99, 4.0));
+        QVERIFY(!MyHelper::FuzzyGreater(1.000001, 1.0));
+        QVERIFY(MyHelper::FuzzyGreater(1.1, 1.0));
+        QVERIFY(MyHelper::FuzzyGreaterEqual(0.999999, 1.0));
     }
 
     // A quoted value is stored as it is and matches itself, whatever it holds.
@@ -119,10 +119,10 @@ private slots:
         const QStringList values = {QStringLiteral("人民路'东段"), QStringLiteral("'; DROP TABLE t; --"),
                                     QStringLiteral("''"), QStringLiteral("a\"b&<>"), QString()};
         for (const QString &value : values)
-            QVERIFY2(query.exec(QStringLiteral("INSERT INTO t VALUES (%1)").arg(SqlQuote(value))),
+            QVERIFY2(query.exec(QStringLiteral("INSERT INTO t VALUES (%1)").arg(SqlText::SqlQuote(value))),
                      qPrintable(value));
         for (const QString &value : values) {
-            QVERIFY(query.exec(QStringLiteral("SELECT count(*) FROM t WHERE v = %1").arg(SqlQuote(value))));
+            QVERIFY(query.exec(QStringLiteral("SELECT count(*) FROM t WHERE v = %1").arg(SqlText::SqlQuote(value))));
             QVERIFY(query.next());
             QCOMPARE(query.value(0).toInt(), 1);
         }
@@ -135,20 +135,20 @@ private slots:
     void pngStructure()
     {
         const QByteArray png = SmallPng();
-        QVERIFY(IsValidPng(png));
-        QVERIFY(!IsValidPng(QByteArray()));
-        QVERIFY(!IsValidPng(png.left(png.size() / 2)));
-        QVERIFY(!IsValidPng(png + "trailing"));
-        QVERIFY(!IsValidPng(QByteArray("\xff\xd8\xff\xe0 JFIF", 10)));
+        QVERIFY(Png::IsValidPng(png));
+        QVERIFY(!Png::IsValidPng(QByteArray()));
+        QVERIFY(!Png::IsValidPng(png.left(png.size() / 2)));
+        QVERIFY(!Png::IsValidPng(png + "trailing"));
+        QVERIFY(!Png::IsValidPng(QByteArray("\xff\xd8\xff\xe0 JFIF", 10)));
 
         QByteArray corrupted = png;
         corrupted[png.indexOf("IDAT") + 6] = char(corrupted[png.indexOf("IDAT") + 6] ^ 0x55);
-        QVERIFY(!IsValidPng(corrupted));
+        QVERIFY(!Png::IsValidPng(corrupted));
 
         // A chunk length pointing past the end of the data.
         QByteArray longChunk = png;
         longChunk[png.indexOf("IDAT") - 4] = char(0x7f);
-        QVERIFY(!IsValidPng(longChunk));
+        QVERIFY(!Png::IsValidPng(longChunk));
 
         // The first chunk must be the header.
         const int ihdrEnd = 8 + 12 + 13;
@@ -156,7 +156,7 @@ private slots:
         const int idatEnd = png.indexOf("IEND") - 4;
         QByteArray swapped = png.left(8) + png.mid(idat, idatEnd - idat) + png.mid(8, ihdrEnd - 8)
                              + png.mid(idatEnd);
-        QVERIFY(!IsValidPng(swapped));
+        QVERIFY(!Png::IsValidPng(swapped));
     }
 
     void xmlFiles()
@@ -165,12 +165,12 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("settings.xml"));
         QDomDocument document;
         QDomElement root;
-        CreateXmlDocument(document, root, QStringLiteral("Settings"));
-        AppendXmlText(document, root, QStringLiteral("Road"), QStringLiteral("人民路'东段 & <x>"));
-        AppendXmlFloat(document, root, QStringLiteral("Length"), 1.0f / 3.0f);
-        AppendXmlBool(document, root, QStringLiteral("Flag"), true);
-        AppendXmlInt(document, root, QStringLiteral("Empty"), 5).firstChild().setNodeValue(QString());
-        QVERIFY(SaveXmlFile(path, document));
+        XmlFile::CreateXmlDocument(document, root, QStringLiteral("Settings"));
+        XmlFile::AppendXmlText(document, root, QStringLiteral("Road"), QStringLiteral("人民路'东段 & <x>"));
+        XmlFile::AppendXmlFloat(document, root, QStringLiteral("Length"), 1.0f / 3.0f);
+        XmlFile::AppendXmlBool(document, root, QStringLiteral("Flag"), true);
+        XmlFile::AppendXmlInt(document, root, QStringLiteral("Empty"), 5).firstChild().setNodeValue(QString());
+        QVERIFY(XmlFile::SaveXmlFile(path, document));
         QVERIFY(document.isNull());
 
         QFile file(path);
@@ -181,20 +181,20 @@ private slots:
 
         QDomDocument loaded;
         QDomElement loadedRoot;
-        QVERIFY(LoadXmlFile(path, loaded, loadedRoot));
+        QVERIFY(XmlFile::LoadXmlFile(path, loaded, loadedRoot));
         QString road;
         float length = 0;
         bool flag = false;
         int empty = 42;
-        QVERIFY(ReadXmlText(loadedRoot, QStringLiteral("Road"), road));
+        QVERIFY(XmlFile::ReadXmlText(loadedRoot, QStringLiteral("Road"), road));
         QCOMPARE(road, QStringLiteral("人民路'东段 & <x>"));
-        QVERIFY(ReadXmlFloat(loadedRoot, QStringLiteral("Length"), length));
+        QVERIFY(XmlFile::ReadXmlFloat(loadedRoot, QStringLiteral("Length"), length));
         QCOMPARE(length, 0.333333f);
-        QVERIFY(ReadXmlBool(loadedRoot, QStringLiteral("Flag"), flag));
+        QVERIFY(XmlFile::ReadXmlBool(loadedRoot, QStringLiteral("Flag"), flag));
         QVERIFY(flag);
-        QVERIFY(!ReadXmlInt(loadedRoot, QStringLiteral("Empty"), empty));
+        QVERIFY(!XmlFile::ReadXmlInt(loadedRoot, QStringLiteral("Empty"), empty));
         QCOMPARE(empty, 42);
-        QVERIFY(!ReadXmlText(loadedRoot, QStringLiteral("Missing"), road));
+        QVERIFY(!XmlFile::ReadXmlText(loadedRoot, QStringLiteral("Missing"), road));
     }
 
     // A disk that fills up while saving keeps the previous file and reports the failure.
@@ -204,21 +204,21 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("settings.xml"));
         QDomDocument small;
         QDomElement root;
-        CreateXmlDocument(small, root, QStringLiteral("Settings"));
-        AppendXmlText(small, root, QStringLiteral("Kept"), QStringLiteral("yes"));
-        QVERIFY(SaveXmlFile(path, small));
+        XmlFile::CreateXmlDocument(small, root, QStringLiteral("Settings"));
+        XmlFile::AppendXmlText(small, root, QStringLiteral("Kept"), QStringLiteral("yes"));
+        QVERIFY(XmlFile::SaveXmlFile(path, small));
         const qint64 keptSize = QFileInfo(path).size();
 
         QDomDocument large;
-        CreateXmlDocument(large, root, QStringLiteral("Settings"));
-        AppendXmlText(large, root, QStringLiteral("Big"), QString(200000, QLatin1Char('x')));
+        XmlFile::CreateXmlDocument(large, root, QStringLiteral("Settings"));
+        XmlFile::AppendXmlText(large, root, QStringLiteral("Big"), QString(200000, QLatin1Char('x')));
         rlimit previous{};
         getrlimit(RLIMIT_FSIZE, &previous);
         const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit capped = previous;
         capped.rlim_cur = 65536;
         setrlimit(RLIMIT_FSIZE, &capped);
-        const bool saved = SaveXmlFile(path, large);
+        const bool saved = XmlFile::SaveXmlFile(path, large);
         setrlimit(RLIMIT_FSIZE, &previous);
         std::signal(SIGXFSZ, previousHandler);
 
@@ -231,9 +231,9 @@ private slots:
         QDomDocument document;
         document.setContent(QStringLiteral("<r><a>TRUE</a><b>true</b><c></c></r>"));
         bool a = true, b = false, c = true;
-        ReadXmlBool(document.documentElement(), QStringLiteral("a"), a);
-        ReadXmlBool(document.documentElement(), QStringLiteral("b"), b);
-        ReadXmlBool(document.documentElement(), QStringLiteral("c"), c);
+        XmlFile::ReadXmlBool(document.documentElement(), QStringLiteral("a"), a);
+        XmlFile::ReadXmlBool(document.documentElement(), QStringLiteral("b"), b);
+        XmlFile::ReadXmlBool(document.documentElement(), QStringLiteral("c"), c);
         QVERIFY(!a);
         QVERIFY(b);
         QVERIFY(c);
@@ -244,19 +244,19 @@ private slots:
         QTemporaryDir dir;
         QDomDocument document;
         QDomElement root;
-        QVERIFY(!LoadXmlFile(dir.filePath(QStringLiteral("missing.xml")), document, root));
+        QVERIFY(!XmlFile::LoadXmlFile(dir.filePath(QStringLiteral("missing.xml")), document, root));
         const QString broken = dir.filePath(QStringLiteral("broken.xml"));
         QFile file(broken);
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("<Settings><open></Settings>");
         file.close();
-        QVERIFY(!LoadXmlFile(broken, document, root));
+        QVERIFY(!XmlFile::LoadXmlFile(broken, document, root));
 
         // A save into a folder that does not exist fails and writes nothing.
         QDomDocument doc;
         QDomElement r;
-        CreateXmlDocument(doc, r, QStringLiteral("Settings"));
-        QVERIFY(!SaveXmlFile(dir.filePath(QStringLiteral("no/such/dir/x.xml")), doc));
+        XmlFile::CreateXmlDocument(doc, r, QStringLiteral("Settings"));
+        QVERIFY(!XmlFile::SaveXmlFile(dir.filePath(QStringLiteral("no/such/dir/x.xml")), doc));
     }
 };
 

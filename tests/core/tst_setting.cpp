@@ -169,15 +169,15 @@ void TestSetting::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
-    SetAppDataDir(m_dir->path());
+    DataFolder::SetAppDataDir(m_dir->path());
     CKLN_TQ420Setting::ReleaseInstance();
 }
 
 void TestSetting::cleanup()
 {
     CKLN_TQ420Setting::ReleaseInstance();
-    SetUserPrompt(nullptr);
-    SetAppDataDir(QString());
+    Prompts::SetUserPrompt(nullptr);
+    DataFolder::SetAppDataDir(QString());
     CLanguageSettings::GetInstance()->SetLanguage(false);
     m_dir.reset();
     TQ_VERIFY_NO_WARNINGS();
@@ -374,7 +374,7 @@ void TestSetting::saveWritesAllElements()
                           "PageProjectInfo", "PageVideoInfo", "PageDefectInfo",
                           "PageDefectScatter"}));
     // Full form: the project part of the header is there too.
-    QVERIFY(!FirstDescendant(user, QStringLiteral("strDesiltMethod")).isNull());
+    QVERIFY(!XmlFile::FirstDescendant(user, QStringLiteral("strDesiltMethod")).isNull());
     QCOMPARE(Fields(user.firstChildElement(QStringLiteral("DataExportParam"))),
              (QStringList{"bProReport=true", "bInterpretation=true", "bSection=false",
                           "bVideo=true", "bImage=true", "bSegmentImage=false", "bHasPro=true",
@@ -475,7 +475,7 @@ void TestSetting::prompts()
     QCOMPARE(check(), result);
 
     RecordingPrompt prompt;
-    SetUserPrompt(&prompt);
+    Prompts::SetUserPrompt(&prompt);
     QCOMPARE(check(), result);
     QCOMPARE(prompt.shown, shown);
 }

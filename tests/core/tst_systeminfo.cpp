@@ -88,14 +88,14 @@ void TestSystemInfo::init()
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     QVERIFY(QDir::setCurrent(m_dir->path()));
-    SetAppDataDir(m_dir->path());
+    DataFolder::SetAppDataDir(m_dir->path());
     QSystemInfo::ReleaseInstance();
 }
 
 void TestSystemInfo::cleanup()
 {
     QSystemInfo::ReleaseInstance();
-    SetAppDataDir(QString());
+    DataFolder::SetAppDataDir(QString());
     QDir::setCurrent(m_previousDir);
     m_dir.reset();
     TQ_VERIFY_NO_WARNINGS();

@@ -124,7 +124,7 @@ private:
 void TestChrome::initTestCase()
 {
     TestSupport::InstallWarningRecorder();
-    InitGuiResources();
+    Resources::InitGuiResources();
     QVERIFY(m_dir.isValid());
 }
 
@@ -158,15 +158,15 @@ void TestChrome::scaleForDpi()
 {
     QFETCH(double, dpi);
     QFETCH(double, scale);
-    QCOMPARE(ScaleForDpi(dpi), scale);
+    QCOMPARE(Display::ScaleForDpi(dpi), scale);
 }
 
 void TestChrome::scaledPixels()
 {
-    const double scale = DisplayScale();
-    QCOMPARE(scale, ScaleForDpi(QGuiApplication::screens().first()->logicalDotsPerInch()));
-    QCOMPARE(ScaledPixels(45), int(45 * scale));
-    QCOMPARE(ScaledPixels(0), 0);
+    const double scale = Display::DisplayScale();
+    QCOMPARE(scale, Display::ScaleForDpi(QGuiApplication::screens().first()->logicalDotsPerInch()));
+    QCOMPARE(Display::ScaledPixels(45), int(45 * scale));
+    QCOMPARE(Display::ScaledPixels(0), 0);
 }
 
 void TestChrome::appendStyleSheet_data()
@@ -198,7 +198,7 @@ void TestChrome::appendStyleSheet()
     QFETCH(QString, sheet);
     QLabel label;
     label.setStyleSheet(QStringLiteral("A{}"));
-    QCOMPARE(AppendStyleSheet(hasWidget ? &label : nullptr, path), ok);
+    QCOMPARE(StyleSheet::AppendStyleSheet(hasWidget ? &label : nullptr, path), ok);
     if (hasWidget)
         QCOMPARE(label.styleSheet(), sheet);
 }
@@ -300,11 +300,11 @@ void TestChrome::messageBoxPrompt()
         QVERIFY(!box->cancelButton()->isVisible());
         box->okButton()->click();
     });
-    ShowUserInformation("Prompt", "From the GUI thread");
+    Prompts::ShowUserInformation("Prompt", "From the GUI thread");
     QCOMPARE(shown, QStringLiteral("From the GUI thread"));
 
     // From a worker the box is queued to the GUI thread and the worker does not wait.
-    QThread *worker = QThread::create([]() { ShowUserInformation("Prompt", "From a worker"); });
+    QThread *worker = QThread::create([]() { Prompts::ShowUserInformation("Prompt", "From a worker"); });
     worker->start();
     QVERIFY(worker->wait(5000));
     delete worker;
@@ -313,7 +313,7 @@ void TestChrome::messageBoxPrompt()
         box->okButton()->click();
     });
     QTRY_COMPARE(shown, QStringLiteral("From a worker"));
-    SetUserPrompt(nullptr);
+    Prompts::SetUserPrompt(nullptr);
     QCOMPARE(BoxCount(), 0);
 }
 
@@ -328,13 +328,13 @@ void TestChrome::waitViewSpinner()
     QVERIFY(view.isTimerRunning());
     QCOMPARE(view.geometry().size(), page.size());
 
-    QRect box(0, 0, ScaledPixels(460), ScaledPixels(250));
+    QRect box(0, 0, Display::ScaledPixels(460), Display::ScaledPixels(250));
     box.moveCenter(QRect(0, 0, 1000, 700).center());
     QCOMPARE(view.boxRect(), box);
     const int side = box.height() / 2;
     QCOMPARE(view.spinnerRect().size(), QSize(side, side));
     QCOMPARE(view.spinnerRect().center(),
-             box.adjusted(0, 0, 0, -ScaledPixels(60)).center());
+             box.adjusted(0, 0, 0, -Display::ScaledPixels(60)).center());
 
     // 40 ms a tick: one turn in 25 ticks.
     view.DoAnimate();
@@ -370,7 +370,7 @@ void TestChrome::waitViewDots()
     page.show();
     WaitView view(&page, false, 1);
     // Mode 1 leaves the page's top band uncovered.
-    QCOMPARE(view.geometry().height(), 600 - ScaledPixels(60));
+    QCOMPARE(view.geometry().height(), 600 - Display::ScaledPixels(60));
     QCOMPARE(view.boxRect(), QRect(0, 0, 900, 600));
     view.setTitle("Exporting");
     for (int i = 0; i < ticks; ++i)
@@ -572,7 +572,7 @@ void TestChrome::resources()
     // Style sheets parse cleanly (a parse error is a warning, caught in cleanup()).
     QWidget widget;
     auto *child = new QPushButton(QStringLiteral("x"), &widget);
-    QVERIFY(AppendStyleSheet(&widget, path));
+    QVERIFY(StyleSheet::AppendStyleSheet(&widget, path));
     QVERIFY(!widget.styleSheet().isEmpty());
     widget.ensurePolished();
     child->ensurePolished();

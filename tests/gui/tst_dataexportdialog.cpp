@@ -55,8 +55,8 @@ private:
 void TestDataExportDialog::initTestCase()
 {
     TestSupport::InstallWarningRecorder();
-    InitGuiResources();
-    SetAppDataDir(m_dir.path());
+    Resources::InitGuiResources();
+    DataFolder::SetAppDataDir(m_dir.path());
 }
 
 void TestDataExportDialog::init()

@@ -78,7 +78,7 @@ void TestMainWindow::initTestCase()
     TestSupport::InstallWarningRecorder();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
     ApplicationStartup::PrepareApplication();
-    InitGuiResources();
+    Resources::InitGuiResources();
     DbTest::PrepareSuite(m_settingsDir.path());
     qputenv("TQ420_NO_LAYOUT", "1");
     QVERIFY(TestSupport::InstallReportTemplates());

@@ -128,11 +128,11 @@ void TestPageDefect::initTestCase()
     TestSupport::InstallWarningRecorder();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
     ApplicationStartup::PrepareApplication();
-    InitGuiResources();
+    Resources::InitGuiResources();
     DbTest::PrepareSuite(m_settingsDir.path());
     qputenv("TQ420_NO_LAYOUT", "1");
     QVERIFY(TestSupport::InstallReportTemplates()); // the report builder looks beside the program
-    SetPagePromptHandler([this](const QString &, const QString &text, int, int) {
+    Pages::SetPagePromptHandler([this](const QString &, const QString &text, int, int) {
         m_prompts << text;
         return m_answer;
     });

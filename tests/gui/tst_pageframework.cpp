@@ -47,7 +47,7 @@ public:
     {
         QStringList entries;
         for (int i = 0; i < 22; ++i)
-            entries << MakeHeaderSpecEntry(QProjectInfoManage::GetInstance()->HeaderTitle(i), 100,
+            entries << Pages::MakeHeaderSpecEntry(QProjectInfoManage::GetInstance()->HeaderTitle(i), 100,
                                            true, i == 4 ? 4 : (i < 3 ? 6 : 0));
         return entries.join(QLatin1Char(';'));
     }
@@ -108,8 +108,8 @@ void TestPageFramework::initTestCase()
 {
     TestSupport::InstallWarningRecorder();
     DbTest::PrepareSuite(m_suiteDir.path());
-    InitGuiResources();
-    SetPagePromptHandler([this](const QString &title, const QString &text, int, int) {
+    Resources::InitGuiResources();
+    Pages::SetPagePromptHandler([this](const QString &title, const QString &text, int, int) {
         m_prompts << title + QLatin1Char('|') + text;
         return MyMessageBox::ResultOk;
     });
@@ -307,7 +307,7 @@ void TestPageFramework::headerSpec_data()
 void TestPageFramework::headerSpec()
 {
     QFETCH(QString, spec);
-    const QList<HeaderColumnSpec> columns = ParseHeaderSpec(spec);
+    const QList<HeaderColumnSpec> columns = Pages::ParseHeaderSpec(spec);
     QList<int> widths, kinds;
     QList<bool> visible;
     for (const HeaderColumnSpec &column : columns) {
@@ -315,16 +315,16 @@ void TestPageFramework::headerSpec()
         visible << column.bVisible;
         kinds << column.nEditorKind;
     }
-    QTEST(HeaderTitles(columns), "titles");
+    QTEST(Pages::HeaderTitles(columns), "titles");
     QTEST(widths, "widths");
     QTEST(visible, "visible");
     QTEST(kinds, "kinds");
     // Building and parsing again gives the same columns.
     QStringList rebuilt;
     for (const HeaderColumnSpec &column : columns)
-        rebuilt << MakeHeaderSpecEntry(column.strTitle, column.nWidth, column.bVisible,
+        rebuilt << Pages::MakeHeaderSpecEntry(column.strTitle, column.nWidth, column.bVisible,
                                        column.nEditorKind);
-    QCOMPARE(HeaderTitles(ParseHeaderSpec(rebuilt.join(QLatin1Char(';')))), HeaderTitles(columns));
+    QCOMPARE(Pages::HeaderTitles(Pages::ParseHeaderSpec(rebuilt.join(QLatin1Char(';')))), Pages::HeaderTitles(columns));
 }
 
 void TestPageFramework::manageInterface()

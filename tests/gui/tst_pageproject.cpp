@@ -94,8 +94,8 @@ void TestPageProject::initTestCase()
 {
     TestSupport::InstallWarningRecorder();
     DbTest::PrepareSuite(m_suiteDir.path());
-    InitGuiResources();
-    SetPagePromptHandler([this](const QString &title, const QString &text, int, int) {
+    Resources::InitGuiResources();
+    Pages::SetPagePromptHandler([this](const QString &title, const QString &text, int, int) {
         m_prompts << title + QLatin1Char('|') + text;
         return m_answer;
     });
@@ -151,16 +151,16 @@ void TestPageProject::TypeInto(int row, int column, const QString &text)
 void TestPageProject::factory()
 {
     QWidget parent;
-    std::unique_ptr<QPageChild> page(CreatePageOfType(0, &parent));
+    std::unique_ptr<QPageChild> page(Pages::CreatePageOfType(0, &parent));
     QVERIFY(qobject_cast<QPageProjectInfo *>(page.get()));
     QCOMPARE(page->GetTableName(), QStringLiteral("ProjectDetail"));
     page->ClearTable();
-    QVERIFY(!CreatePageOfType(7, &parent));
+    QVERIFY(!Pages::CreatePageOfType(7, &parent));
 }
 
 void TestPageProject::headerDescription()
 {
-    const QList<HeaderColumnSpec> columns = ParseHeaderSpec(QPageProjectInfo::ProjectHeaderSpec());
+    const QList<HeaderColumnSpec> columns = Pages::ParseHeaderSpec(QPageProjectInfo::ProjectHeaderSpec());
     QCOMPARE(columns.size(), 22);
     QList<int> widths, kinds;
     QList<bool> visible;

@@ -91,9 +91,9 @@ void TestPageVideo::initTestCase()
     TestSupport::InstallWarningRecorder();
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settingsDir.path());
     ApplicationStartup::PrepareApplication();
-    InitGuiResources();
+    Resources::InitGuiResources();
     DbTest::PrepareSuite(m_settingsDir.path());
-    SetPagePromptHandler([this](const QString &, const QString &text, int, int) {
+    Pages::SetPagePromptHandler([this](const QString &, const QString &text, int, int) {
         m_prompts << text;
         return m_answer;
     });

@@ -104,9 +104,9 @@ private:
 void TestSettingsDialogs::initTestCase()
 {
     TestSupport::InstallWarningRecorder();
-    InitGuiResources();
+    Resources::InitGuiResources();
     QVERIFY(m_dir.isValid());
-    SetAppDataDir(m_dir.path());
+    DataFolder::SetAppDataDir(m_dir.path());
 }
 
 void TestSettingsDialogs::init()

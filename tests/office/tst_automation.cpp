@@ -146,9 +146,9 @@ private slots:
         object.dynamicCall("SetSourceData(QAxObject*, int)", child->asVariant(), 2);
         QCOMPARE(server.log().last(), QStringLiteral("get Test.SetSourceData(<Child>,int:2)"));
         const QVariant echoed = object.dynamicCall("Echo(QVariant)", child->asVariant());
-        QCOMPARE(AxObjectArgument(echoed.toList().value(0)), child->dispatch());
+        QCOMPARE(Ax::AxObjectArgument(echoed.toList().value(0)), child->dispatch());
         // An object answered to dynamicCall comes back as a variant holding it.
-        QVERIFY(AxObjectArgument(object.dynamicCall("Child")));
+        QVERIFY(Ax::AxObjectArgument(object.dynamicCall("Child")));
     }
 
     void propertiesAndSetters()

@@ -63,7 +63,7 @@ void PrepareSuite(const QString &dataDir)
     TestSupport::InstallWarningRecorder();
     CLanguageSettings::SetConsoleEcho(false);
     CLanguageSettings::GetInstance()->SetLanguage(false);
-    SetAppDataDir(dataDir);
+    DataFolder::SetAppDataDir(dataDir);
     QSystemInfo::GetInstance();
 }
 
@@ -72,7 +72,7 @@ std::unique_ptr<QTemporaryDir> FreshDataFolder()
 {
     CKLN_TQ420DataBase::ReleaseInstance();
     auto dir = std::make_unique<QTemporaryDir>();
-    SetAppDataDir(dir->path());
+    DataFolder::SetAppDataDir(dir->path());
     return dir;
 }
 

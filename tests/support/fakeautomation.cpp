@@ -19,7 +19,7 @@ namespace {
 
 QString Describe(const QVariant &value)
 {
-    if (const AxDispatchPtr object = AxObjectArgument(value))
+    if (const AxDispatchPtr object = Ax::AxObjectArgument(value))
         return QStringLiteral("<%1>").arg(object->typeName());
     if (value.userType() == QMetaType::QVariantList) {
         QStringList items;

@@ -34,12 +34,12 @@ namespace TestSupport {
 
 RecordingPrompt::RecordingPrompt()
 {
-    SetUserPrompt(this);
+    Prompts::SetUserPrompt(this);
 }
 
 RecordingPrompt::~RecordingPrompt()
 {
-    SetUserPrompt(nullptr);
+    Prompts::SetUserPrompt(nullptr);
 }
 
 void RecordingPrompt::Information(const QString &title, const QString &text)

@@ -39,12 +39,12 @@ int main(int argc, char *argv[])
     QTemporaryDir settingsDir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     if (parser.isSet(QStringLiteral("app-dir")))
-        SetAppDataDir(parser.value(QStringLiteral("app-dir")));
+        DataFolder::SetAppDataDir(parser.value(QStringLiteral("app-dir")));
     const bool chinese = parser.value(QStringLiteral("lang")) == QLatin1String("zh");
     CLanguageSettings::SetConsoleEcho(false);
     CLanguageSettings::GetInstance()->SetLanguage(chinese);
     CLanguageSettings::GetInstance()->ApplyLanguage();
-    InitGuiResources();
+    Resources::InitGuiResources();
     ApplicationStartup::InstallUserPrompt();
     ApplicationStartup::ApplyApplicationFont();
 

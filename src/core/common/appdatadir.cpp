@@ -26,7 +26,7 @@ QString ChooseDataDir()
 }
 } // namespace
 
-QString AppDataDir()
+QString DataFolder::AppDataDir()
 {
     QMutexLocker lock(&g_mutex);
     if (!g_override.isEmpty())
@@ -36,7 +36,7 @@ QString AppDataDir()
     return g_chosen;
 }
 
-void SetAppDataDir(const QString &dir)
+void DataFolder::SetAppDataDir(const QString &dir)
 {
     QMutexLocker lock(&g_mutex);
     g_override = dir.isEmpty() ? QString() : QDir(dir).absolutePath();

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+namespace DataFolder {
+
 // The one folder of the data files (project database, settings files, cache): the
 // application folder when it is writable, as a portable installation on Windows would
 // have it, otherwise the per-user data location. Every data path is built from it.
@@ -10,3 +12,5 @@ QString AppDataDir();
 // Points the data files at another folder (the command-line tool's --app-dir, tests).
 // An empty text returns to the automatic choice.
 void SetAppDataDir(const QString &dir);
+
+} // namespace DataFolder

@@ -8,7 +8,7 @@ static void InitJsonResource()
     Q_INIT_RESOURCE(json);
 }
 
-void InitCoreResources()
+void Resources::InitCoreResources()
 {
     InitJsonResource();
 }

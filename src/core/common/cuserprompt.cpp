@@ -10,17 +10,17 @@ std::atomic<CUserPrompt *> g_prompt{nullptr};
 
 CUserPrompt::~CUserPrompt() = default;
 
-void SetUserPrompt(CUserPrompt *prompt)
+void Prompts::SetUserPrompt(CUserPrompt *prompt)
 {
     g_prompt.store(prompt);
 }
 
-CUserPrompt *UserPrompt()
+CUserPrompt *Prompts::UserPrompt()
 {
     return g_prompt.load();
 }
 
-void ShowUserInformation(const QString &title, const QString &text)
+void Prompts::ShowUserInformation(const QString &title, const QString &text)
 {
     if (CUserPrompt *prompt = g_prompt.load()) {
         prompt->Information(title, text);

@@ -23,7 +23,7 @@ QString FormatOfMode(int mode)
 }
 } // namespace
 
-QString MakeRandomKey(int n)
+QString MyHelper::MakeRandomKey(int n)
 {
     const QTime now = QTime::currentTime();
     const unsigned seed = unsigned(now.second()) * 1000u + unsigned(now.msec()) + g_keyCounter++;
@@ -38,12 +38,12 @@ QString MakeRandomKey(int n)
     return key;
 }
 
-QString DateTimeToText(const QDateTime &instant, int mode)
+QString MyHelper::DateTimeToText(const QDateTime &instant, int mode)
 {
     return instant.toString(FormatOfMode(mode));
 }
 
-QDateTime TextToDateTime(const QString &text, int mode)
+QDateTime MyHelper::TextToDateTime(const QString &text, int mode)
 {
     if (text.isEmpty())
         return QDateTime::currentDateTime();
@@ -53,7 +53,7 @@ QDateTime TextToDateTime(const QString &text, int mode)
     return parsed.isValid() ? parsed : QDateTime::currentDateTime();
 }
 
-int LevelFromText(const QString &text)
+int MyHelper::LevelFromText(const QString &text)
 {
     const QString word = QCoreApplication::translate("DefectVocabulary", "level");
     if (word.isEmpty() || !text.contains(word))
@@ -64,8 +64,8 @@ int LevelFromText(const QString &text)
     return rest.toInt() - 1;
 }
 
-bool FuzzyEqual(double a, double b) { return std::fabs(a - b) < kFuzzyEpsilon; }
-bool FuzzyLess(double a, double b) { return !FuzzyEqual(a, b) && a < b; }
-bool FuzzyLessEqual(double a, double b) { return FuzzyEqual(a, b) || a < b; }
-bool FuzzyGreater(double a, double b) { return !FuzzyEqual(a, b) && a > b; }
-bool FuzzyGreaterEqual(double a, double b) { return FuzzyEqual(a, b) || a > b; }
+bool MyHelper::FuzzyEqual(double a, double b) { return std::fabs(a - b) < kFuzzyEpsilon; }
+bool MyHelper::FuzzyLess(double a, double b) { return !MyHelper::FuzzyEqual(a, b) && a < b; }
+bool MyHelper::FuzzyLessEqual(double a, double b) { return MyHelper::FuzzyEqual(a, b) || a < b; }
+bool MyHelper::FuzzyGreater(double a, double b) { return !MyHelper::FuzzyEqual(a, b) && a > b; }
+bool MyHelper::FuzzyGreaterEqual(double a, double b) { return MyHelper::FuzzyEqual(a, b) || a > b; }

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QString>
 
+namespace MyHelper {
+
 // n characters, each a digit or a capital letter (project, video and export keys).
 QString MakeRandomKey(int n);
 
@@ -20,3 +22,5 @@ bool FuzzyLess(double a, double b);
 bool FuzzyLessEqual(double a, double b);
 bool FuzzyGreater(double a, double b);
 bool FuzzyGreaterEqual(double a, double b);
+
+} // namespace MyHelper

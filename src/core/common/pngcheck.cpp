@@ -14,7 +14,7 @@ quint32 ReadBigEndian32(const uchar *p)
 }
 } // namespace
 
-bool IsValidPng(const QByteArray &bytes)
+bool Png::IsValidPng(const QByteArray &bytes)
 {
     const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
     const qint64 size = bytes.size();

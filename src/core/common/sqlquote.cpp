@@ -1,6 +1,6 @@
 #include "core/common/sqlquote.h"
 
-QString SqlQuote(const QString &value)
+QString SqlText::SqlQuote(const QString &value)
 {
     QString quoted = value;
     quoted.replace(QLatin1Char('\''), QLatin1String("''"));

@@ -35,39 +35,39 @@ namespace Detail {
 inline void AppendValue(QDomDocument &document, QDomElement &parent, const QString &tag,
                         const QString &value)
 {
-    AppendXmlText(document, parent, tag, value);
+    XmlFile::AppendXmlText(document, parent, tag, value);
 }
 inline void AppendValue(QDomDocument &document, QDomElement &parent, const QString &tag,
                         int value)
 {
-    AppendXmlInt(document, parent, tag, value);
+    XmlFile::AppendXmlInt(document, parent, tag, value);
 }
 inline void AppendValue(QDomDocument &document, QDomElement &parent, const QString &tag,
                         float value)
 {
-    AppendXmlFloat(document, parent, tag, value);
+    XmlFile::AppendXmlFloat(document, parent, tag, value);
 }
 inline void AppendValue(QDomDocument &document, QDomElement &parent, const QString &tag,
                         double value)
 {
-    AppendXmlDouble(document, parent, tag, value);
+    XmlFile::AppendXmlDouble(document, parent, tag, value);
 }
 
 inline void ReadValue(const QDomElement &parent, const QString &tag, QString &value)
 {
-    ReadXmlText(parent, tag, value);
+    XmlFile::ReadXmlText(parent, tag, value);
 }
 inline void ReadValue(const QDomElement &parent, const QString &tag, int &value)
 {
-    ReadXmlInt(parent, tag, value);
+    XmlFile::ReadXmlInt(parent, tag, value);
 }
 inline void ReadValue(const QDomElement &parent, const QString &tag, float &value)
 {
-    ReadXmlFloat(parent, tag, value);
+    XmlFile::ReadXmlFloat(parent, tag, value);
 }
 inline void ReadValue(const QDomElement &parent, const QString &tag, double &value)
 {
-    ReadXmlDouble(parent, tag, value);
+    XmlFile::ReadXmlDouble(parent, tag, value);
 }
 } // namespace Detail
 
@@ -101,7 +101,7 @@ void Read(const QDomElement &parent, Entity &entity, const Field<Entity> *fields
             [&](auto member) {
                 if constexpr (std::is_same_v<decltype(member), Accessor<Entity>>) {
                     double value = member.get(entity);
-                    if (ReadXmlDouble(parent, tag, value))
+                    if (XmlFile::ReadXmlDouble(parent, tag, value))
                         member.set(entity, value);
                 } else {
                     Detail::ReadValue(parent, tag, entity.*member);

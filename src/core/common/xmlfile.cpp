@@ -6,7 +6,7 @@
 
 #include "core/common/debuglog.h"
 
-bool LoadXmlFile(const QString &path, QDomDocument &document, QDomElement &root)
+bool XmlFile::LoadXmlFile(const QString &path, QDomDocument &document, QDomElement &root)
 {
     QFile file(path);
     if (!file.exists() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -27,7 +27,7 @@ bool LoadXmlFile(const QString &path, QDomDocument &document, QDomElement &root)
     return true;
 }
 
-bool SaveXmlFile(const QString &path, QDomDocument &document)
+bool XmlFile::SaveXmlFile(const QString &path, QDomDocument &document)
 {
     // The whole text first, then one unbuffered write: a short write (a full disk) is
     // seen and the previous file kept, where a buffered stream would drop the rest silently.
@@ -55,7 +55,7 @@ bool SaveXmlFile(const QString &path, QDomDocument &document)
     return true;
 }
 
-void CreateXmlDocument(QDomDocument &document, QDomElement &root, const QString &rootName)
+void XmlFile::CreateXmlDocument(QDomDocument &document, QDomElement &root, const QString &rootName)
 {
     document.appendChild(document.createProcessingInstruction(
         QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"UTF-8\"")));
@@ -63,72 +63,72 @@ void CreateXmlDocument(QDomDocument &document, QDomElement &root, const QString 
     document.appendChild(root);
 }
 
-QDomElement FirstDescendant(const QDomElement &parent, const QString &tag)
+QDomElement XmlFile::FirstDescendant(const QDomElement &parent, const QString &tag)
 {
     // Depth-first, document order, stopping at the first match.
     for (QDomElement child = parent.firstChildElement(); !child.isNull();
          child = child.nextSiblingElement()) {
         if (child.tagName() == tag)
             return child;
-        const QDomElement found = FirstDescendant(child, tag);
+        const QDomElement found = XmlFile::FirstDescendant(child, tag);
         if (!found.isNull())
             return found;
     }
     return QDomElement();
 }
 
-bool FindXmlElement(const QDomElement &parent, const QString &tag, QDomElement &element)
+bool XmlFile::FindXmlElement(const QDomElement &parent, const QString &tag, QDomElement &element)
 {
-    element = FirstDescendant(parent, tag);
+    element = XmlFile::FirstDescendant(parent, tag);
     return !element.isNull();
 }
 
-bool ReadXmlText(const QDomElement &parent, const QString &tag, QString &value)
+bool XmlFile::ReadXmlText(const QDomElement &parent, const QString &tag, QString &value)
 {
-    const QDomElement element = FirstDescendant(parent, tag);
+    const QDomElement element = XmlFile::FirstDescendant(parent, tag);
     if (element.isNull())
         return false;
     value = element.text();
     return true;
 }
 
-bool ReadXmlInt(const QDomElement &parent, const QString &tag, int &value)
+bool XmlFile::ReadXmlInt(const QDomElement &parent, const QString &tag, int &value)
 {
     QString text;
-    if (!ReadXmlText(parent, tag, text) || text.isEmpty())
+    if (!XmlFile::ReadXmlText(parent, tag, text) || text.isEmpty())
         return false;
     value = text.trimmed().toInt();
     return true;
 }
 
-bool ReadXmlFloat(const QDomElement &parent, const QString &tag, float &value)
+bool XmlFile::ReadXmlFloat(const QDomElement &parent, const QString &tag, float &value)
 {
     QString text;
-    if (!ReadXmlText(parent, tag, text) || text.isEmpty())
+    if (!XmlFile::ReadXmlText(parent, tag, text) || text.isEmpty())
         return false;
     value = text.trimmed().toFloat();
     return true;
 }
 
-bool ReadXmlDouble(const QDomElement &parent, const QString &tag, double &value)
+bool XmlFile::ReadXmlDouble(const QDomElement &parent, const QString &tag, double &value)
 {
     QString text;
-    if (!ReadXmlText(parent, tag, text) || text.isEmpty())
+    if (!XmlFile::ReadXmlText(parent, tag, text) || text.isEmpty())
         return false;
     value = text.trimmed().toDouble();
     return true;
 }
 
-bool ReadXmlBool(const QDomElement &parent, const QString &tag, bool &value)
+bool XmlFile::ReadXmlBool(const QDomElement &parent, const QString &tag, bool &value)
 {
     QString text;
-    if (!ReadXmlText(parent, tag, text) || text.isEmpty())
+    if (!XmlFile::ReadXmlText(parent, tag, text) || text.isEmpty())
         return false;
     value = (text == QLatin1String("true"));
     return true;
 }
 
-QDomElement AppendXmlText(QDomDocument &document, QDomElement &parent, const QString &tag,
+QDomElement XmlFile::AppendXmlText(QDomDocument &document, QDomElement &parent, const QString &tag,
                           const QString &value)
 {
     QDomElement element = document.createElement(tag);
@@ -137,32 +137,32 @@ QDomElement AppendXmlText(QDomDocument &document, QDomElement &parent, const QSt
     return element;
 }
 
-QDomElement AppendXmlInt(QDomDocument &document, QDomElement &parent, const QString &tag,
+QDomElement XmlFile::AppendXmlInt(QDomDocument &document, QDomElement &parent, const QString &tag,
                          int value)
 {
-    return AppendXmlText(document, parent, tag, QString::number(value));
+    return XmlFile::AppendXmlText(document, parent, tag, QString::number(value));
 }
 
-QDomElement AppendXmlFloat(QDomDocument &document, QDomElement &parent, const QString &tag,
+QDomElement XmlFile::AppendXmlFloat(QDomDocument &document, QDomElement &parent, const QString &tag,
                            float value)
 {
-    return AppendXmlText(document, parent, tag, QString::number(double(value), 'g', 6));
+    return XmlFile::AppendXmlText(document, parent, tag, QString::number(double(value), 'g', 6));
 }
 
-QDomElement AppendXmlDouble(QDomDocument &document, QDomElement &parent, const QString &tag,
+QDomElement XmlFile::AppendXmlDouble(QDomDocument &document, QDomElement &parent, const QString &tag,
                             double value)
 {
-    return AppendXmlText(document, parent, tag, QString::number(value, 'f', 10));
+    return XmlFile::AppendXmlText(document, parent, tag, QString::number(value, 'f', 10));
 }
 
-QDomElement AppendXmlBool(QDomDocument &document, QDomElement &parent, const QString &tag,
+QDomElement XmlFile::AppendXmlBool(QDomDocument &document, QDomElement &parent, const QString &tag,
                           bool value)
 {
-    return AppendXmlText(document, parent, tag,
+    return XmlFile::AppendXmlText(document, parent, tag,
                          value ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
-QDomElement CreateXmlStringDocument(QDomDocument &document, const QString &rootName)
+QDomElement XmlFile::CreateXmlStringDocument(QDomDocument &document, const QString &rootName)
 {
     document.appendChild(document.createProcessingInstruction(
         QStringLiteral("xml"), QStringLiteral("version=\"1.0\" encoding=\"GB2312\"")));
@@ -171,12 +171,12 @@ QDomElement CreateXmlStringDocument(QDomDocument &document, const QString &rootN
     return root;
 }
 
-QString XmlStringOf(const QDomDocument &document)
+QString XmlFile::XmlStringOf(const QDomDocument &document)
 {
     return document.toString(1);
 }
 
-QDomElement ParseXmlString(const QString &text, const QString &rootName, QDomDocument &document)
+QDomElement XmlFile::ParseXmlString(const QString &text, const QString &rootName, QDomDocument &document)
 {
     document.setContent(text);
     const QDomElement root = document.documentElement();

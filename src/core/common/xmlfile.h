@@ -7,6 +7,8 @@
 // The XML field functions shared by every XML form of the system: a field is a child
 // element holding one text node, read from the first descendant of that name.
 
+namespace XmlFile {
+
 bool LoadXmlFile(const QString &path, QDomDocument &document, QDomElement &root);
 // Writes UTF-8 with an indent of 4 through a temporary file and a rename, so a failed
 // save never loses the previous file. Clears the document afterwards.
@@ -43,3 +45,5 @@ QString XmlStringOf(const QDomDocument &document);
 // Parses the text and returns its document element when its tag is rootName; a null
 // element (and the "no tag KLN_CONFIG" log line) otherwise.
 QDomElement ParseXmlString(const QString &text, const QString &rootName, QDomDocument &document);
+
+} // namespace XmlFile

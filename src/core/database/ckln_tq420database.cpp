@@ -115,7 +115,7 @@ void CKLN_TQ420DataBase::ReleaseInstance()
 
 QString CKLN_TQ420DataBase::DataBaseFilePath()
 {
-    return AppDataDir() + CLanguageSettings::GetInstance()->LanguageFileName(
+    return DataFolder::AppDataDir() + CLanguageSettings::GetInstance()->LanguageFileName(
                               QStringLiteral("/KLN_TQ420_DataBase.prj"));
 }
 

@@ -33,7 +33,7 @@ public:
     static CKLN_TQ420DataBase *GetInstance();
     // Closes and destroys the instance (report mode); the next GetInstance opens anew.
     static void ReleaseInstance();
-    // AppDataDir() + "/KLN_TQ420_DataBase.prj" ("_En" before the extension in English).
+    // DataFolder::AppDataDir() + "/KLN_TQ420_DataBase.prj" ("_En" before the extension in English).
     static QString DataBaseFilePath();
 
     QString ConnectionName() const override; // "DB-TQ420"

@@ -8,7 +8,7 @@ namespace {
 // "INSTR(C1,'text')>0 or INSTR(C2,'text')>0 ...", bracketed as a whole.
 QString SearchPart(const QStringList &columns, const QString &searchText)
 {
-    const QString quoted = SqlQuote(searchText);
+    const QString quoted = SqlText::SqlQuote(searchText);
     QStringList parts;
     for (const QString &column : columns)
         parts << QStringLiteral("INSTR(%1,%2)>0").arg(column, quoted);
@@ -20,7 +20,7 @@ QString CKLN_TQ420DataBase::ProjectPageCondition(const QString &searchText, cons
                                                  const QString &toDate)
 {
     const QString dates = QStringLiteral("CommencementDate >= %1 and CommencementDate <= %2")
-                              .arg(SqlQuote(fromDate), SqlQuote(toDate));
+                              .arg(SqlText::SqlQuote(fromDate), SqlText::SqlQuote(toDate));
     if (searchText.isEmpty())
         return dates;
     return SearchPart({QStringLiteral("ProjectNumber"), QStringLiteral("ProjectName"),
@@ -31,7 +31,7 @@ QString CKLN_TQ420DataBase::ProjectPageCondition(const QString &searchText, cons
 
 QString CKLN_TQ420DataBase::VideoPageCondition(const QString &projectKey, const QString &searchText)
 {
-    const QString project = QStringLiteral("ProHashCode == ") + SqlQuote(projectKey);
+    const QString project = QStringLiteral("ProHashCode == ") + SqlText::SqlQuote(projectKey);
     if (searchText.isEmpty())
         return project;
     return SearchPart({QStringLiteral("RoadName"), QStringLiteral("PipeNum")}, searchText) +
@@ -41,7 +41,7 @@ QString CKLN_TQ420DataBase::VideoPageCondition(const QString &projectKey, const 
 QString CKLN_TQ420DataBase::DefectPageCondition(const QString &projectKey,
                                                 const QString &searchText)
 {
-    const QString project = QStringLiteral("ProHashCode == ") + SqlQuote(projectKey);
+    const QString project = QStringLiteral("ProHashCode == ") + SqlText::SqlQuote(projectKey);
     if (searchText.isEmpty())
         return project;
     return SearchPart({QStringLiteral("RoadName"), QStringLiteral("PipeNum"),

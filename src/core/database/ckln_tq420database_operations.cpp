@@ -136,7 +136,7 @@ bool CKLN_TQ420DataBase::UpdateProjectCountInfo(const QString &projectKey, int &
         QStringLiteral(
             "SELECT COUNT(*),SUM(iDefectNums) SUM_DefectNum ,SUM(PipeSectionLen) SUM_SectionLen "
             "FROM VedioCount WHERE ProHashCode =  %1")
-            .arg(SqlQuote(projectKey));
+            .arg(SqlText::SqlQuote(projectKey));
     {
         QSqlQuery query(db);
         if (!query.exec(count)) {
@@ -154,10 +154,10 @@ bool CKLN_TQ420DataBase::UpdateProjectCountInfo(const QString &projectKey, int &
     const QString update =
         QStringLiteral("UPDATE ProjectDetail SET VedioNums = %2 ,PipeNums=%3 ,Mileages=%4 "
                        ",StandardInterpretationNums=%5 ,iInterpretationNums=%6 WHERE HashCode = %1")
-            .arg(SqlQuote(projectKey), SqlQuote(QString::number(videoCount)),
-                 SqlQuote(QString::number(pipeCount)), SqlQuote(QString::number(mileage, 'g', 6)),
-                 SqlQuote(QString::number(standardInterpretationCount)),
-                 SqlQuote(QString::number(interpretationCount)));
+            .arg(SqlText::SqlQuote(projectKey), SqlText::SqlQuote(QString::number(videoCount)),
+                 SqlText::SqlQuote(QString::number(pipeCount)), SqlText::SqlQuote(QString::number(mileage, 'g', 6)),
+                 SqlText::SqlQuote(QString::number(standardInterpretationCount)),
+                 SqlText::SqlQuote(QString::number(interpretationCount)));
     QSqlQuery query(db);
     if (!query.exec(update)) {
         TQ_LOG << update << "  ERROR:" << query.lastError().text();
@@ -172,7 +172,7 @@ bool CKLN_TQ420DataBase::DeleteDefectItem(const QString &defectKey)
     if (!OpenConnection(db, "DeleteDefectItem"))
         return false;
     const QString statement =
-        QStringLiteral("DELETE FROM DefectInfo WHERE HashCode == %1 ;").arg(SqlQuote(defectKey));
+        QStringLiteral("DELETE FROM DefectInfo WHERE HashCode == %1 ;").arg(SqlText::SqlQuote(defectKey));
     QSqlQuery query(db);
     if (!query.exec(statement)) {
         TQ_LOG << statement << "  ERROR:" << query.lastError().text();
@@ -221,7 +221,7 @@ QList<QVariantList> CKLN_TQ420DataBase::GetVideoKeys(const QString &projectKey)
         return {};
     return ListRows(db, QStringLiteral("SELECT RoadName , PipeNum , PipeType , VedioFileName , "
                                        "HashCode FROM VedioCount WHERE ProHashCode = %1")
-                            .arg(SqlQuote(projectKey)));
+                            .arg(SqlText::SqlQuote(projectKey)));
 }
 
 QList<QVariantList> CKLN_TQ420DataBase::GetDefectKeys(const QString &projectKey)
@@ -231,7 +231,7 @@ QList<QVariantList> CKLN_TQ420DataBase::GetDefectKeys(const QString &projectKey)
         return {};
     return ListRows(db, QStringLiteral("SELECT RoadName , PipeNum , PipeType , ImagePath  FROM "
                                        "DefectInfo WHERE ProHashCode = %1 Order By TimeIndex ASC ;")
-                            .arg(SqlQuote(projectKey)));
+                            .arg(SqlText::SqlQuote(projectKey)));
 }
 
 QStringList CKLN_TQ420DataBase::GetVedioHashCodeFromDefectInfo(const QString &projectKey)
@@ -243,7 +243,7 @@ QStringList CKLN_TQ420DataBase::GetVedioHashCodeFromDefectInfo(const QString &pr
     const QList<QVariantList> rows = ListRows(
         db,
         QStringLiteral("SELECT HashCode , VedioFileName FROM VedioCount WHERE ProHashCode = %1 ;")
-            .arg(SqlQuote(projectKey)));
+            .arg(SqlText::SqlQuote(projectKey)));
     for (const QVariantList &row : rows)
         videos << row.at(0).toString() + QLatin1Char(';') + row.at(1).toString();
     return videos;
@@ -344,7 +344,7 @@ QList<QVariantList> CKLN_TQ420DataBase::GetDefectContents(const QString &project
         return contents;
     const QString statement =
         QStringLiteral("SELECT * FROM DefectInfo WHERE ProHashCode = %1 Order By TimeIndex ASC ;")
-            .arg(SqlQuote(projectKey));
+            .arg(SqlText::SqlQuote(projectKey));
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.exec(statement)) {
@@ -363,12 +363,12 @@ QList<QVariantList> CKLN_TQ420DataBase::GetDefectContents(const QString &project
         QVariantList row;
         for (int i = 0; i < columnCount; ++i) {
             if (i == Level) {
-                const int level = LevelFromText(value(i).toString());
+                const int level = MyHelper::LevelFromText(value(i).toString());
                 row << (level == -1 ? QVariant(QStringLiteral("/")) : QVariant(level + 1));
             } else if (i == TestDate) {
                 QString date = value(i).toString();
                 if (date.size() < 10)
-                    date = DateTimeToText(TextToDateTime(date, 0), 0);
+                    date = MyHelper::DateTimeToText(MyHelper::TextToDateTime(date, 0), 0);
                 row << date;
             } else {
                 row << value(i, i == 4);

@@ -53,7 +53,7 @@ CVideoImporter::Result CVideoImporter::ImportOne(const QString &sourcePath,
         result.error = tr("the video file does not exist");
         return result;
     }
-    const QString videoKey = projectKey + MakeRandomKey(kVideoCodeLength);
+    const QString videoKey = projectKey + MyHelper::MakeRandomKey(kVideoCodeLength);
     const QString folder = QFileManager::GetInstance()->GetItemDir(projectKey, videoKey);
     if (folder.isEmpty()) {
         result.error = tr("cannot create the video folder");
@@ -135,7 +135,7 @@ QVedioInfo CVideoImporter::MakeVideoInfo(const CFileRTV &file, const QString &vi
     info.strPipeMeterial = OptionText(QSystemInfo::PipeMaterial, pipe.nPipeSectionMaterial);
     info.strVedioFileName = videoPath;
     info.strRecordDate = recordDate;
-    info.strImportDate = DateTimeToText(QDateTime::currentDateTime(), 0);
+    info.strImportDate = MyHelper::DateTimeToText(QDateTime::currentDateTime(), 0);
     info.iDefectNums = file.GetDefectList().size();
     info.fLongitude = pipe.fWellLongitude;
     info.fLatitude = pipe.fWellLatitude;

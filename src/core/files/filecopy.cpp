@@ -59,7 +59,7 @@ bool CopyContents(int from, int to, off_t size)
 }
 } // namespace
 
-bool CopyWholeFile(const QString &source, const QString &target)
+bool FileCopy::CopyWholeFile(const QString &source, const QString &target)
 {
     const QByteArray from = QFile::encodeName(source);
     const QString partial = target + QStringLiteral(".part");

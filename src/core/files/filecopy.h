@@ -2,7 +2,11 @@
 
 #include <QString>
 
+namespace FileCopy {
+
 // Copies a file as fast as the system allows (in the kernel where it can, as cp does),
 // into a temporary name beside the target that is renamed at the end, so an interrupted
 // copy never leaves a target that looks complete. The target must not exist.
 bool CopyWholeFile(const QString &source, const QString &target);
+
+} // namespace FileCopy

@@ -93,7 +93,7 @@ void QFileManager::ReleaseInstance()
 
 QFileManager::QFileManager()
 {
-    m_strRootDir = AppDataDir()
+    m_strRootDir = DataFolder::AppDataDir()
                    + CLanguageSettings::GetInstance()->LanguageFileName(
                        QStringLiteral("/KLN_TQ420_Cache"));
     m_strTempDir = m_strRootDir + QStringLiteral("/Temp");
@@ -202,7 +202,7 @@ bool QFileManager::CopyFileToPath(const QString &source, const QString &target)
         TQ_LOG << "cannot replace" << to << "!!!";
         return false;
     }
-    return CopyWholeFile(from, to);
+    return FileCopy::CopyWholeFile(from, to);
 }
 
 bool QFileManager::RecursiveRemove(const QString &path) const

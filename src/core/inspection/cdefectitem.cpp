@@ -37,17 +37,17 @@ void CDefectItem::SetTimeText(const QString &text)
 QString CDefectItem::toXMLString() const
 {
     QDomDocument document;
-    QDomElement root = CreateXmlStringDocument(document, kVectorRoot);
+    QDomElement root = XmlFile::CreateXmlStringDocument(document, kVectorRoot);
     for (const CVectorGraphItem &shape : listVectorGraph)
         shape.SaveToXml(document, root);
-    return XmlStringOf(document);
+    return XmlFile::XmlStringOf(document);
 }
 
 bool CDefectItem::fromXMLString(const QString &text)
 {
     listVectorGraph.clear();
     QDomDocument document;
-    const QDomElement root = ParseXmlString(text, kVectorRoot, document);
+    const QDomElement root = XmlFile::ParseXmlString(text, kVectorRoot, document);
     if (root.isNull())
         return false;
     for (QDomElement child = root.firstChildElement(); !child.isNull();

@@ -14,7 +14,7 @@ namespace {
 QString TextOf(const QDomElement &headline, const char *tag)
 {
     QString text;
-    ReadXmlText(headline, QString::fromLatin1(tag), text);
+    XmlFile::ReadXmlText(headline, QString::fromLatin1(tag), text);
     return text;
 }
 
@@ -53,7 +53,7 @@ bool CFileBMW::ReadFile(const QString &path, CFileRTV *target)
     if (root.tagName() != QLatin1String("VideoInfo"))
         return false;
     QDomElement headline;
-    if (!FindXmlElement(root, QStringLiteral("Headline"), headline))
+    if (!XmlFile::FindXmlElement(root, QStringLiteral("Headline"), headline))
         return false;
 
     ProjectParam &project = target->GetProjectParam();
@@ -70,12 +70,12 @@ bool CFileBMW::ReadFile(const QString &path, CFileRTV *target)
         TextOf(headline, "InspectDirection") == QCoreApplication::translate("PipelineParam", "Downcurrent") ? 0 : 1;
     pipe.nPipeSectionType = IndexInOptionList(QSystemInfo::PipeType, TextOf(headline, "PipeType"));
     pipe.nPipeSectionMaterial = IndexInOptionList(QSystemInfo::PipeMaterial, TextOf(headline, "PipeStock"));
-    ReadXmlInt(headline, QStringLiteral("PipeDiameter"), pipe.nPipeSectionDiameter);
+    XmlFile::ReadXmlInt(headline, QStringLiteral("PipeDiameter"), pipe.nPipeSectionDiameter);
     project.strTestUnit = TextOf(headline, "InspectUnit");
     project.strTester = TextOf(headline, "Inspector");
-    ReadXmlFloat(headline, QStringLiteral("PipeSectionlength"), pipe.fPipeSectionLen);
-    ReadXmlFloat(headline, QStringLiteral("StartWellDepth"), pipe.fstartBuriedDepth);
-    ReadXmlFloat(headline, QStringLiteral("EndWellDepth"), pipe.fendBuriedDepth);
+    XmlFile::ReadXmlFloat(headline, QStringLiteral("PipeSectionlength"), pipe.fPipeSectionLen);
+    XmlFile::ReadXmlFloat(headline, QStringLiteral("StartWellDepth"), pipe.fstartBuriedDepth);
+    XmlFile::ReadXmlFloat(headline, QStringLiteral("EndWellDepth"), pipe.fendBuriedDepth);
     pipe.nAreaProperty = IndexOrZero(CDefectVocabulary::AreaTexts(),
                                      WithAsciiParentheses(TextOf(headline, "Region")));
     pipe.nSoilProperty = IndexOrZero(CDefectVocabulary::SoilTexts(),

@@ -314,7 +314,7 @@ bool CFileRTV::queryDefectItem()
 
         DefectParam &param = item.defectParam;
         const auto sample = trackDistance.constFind(item.nTimeIndex);
-        if (m_bUseTrackDistance && sample != trackDistance.constEnd() && FuzzyEqual(param.fDistance, 0))
+        if (m_bUseTrackDistance && sample != trackDistance.constEnd() && MyHelper::FuzzyEqual(param.fDistance, 0))
             param.fDistance = *sample;
         if (param.strInterpretDate.isEmpty())
             param.strInterpretDate = m_projectParam.strTestDate + QLatin1Char(' ') + item.TimeText();

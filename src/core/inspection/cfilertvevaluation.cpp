@@ -66,7 +66,7 @@ const char *const kMaintenanceGradeTexts[4] = {
 // Spacing factor of a single defect from its gap to a neighbour: 1.1 for 1.0 < gap <= 1.5.
 bool IsSpacedGap(float gap)
 {
-    return FuzzyLess(1.0, gap) && FuzzyLessEqual(gap, 1.5);
+    return MyHelper::FuzzyLess(1.0, gap) && MyHelper::FuzzyLessEqual(gap, 1.5);
 }
 
 float SpacingFactor(float gap)
@@ -77,7 +77,7 @@ float SpacingFactor(float gap)
 // K and E only count from an index of 4 on; T always counts.
 void PipeFactors(const PipelineParam &pipe, float index, float &k, float &e, float &t)
 {
-    if (FuzzyLess(index, 4.0)) {
+    if (MyHelper::FuzzyLess(index, 4.0)) {
         k = 0.0f;
         e = 0.0f;
     } else {
@@ -180,7 +180,7 @@ void CFileRTV::GetEvaluationValue(const QList<int> &indices, float &max, float &
         float stopGap = 1.0f; // the last defect has no next one
         for (; j < count; ++j) {
             const float d = std::fabs(param(j).fDistance - first.fDistance);
-            if (!FuzzyLessEqual(d, 1.0)) {
+            if (!MyHelper::FuzzyLessEqual(d, 1.0)) {
                 stopGap = d;
                 break;
             }
@@ -198,7 +198,7 @@ void CFileRTV::GetEvaluationValue(const QList<int> &indices, float &max, float &
         }
 
         p = std::min(p, 10.0f);
-        const float length = FuzzyLessEqual(first.fLength, 1.0) ? 1.0f : first.fLength;
+        const float length = MyHelper::FuzzyLessEqual(first.fLength, 1.0) ? 1.0f : first.fLength;
         max = std::max(max, p);
         sum += p * a;
         dsum += p * a * length;
@@ -210,7 +210,7 @@ void CFileRTV::GetEvaluationValue(const QList<int> &indices, float &max, float &
 
     average = sum / float(n);
     const float sectionLength = m_pipelineParam.fPipeSectionLen;
-    if (!FuzzyEqual(sectionLength, 0.0) && average != 0.0f)
+    if (!MyHelper::FuzzyEqual(sectionLength, 0.0) && average != 0.0f)
         density = dsum / (average * sectionLength);
     else
         density = dsum;

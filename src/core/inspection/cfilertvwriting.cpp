@@ -19,8 +19,8 @@ QString ErrorOf(const QSqlQuery &query)
 // value holding "%2" never changes another value.
 QString HeaderStatement(const QString &shape, const ProjectParam &p)
 {
-    return shape.arg(SqlQuote(p.strTester), SqlQuote(p.strTestUnit), SqlQuote(p.strTestDevice),
-                     SqlQuote(p.strTestSite), SqlQuote(p.strTestDate), SqlQuote(p.strProjectName),
+    return shape.arg(SqlText::SqlQuote(p.strTester), SqlText::SqlQuote(p.strTestUnit), SqlText::SqlQuote(p.strTestDevice),
+                     SqlText::SqlQuote(p.strTestSite), SqlText::SqlQuote(p.strTestDate), SqlText::SqlQuote(p.strProjectName),
                      p.bIsInterpretation ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
@@ -83,9 +83,9 @@ bool CFileRTV::UpdatePipelineParam()
 {
     if (!isOpen())
         return false;
-    const QString wellStart = SqlQuote(m_pipelineParam.strStartWellID);
-    const QString wellEnd = SqlQuote(m_pipelineParam.strEndWellID);
-    const QString xml = SqlQuote(m_pipelineParam.toXMLString());
+    const QString wellStart = SqlText::SqlQuote(m_pipelineParam.strStartWellID);
+    const QString wellEnd = SqlText::SqlQuote(m_pipelineParam.strEndWellID);
+    const QString xml = SqlText::SqlQuote(m_pipelineParam.toXMLString());
     QSqlQuery query(database());
     if (query.exec(QStringLiteral("INSERT INTO PipelineParam (strStartWellID, strEndWellID, "
                                   "strParam) VALUES (%1,%2, %3)")

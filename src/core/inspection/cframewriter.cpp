@@ -62,7 +62,7 @@ void CFrameWriter::WriteFrame(const QByteArray &blob, const QString &path)
     // A sound PNG is written as it is. Any other blob is decoded and saved again: a decoder
     // accepts bytes after the end or a damaged optional chunk; what does not decode is no frame.
     QByteArray bytes = blob;
-    if (!IsValidPng(blob)) {
+    if (!Png::IsValidPng(blob)) {
         QImage image;
         if (!image.loadFromData(blob, "PNG")) {
             TQ_LOG << "QImage Load Fail";

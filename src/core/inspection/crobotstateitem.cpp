@@ -73,7 +73,7 @@ void CRobotStateItem::SetTimeText(const QString &text)
 bool CRobotStateItem::LoadFromXml(const QDomElement &element)
 {
     QDomElement e;
-    if (!FindXmlElement(element, QStringLiteral("ControlParam"), e)) {
+    if (!XmlFile::FindXmlElement(element, QStringLiteral("ControlParam"), e)) {
         TQ_LOG << "no tag ControlParam";
         return false;
     }
@@ -84,6 +84,6 @@ bool CRobotStateItem::LoadFromXml(const QDomElement &element)
 bool CRobotStateItem::fromXMLString(const QString &text)
 {
     QDomDocument document;
-    const QDomElement root = ParseXmlString(text, QStringLiteral("VectorGrapth"), document);
+    const QDomElement root = XmlFile::ParseXmlString(text, QStringLiteral("VectorGrapth"), document);
     return !root.isNull() && LoadFromXml(root);
 }

@@ -33,7 +33,7 @@ void DefectParam::SaveToXml(QDomDocument &document, QDomElement &parent) const
 bool DefectParam::LoadFromXml(const QDomElement &element)
 {
     QDomElement e;
-    if (!FindXmlElement(element, kDefectParam, e)) {
+    if (!XmlFile::FindXmlElement(element, kDefectParam, e)) {
         TQ_LOG << "no tag DefectParam";
         return false;
     }
@@ -44,15 +44,15 @@ bool DefectParam::LoadFromXml(const QDomElement &element)
 QString DefectParam::toXMLString() const
 {
     QDomDocument document;
-    QDomElement root = CreateXmlStringDocument(document, kDefectParam);
+    QDomElement root = XmlFile::CreateXmlStringDocument(document, kDefectParam);
     SaveToXml(document, root);
-    return XmlStringOf(document);
+    return XmlFile::XmlStringOf(document);
 }
 
 bool DefectParam::fromXMLString(const QString &text)
 {
     Reset();
     QDomDocument document;
-    const QDomElement root = ParseXmlString(text, kDefectParam, document);
+    const QDomElement root = XmlFile::ParseXmlString(text, kDefectParam, document);
     return !root.isNull() && LoadFromXml(root);
 }

@@ -139,7 +139,7 @@ void PipelineParam::SaveToXml(QDomDocument &document, QDomElement &parent) const
 bool PipelineParam::LoadFromXml(const QDomElement &element)
 {
     QDomElement e;
-    if (!FindXmlElement(element, kPipelineParam, e)) {
+    if (!XmlFile::FindXmlElement(element, kPipelineParam, e)) {
         TQ_LOG << "no tag PipelineParam";
         return false;
     }
@@ -169,15 +169,15 @@ bool PipelineParam::LoadFromXml(const QDomElement &element)
 QString PipelineParam::toXMLString() const
 {
     QDomDocument document;
-    QDomElement root = CreateXmlStringDocument(document, kConfigRoot);
+    QDomElement root = XmlFile::CreateXmlStringDocument(document, kConfigRoot);
     SaveToXml(document, root);
-    return XmlStringOf(document);
+    return XmlFile::XmlStringOf(document);
 }
 
 bool PipelineParam::fromXMLString(const QString &text)
 {
     QDomDocument document;
-    const QDomElement root = ParseXmlString(text, kConfigRoot, document);
+    const QDomElement root = XmlFile::ParseXmlString(text, kConfigRoot, document);
     return !root.isNull() && LoadFromXml(root);
 }
 

@@ -90,7 +90,7 @@ bool ProjectParam::LoadFromXml(const QDomElement &element, bool full)
     QDomElement own;
     if (element.tagName() == QLatin1String("ProjectParam"))
         own = element;
-    else if (!FindXmlElement(element, QStringLiteral("ProjectParam"), own)) {
+    else if (!XmlFile::FindXmlElement(element, QStringLiteral("ProjectParam"), own)) {
         TQ_LOG << "no tag ProjectParam";
         return false;
     }

@@ -41,7 +41,7 @@ void CKLN_TQ420Setting::ReleaseInstance()
 CKLN_TQ420Setting::CKLN_TQ420Setting()
 {
     const QString appDir = QCoreApplication::applicationDirPath();
-    m_strFilePath = AppDataDir()
+    m_strFilePath = DataFolder::AppDataDir()
                     + CLanguageSettings::GetInstance()->LanguageFileName(
                         QStringLiteral("/KLN_TQ420_Config.xml"));
     m_strMapResourceDir = appDir + QStringLiteral("/Map/Resource");
@@ -53,7 +53,7 @@ bool CKLN_TQ420Setting::loadXml()
 {
     QDomDocument document;
     QDomElement root;
-    if (!LoadXmlFile(m_strFilePath, document, root))
+    if (!XmlFile::LoadXmlFile(m_strFilePath, document, root))
         return false;
     if (root.tagName() != kRootTag) {
         TQ_LOG << "no tag" << kRootTag << "in" << m_strFilePath;
@@ -61,25 +61,25 @@ bool CKLN_TQ420Setting::loadXml()
         return false;
     }
     QDomElement user;
-    if (!FindXmlElement(root, kUserTag, user))
+    if (!XmlFile::FindXmlElement(root, kUserTag, user))
         return true;
 
-    ReadXmlText(user, QStringLiteral("currentProNum"), m_strCurrentProNum);
-    ReadXmlText(user, QStringLiteral("currentProHashCode"), m_strCurrentProHashCode);
-    ReadXmlText(user, QStringLiteral("currentProName"), m_strCurrentProName);
-    ReadXmlText(user, QStringLiteral("LastImportVedioDir"), m_strLastImportVedioDir);
+    XmlFile::ReadXmlText(user, QStringLiteral("currentProNum"), m_strCurrentProNum);
+    XmlFile::ReadXmlText(user, QStringLiteral("currentProHashCode"), m_strCurrentProHashCode);
+    XmlFile::ReadXmlText(user, QStringLiteral("currentProName"), m_strCurrentProName);
+    XmlFile::ReadXmlText(user, QStringLiteral("LastImportVedioDir"), m_strLastImportVedioDir);
     m_fileRTV.GetProjectParam().LoadFromXml(user, true);
-    ReadXmlText(user, QStringLiteral("LastExportPath"), m_strLastExportPath);
+    XmlFile::ReadXmlText(user, QStringLiteral("LastExportPath"), m_strLastExportPath);
     TQ_LOG << "LastExportPath:" << m_strLastExportPath;
 
     QDomElement exportParam;
-    if (FindXmlElement(user, QStringLiteral("DataExportParam"), exportParam))
+    if (XmlFile::FindXmlElement(user, QStringLiteral("DataExportParam"), exportParam))
         m_dataExportParam.LoadFromXml(exportParam);
 
     for (int i = 0; i < kSortModeCount; ++i) {
         QDomElement page;
-        if (FindXmlElement(user, QString::fromLatin1(kPageTags[i]), page))
-            ReadXmlInt(page, kSortOrderTag, m_nSortMode[size_t(i)]);
+        if (XmlFile::FindXmlElement(user, QString::fromLatin1(kPageTags[i]), page))
+            XmlFile::ReadXmlInt(page, kSortOrderTag, m_nSortMode[size_t(i)]);
     }
     document.clear();
     return true;
@@ -89,25 +89,25 @@ bool CKLN_TQ420Setting::saveXml()
 {
     QDomDocument document;
     QDomElement root;
-    CreateXmlDocument(document, root, kRootTag);
+    XmlFile::CreateXmlDocument(document, root, kRootTag);
     if (root.isNull())
         return false;
 
     QDomElement user = document.createElement(kUserTag);
     root.appendChild(user);
-    AppendXmlText(document, user, QStringLiteral("currentProNum"), m_strCurrentProNum);
-    AppendXmlText(document, user, QStringLiteral("currentProHashCode"), m_strCurrentProHashCode);
-    AppendXmlText(document, user, QStringLiteral("currentProName"), m_strCurrentProName);
-    AppendXmlText(document, user, QStringLiteral("LastImportVedioDir"), m_strLastImportVedioDir);
+    XmlFile::AppendXmlText(document, user, QStringLiteral("currentProNum"), m_strCurrentProNum);
+    XmlFile::AppendXmlText(document, user, QStringLiteral("currentProHashCode"), m_strCurrentProHashCode);
+    XmlFile::AppendXmlText(document, user, QStringLiteral("currentProName"), m_strCurrentProName);
+    XmlFile::AppendXmlText(document, user, QStringLiteral("LastImportVedioDir"), m_strLastImportVedioDir);
     m_fileRTV.GetProjectParam().SaveToXml(document, user, true);
-    AppendXmlText(document, user, QStringLiteral("LastExportPath"), m_strLastExportPath);
+    XmlFile::AppendXmlText(document, user, QStringLiteral("LastExportPath"), m_strLastExportPath);
     m_dataExportParam.SaveToXml(document, user);
     for (int i = 0; i < kSortModeCount; ++i) {
         QDomElement page = document.createElement(QString::fromLatin1(kPageTags[i]));
         user.appendChild(page);
-        AppendXmlInt(document, page, kSortOrderTag, m_nSortMode[size_t(i)]);
+        XmlFile::AppendXmlInt(document, page, kSortOrderTag, m_nSortMode[size_t(i)]);
     }
-    return SaveXmlFile(m_strFilePath, document);
+    return XmlFile::SaveXmlFile(m_strFilePath, document);
 }
 
 void CKLN_TQ420Setting::SetCurrentProject(const QString &num, const QString &hashCode,
@@ -156,7 +156,7 @@ bool CKLN_TQ420Setting::IsAddingProject() const
 {
     if (!m_bAddingProject)
         return false;
-    ShowUserInformation(tr("Prompt"),
+    Prompts::ShowUserInformation(tr("Prompt"),
                         tr("Adding new project operate in progress , you should  press OK or "
                            "cancel button firstly  , then you can do others things !"));
     return true;
@@ -166,6 +166,6 @@ bool CKLN_TQ420Setting::HasCurrentProject() const
 {
     if (!m_strCurrentProHashCode.isEmpty())
         return true;
-    ShowUserInformation(tr("Prompt"), tr("Please to select one project firstly !"));
+    Prompts::ShowUserInformation(tr("Prompt"), tr("Please to select one project firstly !"));
     return false;
 }

@@ -32,13 +32,13 @@ void DataExportParam::SaveToXml(QDomDocument &document, QDomElement &parent) con
     QDomElement element = document.createElement(QStringLiteral("DataExportParam"));
     parent.appendChild(element);
     for (const Flag &flag : kFlags)
-        AppendXmlBool(document, element, QString::fromLatin1(flag.tag), this->*flag.member);
+        XmlFile::AppendXmlBool(document, element, QString::fromLatin1(flag.tag), this->*flag.member);
 }
 
 void DataExportParam::LoadFromXml(const QDomElement &element)
 {
     for (const Flag &flag : kFlags)
-        ReadXmlBool(element, QString::fromLatin1(flag.tag), this->*flag.member);
+        XmlFile::ReadXmlBool(element, QString::fromLatin1(flag.tag), this->*flag.member);
 }
 
 bool DataExportParam::operator==(const DataExportParam &other) const

@@ -41,7 +41,7 @@ void QSystemInfo::ReleaseInstance()
 
 QSystemInfo::QSystemInfo()
 {
-    m_strFileName = AppDataDir() + QLatin1Char('/')
+    m_strFileName = DataFolder::AppDataDir() + QLatin1Char('/')
                     + (CLanguageSettings::GetInstance()->IsChinese() ? tr("KLN_TQ420_Settings.xml")
                                                                      : tr("KLN_TQ420_Settings_En.xml"));
     for (int slot = 0; slot < OptionSlotCount; ++slot) {
@@ -222,7 +222,7 @@ const SystemRecord *QSystemInfo::FindEquipment(const QString &name) const
 void QSystemInfo::LoadOptionList(int slot, const QDomElement &element)
 {
     QString text;
-    ReadXmlText(element, tr("Items"), text);
+    XmlFile::ReadXmlText(element, tr("Items"), text);
     if (text.isEmpty()) {
         m_optionLists[size_t(slot)] = DefaultOptionList(slot);
         return;
@@ -259,7 +259,7 @@ QList<SystemRecord> QSystemInfo::ReadRecords(const QDomElement &section, bool eq
         SystemRecord record;
         for (int field = 0; field < SystemRecord::FieldCount; ++field) {
             QString text;
-            if (ReadXmlText(element, tr(tags[field]), text))
+            if (XmlFile::ReadXmlText(element, tr(tags[field]), text))
                 record.setField(field, text);
         }
         records << record;
@@ -271,7 +271,7 @@ bool QSystemInfo::LoadSystemInfo()
 {
     QDomDocument document;
     QDomElement root;
-    if (!LoadXmlFile(m_strFileName, document, root))
+    if (!XmlFile::LoadXmlFile(m_strFileName, document, root))
         return false;
     if (root.tagName() != kRootTag) {
         TQ_LOG << "not a system settings file:" << m_strFileName << root.tagName() << "!!!";
@@ -281,13 +281,13 @@ bool QSystemInfo::LoadSystemInfo()
 
     SetCommonDefaults();
     QDomElement section;
-    if (FindXmlElement(root, kCommonTag, section)) {
+    if (XmlFile::FindXmlElement(root, kCommonTag, section)) {
         for (const CommonField &field : CommonFields())
-            ReadXmlText(section, tr(field.tag), this->*field.member);
+            XmlFile::ReadXmlText(section, tr(field.tag), this->*field.member);
     }
 
     int slot = 0;
-    if (FindXmlElement(root, kOptionTag, section)) {
+    if (XmlFile::FindXmlElement(root, kOptionTag, section)) {
         for (QDomElement element = section.firstChildElement();
              !element.isNull() && slot < OptionSlotCount; element = element.nextSiblingElement())
             LoadOptionList(slot++, element);
@@ -295,11 +295,11 @@ bool QSystemInfo::LoadSystemInfo()
     for (; slot < OptionSlotCount; ++slot)
         m_optionLists[size_t(slot)] = DefaultOptionList(slot);
 
-    if (FindXmlElement(root, kPersonTag, section))
+    if (XmlFile::FindXmlElement(root, kPersonTag, section))
         m_persons = ReadRecords(section, false);
     else
         SetDefaultPersons();
-    if (FindXmlElement(root, kEquipmentTag, section))
+    if (XmlFile::FindXmlElement(root, kEquipmentTag, section))
         m_equipments = ReadRecords(section, true);
     else
         SetDefaultEquipments();
@@ -312,14 +312,14 @@ bool QSystemInfo::SaveSystemInfo()
 {
     QDomDocument document;
     QDomElement root;
-    CreateXmlDocument(document, root, kRootTag);
+    XmlFile::CreateXmlDocument(document, root, kRootTag);
     if (root.isNull())
         return false;
 
     QDomElement common = document.createElement(kCommonTag);
     root.appendChild(common);
     for (const CommonField &field : CommonFields())
-        AppendXmlText(document, common, tr(field.tag), this->*field.member);
+        XmlFile::AppendXmlText(document, common, tr(field.tag), this->*field.member);
 
     QDomElement options = document.createElement(kOptionTag);
     root.appendChild(options);
@@ -329,7 +329,7 @@ bool QSystemInfo::SaveSystemInfo()
         QDomElement element = document.createElement(
             list.name().isEmpty() ? tr(DefaultsOf(slot).key) : list.name());
         element.setAttribute(kSelectedAttribute, list.selectedIndex());
-        AppendXmlText(document, element, tr("Items"), list.items().join(kItemSeparator));
+        XmlFile::AppendXmlText(document, element, tr("Items"), list.items().join(kItemSeparator));
         options.appendChild(element);
     }
 
@@ -350,12 +350,12 @@ bool QSystemInfo::SaveSystemInfo()
         for (const SystemRecord &record : part.records) {
             QDomElement element = document.createElement(tr(part.recordTag));
             for (int field = 0; field < SystemRecord::FieldCount; ++field)
-                AppendXmlText(document, element, tr(tags[field]), record.field(field));
+                XmlFile::AppendXmlText(document, element, tr(tags[field]), record.field(field));
             section.appendChild(element);
         }
     }
 
-    if (!SaveXmlFile(m_strFileName, document)) {
+    if (!XmlFile::SaveXmlFile(m_strFileName, document)) {
         TQ_LOG << "cannot save the system settings" << m_strFileName << "!!!";
         return false;
     }

@@ -42,7 +42,7 @@ void basewindow::paintEvent(QPaintEvent *event)
 
 bool basewindow::loadStyleSheet(const QString &sheetPath)
 {
-    return AppendStyleSheetFile(this, sheetPath);
+    return StyleSheet::AppendStyleSheetFile(this, sheetPath);
 }
 
 void basewindow::onButtonMinClicked()

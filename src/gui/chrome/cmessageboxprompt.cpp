@@ -28,5 +28,5 @@ void CMessageBoxPrompt::Information(const QString &title, const QString &text)
 void CMessageBoxPrompt::Install()
 {
     static CMessageBoxPrompt prompt;
-    SetUserPrompt(&prompt);
+    Prompts::SetUserPrompt(&prompt);
 }

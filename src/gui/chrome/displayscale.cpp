@@ -8,7 +8,7 @@ double g_scale = 1.0;
 bool g_computed = false;
 } // namespace
 
-double ScaleForDpi(double dpi)
+double Display::ScaleForDpi(double dpi)
 {
     const double ratio = dpi / 96.0;
     if (ratio < 1.1)
@@ -22,19 +22,19 @@ double ScaleForDpi(double dpi)
     return 2.0;
 }
 
-double DisplayScale()
+double Display::DisplayScale()
 {
     if (!g_computed) {
         const QList<QScreen *> screens = QGuiApplication::screens();
         if (!screens.isEmpty()) {
-            g_scale = ScaleForDpi(screens.first()->logicalDotsPerInch());
+            g_scale = Display::ScaleForDpi(screens.first()->logicalDotsPerInch());
             g_computed = true;
         }
     }
     return g_scale;
 }
 
-int ScaledPixels(int n)
+int Display::ScaledPixels(int n)
 {
-    return static_cast<int>(n * DisplayScale());
+    return static_cast<int>(n * Display::DisplayScale());
 }

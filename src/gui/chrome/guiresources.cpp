@@ -4,9 +4,15 @@
 
 #include "core/common/coreresources.h"
 
-void InitGuiResources()
+// Q_INIT_RESOURCE must stand outside any namespace.
+static void InitStyleAndIconResources()
 {
-    InitCoreResources(); // the settings dialog's division data
     Q_INIT_RESOURCE(css);
     Q_INIT_RESOURCE(images);
+}
+
+void Resources::InitGuiResources()
+{
+    Resources::InitCoreResources(); // the settings dialog's division data
+    InitStyleAndIconResources();
 }

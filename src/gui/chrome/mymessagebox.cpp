@@ -99,8 +99,8 @@ void MyMessageBox::initWindow()
     m_titleBar->raise();
 
     loadStyleSheet(QStringLiteral(":/Resources/MyMessageBox.css"));
-    AppendStyleSheet(m_btnOK, QStringLiteral(":/css/Theme/QSS/QPushButton_OK.css"));
-    AppendStyleSheet(m_btnCancel, QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
+    StyleSheet::AppendStyleSheet(m_btnOK, QStringLiteral(":/css/Theme/QSS/QPushButton_OK.css"));
+    StyleSheet::AppendStyleSheet(m_btnCancel, QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
 }
 
 void MyMessageBox::setWindowTitle(const QString &title, int fontSize)

@@ -112,7 +112,7 @@ void MyTitleBar::ConnectSlots()
 
 bool MyTitleBar::LoadStyleSheet(const QString &sheetName)
 {
-    return AppendStyleSheetFile(this, QStringLiteral(":/Resources/") + sheetName +
+    return StyleSheet::AppendStyleSheetFile(this, QStringLiteral(":/Resources/") + sheetName +
                                           QStringLiteral(".css"));
 }
 

@@ -5,7 +5,7 @@
 
 #include "core/common/debuglog.h"
 
-bool AppendStyleSheetFile(QWidget *widget, const QString &path)
+bool StyleSheet::AppendStyleSheetFile(QWidget *widget, const QString &path)
 {
     if (!widget)
         return false;
@@ -24,7 +24,7 @@ bool AppendStyleSheetFile(QWidget *widget, const QString &path)
     return true;
 }
 
-bool AppendStyleSheet(QWidget *widget, const QString &path)
+bool StyleSheet::AppendStyleSheet(QWidget *widget, const QString &path)
 {
     if (!widget)
         return false;
@@ -33,5 +33,5 @@ bool AppendStyleSheet(QWidget *widget, const QString &path)
         TQ_LOG << "not a style sheet:" << path << "----";
         return false;
     }
-    return AppendStyleSheetFile(widget, path);
+    return StyleSheet::AppendStyleSheetFile(widget, path);
 }

@@ -34,7 +34,7 @@ WaitView::WaitView(QWidget *parent, bool fullScreen, int mode)
     } else {
         QRect area(parent->mapToGlobal(QPoint(0, 0)), parent->size());
         // The text-only view leaves the parent's top band (its tool bar) uncovered.
-        const int top = ScaledPixels(60);
+        const int top = Display::ScaledPixels(60);
         if (m_mode == 1 && area.height() > top)
             area.setTop(area.top() + top);
         setGeometry(area);
@@ -69,10 +69,10 @@ void WaitView::setActive(bool actived)
     m_phase = 0;
     const QRect area = Area();
     if (m_mode == 0) {
-        const QSize boxSize(ScaledPixels(460), ScaledPixels(250));
+        const QSize boxSize(Display::ScaledPixels(460), Display::ScaledPixels(250));
         m_boxRect = QRect(QPoint(0, 0), boxSize);
         m_boxRect.moveCenter(area.center());
-        const QRect raised = m_boxRect.adjusted(0, 0, 0, -ScaledPixels(60));
+        const QRect raised = m_boxRect.adjusted(0, 0, 0, -Display::ScaledPixels(60));
         const int side = m_boxRect.height() / 2;
         m_spinnerRect = QRect(0, 0, side, side);
         m_spinnerRect.moveCenter(raised.center());
@@ -129,7 +129,7 @@ void WaitView::paintEvent(QPaintEvent *event)
         const QRect textRect = TextRect();
         QFont font = painter.font();
         font.setBold(true);
-        font.setPixelSize(qMax(1, int(textRect.height() / 2 * DisplayScale())));
+        font.setPixelSize(qMax(1, int(textRect.height() / 2 * Display::DisplayScale())));
         painter.setFont(font);
         painter.setPen(QColor(0, 255, 0));
         painter.drawText(textRect, Qt::AlignCenter, displayText());

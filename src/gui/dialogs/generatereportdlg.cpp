@@ -175,7 +175,7 @@ void GenerateReportDlg::on_ClearBtn_clicked()
 void GenerateReportDlg::on_ReportBtn_clicked()
 {
     if (m_pModel->rowCount() == 0) {
-        ShowTip(tr("Please to add RTV file firstly ."), 800);
+        Tips::ShowTip(tr("Please to add RTV file firstly ."), 800);
         return;
     }
     // No word processor keeps a window open here: the report is saved as a temporary

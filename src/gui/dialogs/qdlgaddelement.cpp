@@ -21,13 +21,13 @@ QDlgAddElement::QDlgAddElement(bool equipment, const SystemRecord &record, QWidg
                        tr("Authentication number:"), tr("Telephone number:")};
 
     auto *grid = new QGridLayout;
-    grid->setHorizontalSpacing(ScaledPixels(10));
-    grid->setVerticalSpacing(ScaledPixels(12));
+    grid->setHorizontalSpacing(Display::ScaledPixels(10));
+    grid->setVerticalSpacing(Display::ScaledPixels(12));
     for (int field = 0; field < SystemRecord::FieldCount; ++field) {
         auto *label = new QLabel(labels.at(field), this);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_edits[field] = new QLineEdit(record.field(field), this);
-        m_edits[field]->setMinimumWidth(ScaledPixels(280));
+        m_edits[field]->setMinimumWidth(Display::ScaledPixels(280));
         m_edits[field]->setStyleSheet(ValidStyle());
         label->setBuddy(m_edits[field]);
         grid->addWidget(label, field, 0);
@@ -38,28 +38,28 @@ QDlgAddElement::QDlgAddElement(bool equipment, const SystemRecord &record, QWidg
     m_btnOK = new QPushButton(tr("OK"), this);
     m_btnCancel = new QPushButton(tr("Cancel"), this);
     for (QPushButton *button : {m_btnOK, m_btnCancel})
-        button->setMinimumSize(ScaledPixels(100), ScaledPixels(36));
+        button->setMinimumSize(Display::ScaledPixels(100), Display::ScaledPixels(36));
     m_btnOK->setDefault(true);
     connect(m_btnOK, &QPushButton::clicked, this, &QDlgAddElement::on_btn_OK_clicked);
     connect(m_btnCancel, &QPushButton::clicked, this, &QDlgAddElement::on_btn_Cancel_clicked);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_btnOK);
-    buttons->addSpacing(ScaledPixels(20));
+    buttons->addSpacing(Display::ScaledPixels(20));
     buttons->addWidget(m_btnCancel);
     buttons->addStretch();
 
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(ScaledPixels(24), ScaledPixels(20), ScaledPixels(24),
-                               ScaledPixels(16));
-    layout->setSpacing(ScaledPixels(20));
+    layout->setContentsMargins(Display::ScaledPixels(24), Display::ScaledPixels(20), Display::ScaledPixels(24),
+                               Display::ScaledPixels(16));
+    layout->setSpacing(Display::ScaledPixels(20));
     layout->addLayout(grid);
     layout->addStretch();
     layout->addLayout(buttons);
 
-    AppendStyleSheet(this, QStringLiteral(":/css/Theme/QSS/QWidget.css"));
-    AppendStyleSheet(m_btnOK, QStringLiteral(":/css/Theme/QSS/QPushButton_OK.css"));
-    AppendStyleSheet(m_btnCancel, QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
+    StyleSheet::AppendStyleSheet(this, QStringLiteral(":/css/Theme/QSS/QWidget.css"));
+    StyleSheet::AppendStyleSheet(m_btnOK, QStringLiteral(":/css/Theme/QSS/QPushButton_OK.css"));
+    StyleSheet::AppendStyleSheet(m_btnCancel, QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
 }
 
 QString QDlgAddElement::ValidStyle()

@@ -48,7 +48,7 @@ QDlgDataExport::QDlgDataExport(QWidget *parent) : QDialog(parent)
     for (int index = 0; index < SwitchCount; ++index) {
         auto *button = new QSwitchButton(this);
         button->setButtonStyle(QSwitchButton::ButtonStyle_Image);
-        button->setFixedSize(ScaledPixels(44), ScaledPixels(28));
+        button->setFixedSize(Display::ScaledPixels(44), Display::ScaledPixels(28));
         button->setChecked(param.*kMembers[index]);
         connect(button, &QSwitchButton::checkedChanged, this,
                 &QDlgDataExport::onOutDirCheckedChanged);
@@ -59,35 +59,35 @@ QDlgDataExport::QDlgDataExport(QWidget *parent) : QDialog(parent)
     m_btnExport = new QPushButton(tr("Export"), this);
     m_btnCancel = new QPushButton(tr("Cancel"), this);
     for (QPushButton *button : {m_btnExport, m_btnCancel})
-        button->setMinimumSize(ScaledPixels(110), ScaledPixels(36));
+        button->setMinimumSize(Display::ScaledPixels(110), Display::ScaledPixels(36));
     m_btnExport->setDefault(true);
-    AppendStyleSheet(m_btnExport, QStringLiteral(":/css/Theme/QSS/QPushButton_OK.css"));
-    AppendStyleSheet(m_btnCancel, QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
+    StyleSheet::AppendStyleSheet(m_btnExport, QStringLiteral(":/css/Theme/QSS/QPushButton_OK.css"));
+    StyleSheet::AppendStyleSheet(m_btnCancel, QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
     connect(m_btnExport, &QPushButton::clicked, this, &QDlgDataExport::onExport);
     connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_btnExport);
-    buttons->addSpacing(ScaledPixels(30));
+    buttons->addSpacing(Display::ScaledPixels(30));
     buttons->addWidget(m_btnCancel);
     buttons->addStretch();
 
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, ScaledPixels(14));
-    layout->setSpacing(ScaledPixels(10));
+    layout->setContentsMargins(0, 0, 0, Display::ScaledPixels(14));
+    layout->setSpacing(Display::ScaledPixels(10));
     layout->addWidget(NewPreview());
     auto *groups = new QVBoxLayout;
-    groups->setContentsMargins(ScaledPixels(14), 0, ScaledPixels(14), 0);
-    groups->setSpacing(ScaledPixels(10));
+    groups->setContentsMargins(Display::ScaledPixels(14), 0, Display::ScaledPixels(14), 0);
+    groups->setSpacing(Display::ScaledPixels(10));
     groups->addWidget(NewGroup(tr("Rule of file named"), {HasPipeNum, HasDate}));
     groups->addWidget(NewGroup(tr("Set pigeonhole directory"), {HasPro, HasRoad, HasPipeType}));
     groups->addWidget(NewGroup(tr("Select content exported"),
                                {ProReport, Interpretation, Section, Video, Image, SegmentImage}));
     layout->addLayout(groups);
     layout->addStretch();
-    layout->addSpacing(ScaledPixels(6));
+    layout->addSpacing(Display::ScaledPixels(6));
     layout->addLayout(buttons);
-    AppendStyleSheet(this, QStringLiteral(":/css/Theme/QSS/QWidget.css"));
+    StyleSheet::AppendStyleSheet(this, QStringLiteral(":/css/Theme/QSS/QWidget.css"));
 
     connect(this, &QDlgDataExport::upDateVideoOutDir, m_labelVideo, &QLabel::setText);
     connect(this, &QDlgDataExport::upDatePictureOutDir, m_labelPicture, &QLabel::setText);
@@ -107,7 +107,7 @@ void QDlgDataExport::FitPreviewWidth()
     for (const QString &preview : {CDataExporter::VideoPreviewText(longest),
                                    CDataExporter::ImagePreviewText(longest)})
         text = qMax(text, m_labelPicture->fontMetrics().horizontalAdvance(preview));
-    int width = qMax(sizeHint().width(), text + ScaledPixels(40));
+    int width = qMax(sizeHint().width(), text + Display::ScaledPixels(40));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         width = qMin(width, screen->availableGeometry().width() * 9 / 10);
     width = qMax(width, minimumSizeHint().width());
@@ -125,8 +125,8 @@ QWidget *QDlgDataExport::NewPreview()
     m_labelVideo = new QLabel(header);
     m_labelPicture = new QLabel(header);
     auto *layout = new QVBoxLayout(header);
-    layout->setContentsMargins(ScaledPixels(14), ScaledPixels(10), ScaledPixels(14),
-                               ScaledPixels(10));
+    layout->setContentsMargins(Display::ScaledPixels(14), Display::ScaledPixels(10), Display::ScaledPixels(14),
+                               Display::ScaledPixels(10));
     for (QLabel *label : {m_labelVideo, m_labelPicture}) {
         label->setWordWrap(true);
         label->setStyleSheet(QStringLiteral("font-size:11pt;"));
@@ -141,8 +141,8 @@ QWidget *QDlgDataExport::NewGroup(const QString &title, const QList<int> &switch
     auto *titleLabel = new QLabel(title, group);
     titleLabel->setStyleSheet(kGroupTitleStyle);
     auto *grid = new QGridLayout;
-    grid->setHorizontalSpacing(ScaledPixels(8));
-    grid->setVerticalSpacing(ScaledPixels(8));
+    grid->setHorizontalSpacing(Display::ScaledPixels(8));
+    grid->setVerticalSpacing(Display::ScaledPixels(8));
     // Two switches per row; the text column takes the room.
     for (int position = 0; position < switches.size(); ++position) {
         const int index = switches.at(position);
@@ -153,13 +153,13 @@ QWidget *QDlgDataExport::NewGroup(const QString &title, const QList<int> &switch
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(4, 1);
-    grid->setColumnMinimumWidth(2, ScaledPixels(16));
+    grid->setColumnMinimumWidth(2, Display::ScaledPixels(16));
     auto *layout = new QVBoxLayout(group);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(ScaledPixels(8));
+    layout->setSpacing(Display::ScaledPixels(8));
     layout->addWidget(titleLabel);
     auto *inner = new QHBoxLayout;
-    inner->setContentsMargins(ScaledPixels(10), 0, ScaledPixels(10), 0);
+    inner->setContentsMargins(Display::ScaledPixels(10), 0, Display::ScaledPixels(10), 0);
     inner->addLayout(grid);
     layout->addLayout(inner);
     return group;

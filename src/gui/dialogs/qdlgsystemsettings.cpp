@@ -30,7 +30,7 @@ QDlgSystemSettings::QDlgSystemSettings(QWidget *parent) : QDialog(parent)
     m_pTabs->addTab(m_pOption, tr("Option settings"));
     m_pTabs->addTab(m_pPerson, tr("Personal manager"));
     m_pTabs->addTab(m_pEquipment, tr("Equipment manager"));
-    AppendStyleSheet(m_pTabs, QStringLiteral(":/css/Theme/QSS/QTabWidget.css"));
+    StyleSheet::AppendStyleSheet(m_pTabs, QStringLiteral(":/css/Theme/QSS/QTabWidget.css"));
     // Tab widths are measured with the normal weight, so a bold selected tab would clip its
     // text; all four tabs must show whole in both languages at the dialog's width.
     m_pTabs->setStyleSheet(m_pTabs->styleSheet() +
@@ -40,28 +40,28 @@ QDlgSystemSettings::QDlgSystemSettings(QWidget *parent) : QDialog(parent)
     m_pTabs->tabBar()->setElideMode(Qt::ElideNone);
     // The pages get the light form style back under the dialog's dark band.
     for (int tab = 0; tab < m_pTabs->count(); ++tab)
-        AppendStyleSheet(m_pTabs->widget(tab), QStringLiteral(":/css/Theme/QSS/QWidget.css"));
+        StyleSheet::AppendStyleSheet(m_pTabs->widget(tab), QStringLiteral(":/css/Theme/QSS/QWidget.css"));
 
     m_btnOK = new QPushButton(tr("OK"), this);
     m_btnCancel = new QPushButton(tr("Cancel"), this);
     for (QPushButton *button : {m_btnOK, m_btnCancel})
-        button->setFixedSize(ScaledPixels(150), ScaledPixels(45));
+        button->setFixedSize(Display::ScaledPixels(150), Display::ScaledPixels(45));
     m_btnOK->setDefault(true);
-    AppendStyleSheet(m_btnOK, QStringLiteral(":/css/Theme/QSS/QPushButton_OK.css"));
-    AppendStyleSheet(m_btnCancel, QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
+    StyleSheet::AppendStyleSheet(m_btnOK, QStringLiteral(":/css/Theme/QSS/QPushButton_OK.css"));
+    StyleSheet::AppendStyleSheet(m_btnCancel, QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
     connect(m_btnOK, &QPushButton::clicked, this, &QDlgSystemSettings::on_btnOK_Clicked);
     connect(m_btnCancel, &QPushButton::clicked, this, &QDlgSystemSettings::on_btnCancel_Clicked);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(m_btnOK);
-    buttons->addSpacing(ScaledPixels(40));
+    buttons->addSpacing(Display::ScaledPixels(40));
     buttons->addWidget(m_btnCancel);
     buttons->addStretch();
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(ScaledPixels(10), ScaledPixels(10), ScaledPixels(10),
-                               ScaledPixels(10));
-    layout->setSpacing(ScaledPixels(10));
+    layout->setContentsMargins(Display::ScaledPixels(10), Display::ScaledPixels(10), Display::ScaledPixels(10),
+                               Display::ScaledPixels(10));
+    layout->setSpacing(Display::ScaledPixels(10));
     layout->addWidget(m_pTabs, 1);
     layout->addLayout(buttons);
 
@@ -71,7 +71,7 @@ QDlgSystemSettings::QDlgSystemSettings(QWidget *parent) : QDialog(parent)
 // 802 by 570 (scaled), never more than 95 % of the desktop, centred on it.
 void QDlgSystemSettings::PlaceOnDesktop()
 {
-    QSize size(ScaledPixels(802), ScaledPixels(570));
+    QSize size(Display::ScaledPixels(802), Display::ScaledPixels(570));
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen) {
         resize(size);

@@ -29,7 +29,7 @@ QImgTableView::QImgTableView(QWidget *parent) : QTableView(parent)
 // The narrowest a cell may get; the columns share the width that is left over.
 QSize QImgTableView::CellSize()
 {
-    return QSize(ScaledPixels(220), ScaledPixels(64));
+    return QSize(Display::ScaledPixels(220), Display::ScaledPixels(64));
 }
 
 void QImgTableView::SetCells(const QList<Cell> &cells)

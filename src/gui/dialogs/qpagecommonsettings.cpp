@@ -27,8 +27,8 @@ QPageCommonSettings::QPageCommonSettings(QWidget *parent, const QString &cityDat
     for (QLineEdit *&edit : m_edits)
         edit = new QLineEdit(this);
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(ScaledPixels(6), ScaledPixels(4), ScaledPixels(6), ScaledPixels(4));
-    layout->setSpacing(ScaledPixels(6));
+    layout->setContentsMargins(Display::ScaledPixels(6), Display::ScaledPixels(4), Display::ScaledPixels(6), Display::ScaledPixels(4));
+    layout->setSpacing(Display::ScaledPixels(6));
     layout->addWidget(NewUnitGroup());
     layout->addWidget(NewMapGroup());
     layout->addWidget(NewReportGroup());
@@ -70,7 +70,7 @@ QWidget *QPageCommonSettings::NewUnitGroup()
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    grid->setColumnMinimumWidth(2, ScaledPixels(10));
+    grid->setColumnMinimumWidth(2, Display::ScaledPixels(10));
     return group;
 }
 
@@ -102,11 +102,11 @@ QWidget *QPageCommonSettings::NewReportGroup()
     m_cmbBoxStandard = new QComboBox(group);
     m_cmbBoxTemplate = new QComboBox(group);
     auto *layout = new QVBoxLayout(group);
-    layout->setContentsMargins(ScaledPixels(8), ScaledPixels(4), ScaledPixels(8), ScaledPixels(8));
-    layout->setSpacing(ScaledPixels(4));
+    layout->setContentsMargins(Display::ScaledPixels(8), Display::ScaledPixels(4), Display::ScaledPixels(8), Display::ScaledPixels(8));
+    layout->setSpacing(Display::ScaledPixels(4));
     layout->addWidget(new QLabel(tr("Evaluation stardard:"), group));
     layout->addWidget(m_cmbBoxStandard);
-    layout->addSpacing(ScaledPixels(4));
+    layout->addSpacing(Display::ScaledPixels(4));
     layout->addWidget(new QLabel(tr("Report template:"), group));
     layout->addWidget(m_cmbBoxTemplate);
     for (QComboBox *box : {m_cmbBoxStandard, m_cmbBoxTemplate}) {

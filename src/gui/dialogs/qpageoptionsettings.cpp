@@ -31,7 +31,7 @@ QPageOptionSettings::QPageOptionSettings(QWidget *parent) : QWidget(parent)
         title->setStyleSheet(QStringLiteral("font-weight:bold;color:rgb(21,73,154);"));
 
     auto *buttons = new QVBoxLayout;
-    buttons->setSpacing(ScaledPixels(10));
+    buttons->setSpacing(Display::ScaledPixels(10));
     buttons->addWidget(NewButton(tr("Add"), &QPageOptionSettings::on_btn_add_clicked));
     buttons->addWidget(NewButton(tr("Confirm"), &QPageOptionSettings::on_btn_sure_clicked));
     buttons->addWidget(NewButton(tr("Delete"), &QPageOptionSettings::on_btn_delete_clicked));
@@ -44,7 +44,7 @@ QPageOptionSettings::QPageOptionSettings(QWidget *parent) : QWidget(parent)
     editRow->addWidget(m_editContent, 1);
 
     auto *grid = new QGridLayout(this);
-    grid->setHorizontalSpacing(ScaledPixels(12));
+    grid->setHorizontalSpacing(Display::ScaledPixels(12));
     grid->addWidget(titleName, 0, 0);
     grid->addWidget(titleContent, 0, 1);
     grid->addWidget(m_listName, 1, 0);
@@ -60,7 +60,7 @@ QPushButton *QPageOptionSettings::NewButton(const QString &text,
                                             void (QPageOptionSettings::*slot)())
 {
     auto *button = new QPushButton(text, this);
-    button->setMinimumWidth(ScaledPixels(100));
+    button->setMinimumWidth(Display::ScaledPixels(100));
     connect(button, &QPushButton::clicked, this, slot);
     return button;
 }

@@ -20,7 +20,7 @@ QPictureTextWinBox::QPictureTextWinBox(const QString &image, const QString &dele
       m_strText(text)
 {
     m_labelPicture = new QLabel(this);
-    m_labelPicture->setFixedSize(ScaledPixels(kPictureSide), ScaledPixels(kPictureSide));
+    m_labelPicture->setFixedSize(Display::ScaledPixels(kPictureSide), Display::ScaledPixels(kPictureSide));
     m_labelPicture->setScaledContents(true);
     // Long texts wrap; the grid makes the row as high as its cells need.
     m_labelTitle = new QLabel(m_strTitle, this);
@@ -38,8 +38,8 @@ QPictureTextWinBox::QPictureTextWinBox(const QString &image, const QString &dele
     texts->addWidget(m_labelText);
     texts->addStretch();
     auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(ScaledPixels(kPictureX), 0, ScaledPixels(4), ScaledPixels(2));
-    layout->setSpacing(ScaledPixels(6));
+    layout->setContentsMargins(Display::ScaledPixels(kPictureX), 0, Display::ScaledPixels(4), Display::ScaledPixels(2));
+    layout->setSpacing(Display::ScaledPixels(6));
     layout->addWidget(m_labelPicture, 0, Qt::AlignLeft | Qt::AlignTop);
     layout->addLayout(texts, 1);
 
@@ -57,8 +57,8 @@ void QPictureTextWinBox::SetDeleteShown(bool shown)
 
 QRect QPictureTextWinBox::PictureRect() const
 {
-    return QRect(ScaledPixels(kPictureX), 0, ScaledPixels(kPictureSide),
-                 ScaledPixels(kPictureSide));
+    return QRect(Display::ScaledPixels(kPictureX), 0, Display::ScaledPixels(kPictureSide),
+                 Display::ScaledPixels(kPictureSide));
 }
 
 void QPictureTextWinBox::mousePressEvent(QMouseEvent *event)

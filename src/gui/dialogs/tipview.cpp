@@ -41,7 +41,7 @@ void TipView::paintEvent(QPaintEvent *)
     painter.drawText(rect(), Qt::AlignCenter, m_strText);
 }
 
-void ShowTip(const QString &text, int msec)
+void Tips::ShowTip(const QString &text, int msec)
 {
     TipView tip(msec);
     tip.SetText(text);

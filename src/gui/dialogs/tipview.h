@@ -27,5 +27,9 @@ private:
     int m_nInterval;
 };
 
+namespace Tips {
+
 // Shows the tip modally for msec milliseconds.
 void ShowTip(const QString &text, int msec);
+
+} // namespace Tips

@@ -210,7 +210,7 @@ int CDefectDetailText::CodeOfName(const QString &nameText)
 QString CDefectDetailText::LevelLine(const QString &nameText, const QString &levelText)
 {
     const int code = CodeOfName(nameText);
-    const int level = LevelFromText(levelText);
+    const int level = MyHelper::LevelFromText(levelText);
     const QString description = LevelDescription(code, level);
     if (description.isEmpty())
         return QString();
@@ -219,7 +219,7 @@ QString CDefectDetailText::LevelLine(const QString &nameText, const QString &lev
 
 QString CDefectDetailText::PositionText(const QString &storedText, double length)
 {
-    if (FuzzyEqual(length, 0.0))
+    if (MyHelper::FuzzyEqual(length, 0.0))
         return storedText;
     // The stored text was written with the vocabulary's template; read it back with it, so
     // the translated word order is followed.

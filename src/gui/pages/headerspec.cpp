@@ -1,6 +1,6 @@
 #include "gui/pages/headerspec.h"
 
-QList<HeaderColumnSpec> ParseHeaderSpec(const QString &spec)
+QList<HeaderColumnSpec> Pages::ParseHeaderSpec(const QString &spec)
 {
     QList<HeaderColumnSpec> columns;
     const QStringList entries = spec.split(QLatin1Char(';'));
@@ -25,7 +25,7 @@ QList<HeaderColumnSpec> ParseHeaderSpec(const QString &spec)
     return columns;
 }
 
-QString MakeHeaderSpecEntry(const QString &title, int width, bool visible, int kind)
+QString Pages::MakeHeaderSpecEntry(const QString &title, int width, bool visible, int kind)
 {
     return QStringLiteral("%1,%2,%3,%4")
         .arg(title)
@@ -34,7 +34,7 @@ QString MakeHeaderSpecEntry(const QString &title, int width, bool visible, int k
         .arg(kind);
 }
 
-QStringList HeaderTitles(const QList<HeaderColumnSpec> &columns)
+QStringList Pages::HeaderTitles(const QList<HeaderColumnSpec> &columns)
 {
     QStringList titles;
     for (const HeaderColumnSpec &column : columns)

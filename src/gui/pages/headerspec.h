@@ -15,6 +15,8 @@ struct HeaderColumnSpec
     int nEditorKind = NotEditable;
 };
 
+namespace Pages {
+
 // Parses a header description: entries separated by ";", four fields separated by ",".
 // A missing or unreadable field keeps its default (width 0, visible, not editable); an
 // empty trailing entry is ignored.
@@ -22,3 +24,5 @@ QList<HeaderColumnSpec> ParseHeaderSpec(const QString &spec);
 // The inverse, used by the pages to build their description.
 QString MakeHeaderSpecEntry(const QString &title, int width, bool visible, int kind);
 QStringList HeaderTitles(const QList<HeaderColumnSpec> &columns);
+
+} // namespace Pages

@@ -4,7 +4,7 @@
 #include "gui/pages/qpageprojectinfo.h"
 #include "gui/pages/qpagevedioinfo.h"
 
-QPageChild *CreatePageOfType(int type, QWidget *parent)
+QPageChild *Pages::CreatePageOfType(int type, QWidget *parent)
 {
     switch (type) {
     case 0:

@@ -8,7 +8,7 @@ PagePromptHandler &Handler()
 }
 } // namespace
 
-int PagePrompt(QWidget *parent, const QString &title, const QString &text, int iconType,
+int Pages::PagePrompt(QWidget *parent, const QString &title, const QString &text, int iconType,
                int buttons)
 {
     if (Handler())
@@ -16,7 +16,7 @@ int PagePrompt(QWidget *parent, const QString &title, const QString &text, int i
     return MyMessageBox::ShowMessage(parent, title, text, iconType, buttons);
 }
 
-void SetPagePromptHandler(const PagePromptHandler &handler)
+void Pages::SetPagePromptHandler(const PagePromptHandler &handler)
 {
     Handler() = handler;
 }

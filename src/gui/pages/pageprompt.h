@@ -14,7 +14,11 @@ class QWidget;
 using PagePromptHandler =
     std::function<int(const QString &title, const QString &text, int iconType, int buttons)>;
 
+namespace Pages {
+
 int PagePrompt(QWidget *parent, const QString &title, const QString &text, int iconType,
                int buttons);
 // An empty handler restores the message box.
 void SetPagePromptHandler(const PagePromptHandler &handler);
+
+} // namespace Pages

@@ -4,15 +4,15 @@
 
 #include "gui/chrome/displayscale.h"
 
-QLabel *CreateProjectNameLabel(QWidget *parent)
+QLabel *Pages::CreateProjectNameLabel(QWidget *parent)
 {
     auto *label = new QLabel(parent);
     label->setObjectName(QStringLiteral("projectLabel"));
     label->setStyleSheet(QStringLiteral(
         "QLabel{font-weight:bold;background-color:rgb(191,182,54);border-radius: 10px;"
         "border: 0px;border-style: outset;}"));
-    label->setMinimumWidth(ScaledPixels(200));
-    label->setFixedHeight(ScaledPixels(30));
+    label->setMinimumWidth(Display::ScaledPixels(200));
+    label->setFixedHeight(Display::ScaledPixels(30));
     label->setAlignment(Qt::AlignCenter);
     return label;
 }

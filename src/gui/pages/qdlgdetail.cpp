@@ -15,7 +15,7 @@ QDlgDetail::QDlgDetail(QWidget *parent) : QDialog(parent)
 {
     auto *layout = new QVBoxLayout(this);
     m_pImgWidget = new QDefectImgWidget(this);
-    m_pImgWidget->setMinimumSize(ScaledPixels(640), ScaledPixels(560));
+    m_pImgWidget->setMinimumSize(Display::ScaledPixels(640), Display::ScaledPixels(560));
     layout->addWidget(m_pImgWidget, 1);
 
     auto *buttons = new QHBoxLayout;

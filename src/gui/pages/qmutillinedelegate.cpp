@@ -103,7 +103,7 @@ void QMutilLineDelegate::setModelData(QWidget *editor, QAbstractItemModel *model
     const QString text = edit->text();
     if (m_pView && m_pView->EditorKind(index.column()) == HeaderColumnSpec::DateText &&
         !IsValidDateText(text)) {
-        PagePrompt(m_pView, tr("Warn"),
+        Pages::PagePrompt(m_pView, tr("Warn"),
                    tr("The date format must be 'YYYY-MM-DD' ,please put in again"),
                    MyMessageBox::IconError, MyMessageBox::ButtonOk);
         return;

@@ -22,7 +22,7 @@ const char *const kScrollBarStyle =
 
 QMyTableView::QMyTableView(QSqlDatabase db, const QString &tableName, const QString &headerSpec,
                            QWidget *parent)
-    : QTableView(parent), m_columns(ParseHeaderSpec(headerSpec))
+    : QTableView(parent), m_columns(Pages::ParseHeaderSpec(headerSpec))
 {
     m_pModel = new QMySqlTableModel(this, db);
     m_pModel->setEditStrategy(QSqlTableModel::OnManualSubmit);
@@ -37,15 +37,15 @@ QMyTableView::QMyTableView(QSqlDatabase db, const QString &tableName, const QStr
     setItemDelegate(new QMutilLineDelegate(this));
 
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(ScaledPixels(35));
-    verticalHeader()->setFixedWidth(ScaledPixels(40));
+    verticalHeader()->setDefaultSectionSize(Display::ScaledPixels(35));
+    verticalHeader()->setFixedWidth(Display::ScaledPixels(40));
     verticalHeader()->hide();
     horizontalHeader()->setSectionsClickable(true);
     horizontalHeader()->setSortIndicatorShown(true);
 
     verticalScrollBar()->setStyleSheet(QString::fromLatin1(kScrollBarStyle));
     horizontalScrollBar()->setStyleSheet(QString::fromLatin1(kScrollBarStyle));
-    AppendStyleSheet(this, QStringLiteral(":/css/Theme/QSS/QTableView.css"));
+    StyleSheet::AppendStyleSheet(this, QStringLiteral(":/css/Theme/QSS/QTableView.css"));
 
     connect(m_pModel, &QAbstractItemModel::modelReset, this, &QMyTableView::CheckRowCount);
     connect(m_pModel, &QAbstractItemModel::rowsInserted, this, &QMyTableView::CheckRowCount);
@@ -58,7 +58,7 @@ void QMyTableView::ApplyHeaderSpec()
         const HeaderColumnSpec &column = m_columns.at(i);
         m_pModel->setHeaderData(i, Qt::Horizontal, column.strTitle);
         if (column.nWidth > 0)
-            setColumnWidth(i, ScaledPixels(column.nWidth));
+            setColumnWidth(i, Display::ScaledPixels(column.nWidth));
         setColumnHidden(i, !column.bVisible);
     }
 }

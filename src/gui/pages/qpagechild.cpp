@@ -82,7 +82,7 @@ bool QPageChild::SubmitChanges()
     const QString error = model->lastError().text();
     db.rollback();
     TQ_LOG << "SubmitChanges failed:" << error << "!!!";
-    PagePrompt(this, tr("Error"), tr("Database Error:") + error,
+    Pages::PagePrompt(this, tr("Error"), tr("Database Error:") + error,
                MyMessageBox::IconError, MyMessageBox::ButtonOk);
     return false;
 }
@@ -121,7 +121,7 @@ void QPageChild::OnCurrentRowChanged(int) {}
 
 bool QPageChild::ConfirmDelete()
 {
-    return PagePrompt(this, tr("Prompt"),
+    return Pages::PagePrompt(this, tr("Prompt"),
                       tr("Performing a delete operation ,are you sure to delete the row ?"),
                       MyMessageBox::IconQuestion, MyMessageBox::ButtonOkCancel)
            == MyMessageBox::ResultOk;
@@ -275,7 +275,7 @@ void QPageChild::InitPage()
             &QLeftTextToolBar::OnRetranslate);
 
     auto *column = new QVBoxLayout;
-    column->setContentsMargins(ScaledPixels(4), ScaledPixels(4), ScaledPixels(4), 0);
+    column->setContentsMargins(Display::ScaledPixels(4), Display::ScaledPixels(4), Display::ScaledPixels(4), 0);
     root->addLayout(column, 1);
     m_pTopBarLayout = new QHBoxLayout;
     m_pButtonLayout = new QHBoxLayout;
@@ -315,8 +315,8 @@ QLineEdit *QPageChild::AddSearchEdit(const QString &placeholder, int minimumWidt
 {
     auto *edit = new QLineEdit(this);
     edit->setPlaceholderText(placeholder);
-    edit->setMinimumWidth(ScaledPixels(minimumWidth));
-    edit->setFixedHeight(ScaledPixels(30));
+    edit->setMinimumWidth(Display::ScaledPixels(minimumWidth));
+    edit->setFixedHeight(Display::ScaledPixels(30));
     AddTopBarWidget(edit);
     return edit;
 }
@@ -329,7 +329,7 @@ void QPageChild::AddTopBarWidget(QWidget *widget)
 QPushButton *QPageChild::AddButton(const QString &text, bool rowDependent)
 {
     auto *button = new QPushButton(text, this);
-    button->setMinimumSize(ScaledPixels(90), ScaledPixels(32));
+    button->setMinimumSize(Display::ScaledPixels(90), Display::ScaledPixels(32));
     m_pButtonLayout->addWidget(button);
     m_lstButtons << button;
     if (rowDependent)
@@ -355,7 +355,7 @@ void QPageChild::SelectCurrentRow()
 
 QStringList QPageChild::HeaderTitlesOfSpec()
 {
-    return HeaderTitles(ParseHeaderSpec(GetHeaderSpec()));
+    return Pages::HeaderTitles(Pages::ParseHeaderSpec(GetHeaderSpec()));
 }
 
 void QPageChild::RetranslateVerBtnText()

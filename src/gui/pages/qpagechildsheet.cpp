@@ -75,7 +75,7 @@ bool QPageChild::ExportSheetTo(const QString &path)
     int columns = 0;
     const QVariantList rows = SheetRows(columns);
     if (rows.isEmpty()) {
-        PagePrompt(this, tr("Warn"), tr("The current sheet is empty !"),
+        Pages::PagePrompt(this, tr("Warn"), tr("The current sheet is empty !"),
                    MyMessageBox::IconError, MyMessageBox::ButtonOk);
         return false;
     }

@@ -77,7 +77,7 @@ QString QPageDefectInfo::DefectHeaderSpec()
         QString title = columns->HeaderTitle(i);
         if (ColumnWidth(i) == 75)
             title = QPageProjectInfo::BrokenTitle(title); // narrow: broken after 2 characters
-        entries << MakeHeaderSpecEntry(title, ColumnWidth(i), i <= kLastVisibleColumn,
+        entries << Pages::MakeHeaderSpecEntry(title, ColumnWidth(i), i <= kLastVisibleColumn,
                                        HeaderColumnSpec::NotEditable);
     }
     return entries.join(QLatin1Char(';'));
@@ -156,7 +156,7 @@ void QPageDefectInfo::OnToolChanged(int tool)
 
 void QPageDefectInfo::CreateTopBar()
 {
-    m_pProjectLabel = CreateProjectNameLabel(this);
+    m_pProjectLabel = Pages::CreateProjectNameLabel(this);
     AddTopBarWidget(m_pProjectLabel);
 
     m_pSearchEdit = AddSearchEdit(SearchPlaceholder(), 500);
@@ -350,7 +350,7 @@ void QPageDefectInfo::on_slot_Report_Successed()
 {
     m_pWaitView = nullptr;
     emit signal_reportFinished();
-    if (PagePrompt(this, tr("Prompt"),
+    if (Pages::PagePrompt(this, tr("Prompt"),
                    tr("Export report successfully , do you want to open this ?"),
                    MyMessageBox::IconQuestion, MyMessageBox::ButtonOkCancel)
         == MyMessageBox::ResultOk)

@@ -86,7 +86,7 @@ QString QPageProjectInfo::ProjectHeaderSpec()
         const bool narrow = IsNarrowColumn(i);
         const QString title =
             narrow ? BrokenTitle(columns->HeaderTitle(i)) : columns->HeaderTitle(i);
-        entries << MakeHeaderSpecEntry(title, narrow ? 75 : 150, i <= kLastDetailColumn,
+        entries << Pages::MakeHeaderSpecEntry(title, narrow ? 75 : 150, i <= kLastDetailColumn,
                                        EditorKindOf(i));
     }
     return entries.join(QLatin1Char(';'));
@@ -150,7 +150,7 @@ void QPageProjectInfo::CreateTopBar()
     m_pSwitchBtn->setTextOn(tr("Detail List"));
     m_pSwitchBtn->setTextOff(tr("Count List"));
     m_pSwitchBtn->setChecked(true);
-    m_pSwitchBtn->setFixedSize(ScaledPixels(120), ScaledPixels(30));
+    m_pSwitchBtn->setFixedSize(Display::ScaledPixels(120), Display::ScaledPixels(30));
     connect(m_pSwitchBtn, &QSwitchButton::checkedChanged, this,
             &QPageProjectInfo::on_switchBtn_Checked);
     AddTopBarWidget(m_pSwitchBtn);
@@ -174,7 +174,7 @@ void QPageProjectInfo::CreateLeftButtons()
 void QPageProjectInfo::CreateContextMenu()
 {
     m_pContextMenu = new QMenu(this);
-    AppendStyleSheet(m_pContextMenu, QStringLiteral(":/css/Theme/QSS/QPopMenu.css"));
+    StyleSheet::AppendStyleSheet(m_pContextMenu, QStringLiteral(":/css/Theme/QSS/QPopMenu.css"));
     m_lstMenuActions
         << m_pContextMenu->addAction(tr("&Vedio Manage"), this,
                                      &QPageChild::signal_gotoVedioManage)

@@ -81,7 +81,7 @@ void QPageProjectInfo::AddProjectRow()
     for (int i = 0; i <= 10; ++i)
         set(i, QString());
     set(3, DefaultPrincipal());
-    set(4, DateTimeToText(QDateTime::currentDateTime(), 1));
+    set(4, MyHelper::DateTimeToText(QDateTime::currentDateTime(), 1));
     for (int i = 11; i <= 15; ++i)
         set(i, SelectedOption(i - 11));
     set(16, 0);
@@ -89,7 +89,7 @@ void QPageProjectInfo::AddProjectRow()
     set(18, 0.0);
     set(19, 0);
     set(20, 0);
-    set(kKeyColumn, MakeRandomKey(kProjectKeyLength));
+    set(kKeyColumn, MyHelper::MakeRandomKey(kProjectKeyLength));
     if (!model->insertRecord(-1, record)) {
         TQ_LOG << "insertRecord failed:" << model->lastError().text() << "!!!";
         return;
@@ -137,17 +137,17 @@ bool QPageProjectInfo::CheckEditedRow()
     const int row = m_pTableView->EditingRow() >= 0 ? m_pTableView->EditingRow() : m_nCurRow;
     for (int column = 0; column <= 2; ++column) {
         if (!QMutilLineDelegate::IsNonEmptyText(CellText(row, column))) {
-            PagePrompt(this, tr("Warn"), tr("Please at least fill in the necessary information"),
+            Pages::PagePrompt(this, tr("Warn"), tr("Please at least fill in the necessary information"),
                        MyMessageBox::IconError, MyMessageBox::ButtonOk);
             return false;
         }
     }
     const QString condition = QStringLiteral("ProjectNumber = %1 and HashCode <> %2")
-                                  .arg(SqlQuote(CellText(row, 0)),
-                                       SqlQuote(CellText(row, kKeyColumn)));
+                                  .arg(SqlText::SqlQuote(CellText(row, 0)),
+                                       SqlText::SqlQuote(CellText(row, kKeyColumn)));
     // A failed count (-1) is no duplicate: the submit then reports the database's error.
     if (CKLN_TQ420DataBase::GetInstance()->GetRecordNums(GetTableName(), condition) > 0) {
-        PagePrompt(this, tr("Warn"), tr("projectNum can't be same"),
+        Pages::PagePrompt(this, tr("Warn"), tr("projectNum can't be same"),
                    MyMessageBox::IconError, MyMessageBox::ButtonOk);
         return false;
     }

@@ -36,7 +36,7 @@ void QPageProjectInfo::handleDataExport()
     const QString dir = QFileDialog::getExistingDirectory(
         this, tr("Data export"), CKLN_TQ420Setting::GetInstance()->GetLastExportDir());
     if (dir.isEmpty()) {
-        PagePrompt(this, tr("Warn"), tr("The export directory is empty"),
+        Pages::PagePrompt(this, tr("Warn"), tr("The export directory is empty"),
                    MyMessageBox::IconError, MyMessageBox::ButtonOk);
         return;
     }
@@ -85,7 +85,7 @@ void QPageProjectInfo::DataExportFinished()
 {
     m_pWaitView = nullptr;
     emit signal_dataExportFinished();
-    if (PagePrompt(this, tr("Prompt"),
+    if (Pages::PagePrompt(this, tr("Prompt"),
                    tr("Data export has finished , do you sure to open the directory ?"),
                    MyMessageBox::IconQuestion, MyMessageBox::ButtonOkCancel)
         == MyMessageBox::ResultOk)

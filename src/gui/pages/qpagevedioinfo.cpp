@@ -56,7 +56,7 @@ QString QPageVedioInfo::VideoHeaderSpec()
     for (int i = 0; i < kColumnCount; ++i) {
         const int width = i == kVideoPathColumn ? 300 : 150;
         const bool visible = i != kKeyColumn && i != kProjectKeyColumn;
-        entries << MakeHeaderSpecEntry(columns->HeaderTitle(i), width, visible,
+        entries << Pages::MakeHeaderSpecEntry(columns->HeaderTitle(i), width, visible,
                                        HeaderColumnSpec::NotEditable);
     }
     return entries.join(QLatin1Char(';'));
@@ -139,7 +139,7 @@ void QPageVedioInfo::OnToolChanged(int tool)
 
 void QPageVedioInfo::CreateTopBar()
 {
-    m_pProjectLabel = CreateProjectNameLabel(this);
+    m_pProjectLabel = Pages::CreateProjectNameLabel(this);
     AddTopBarWidget(m_pProjectLabel);
 
     m_pSearchEdit = AddSearchEdit(SearchPlaceholder(), 300);
@@ -166,7 +166,7 @@ void QPageVedioInfo::CreateLeftButtons()
 void QPageVedioInfo::CreateContextMenu()
 {
     m_pContextMenu = new QMenu(this);
-    AppendStyleSheet(m_pContextMenu, QStringLiteral(":/css/Theme/QSS/QPopMenu.css"));
+    StyleSheet::AppendStyleSheet(m_pContextMenu, QStringLiteral(":/css/Theme/QSS/QPopMenu.css"));
     m_lstMenuActions << m_pContextMenu->addAction(tr("&Add video"), this,
                                                   &QPageVedioInfo::on_slot_Add)
                      << m_pContextMenu->addAction(tr("&Delete"), this,

@@ -11,18 +11,18 @@
 
 QPagingWidget::QPagingWidget(QWidget *parent) : QWidget(parent)
 {
-    setFixedHeight(ScaledPixels(50));
+    setFixedHeight(Display::ScaledPixels(50));
     auto *layout = new QHBoxLayout(this);
     auto makeButton = [this](const QString &text) {
         auto *button = new QPushButton(text, this);
-        button->setFixedSize(ScaledPixels(40), ScaledPixels(30));
+        button->setFixedSize(Display::ScaledPixels(40), Display::ScaledPixels(30));
         return button;
     };
     m_pBtnHome = makeButton(QStringLiteral("|<"));
     m_pBtnPrev = makeButton(QStringLiteral("<"));
     m_pLabel = new QLabel(this);
     m_pLabel->setAlignment(Qt::AlignCenter);
-    m_pLabel->setMinimumWidth(ScaledPixels(120));
+    m_pLabel->setMinimumWidth(Display::ScaledPixels(120));
     m_pLabel->installEventFilter(this);
     m_pBtnNext = makeButton(QStringLiteral(">"));
     m_pBtnEnd = makeButton(QStringLiteral(">|"));

@@ -49,9 +49,9 @@ QDlgSetLanguage::QDlgSetLanguage(QWidget *parent) : QDialog(parent)
     layout->addLayout(buttonRow);
     layout->addSpacing(10);
 
-    AppendStyleSheet(this, QStringLiteral(":/css/Theme/QSS/QWidget.css"));
-    AppendStyleSheet(m_pBtnOK, QStringLiteral(":/css/Theme/QSS/QPushButton_OK.css"));
-    AppendStyleSheet(m_pBtnCancel, QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
+    StyleSheet::AppendStyleSheet(this, QStringLiteral(":/css/Theme/QSS/QWidget.css"));
+    StyleSheet::AppendStyleSheet(m_pBtnOK, QStringLiteral(":/css/Theme/QSS/QPushButton_OK.css"));
+    StyleSheet::AppendStyleSheet(m_pBtnCancel, QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
 }
 
 void QDlgSetLanguage::on_btn_OK_clicked()

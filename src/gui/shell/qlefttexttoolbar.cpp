@@ -10,12 +10,12 @@ QLeftTextToolBar::QLeftTextToolBar(QWidget *parent) : QToolBar(parent)
     setOrientation(Qt::Vertical);
     setMovable(false);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    AppendStyleSheet(this, QStringLiteral(":/css/Theme/QSS/QToolBar_Ver.css"));
+    StyleSheet::AppendStyleSheet(this, QStringLiteral(":/css/Theme/QSS/QToolBar_Ver.css"));
 }
 
 void QLeftTextToolBar::AddItems(const QStringList &texts, int checkedIndex)
 {
-    const QSize minimumSize(ScaledPixels(100), ScaledPixels(35));
+    const QSize minimumSize(Display::ScaledPixels(100), Display::ScaledPixels(35));
     for (int i = 0; i < texts.size(); ++i) {
         auto *action = new QAction(texts.at(i), this);
         connect(action, &QAction::triggered, this, &QLeftTextToolBar::toolChanged);
@@ -36,7 +36,7 @@ QToolButton *QLeftTextToolBar::CreateButton(QAction *action, const QSize &minimu
     auto *button = new QToolButton(this);
     button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     button->setMinimumSize(minimumSize);
-    button->setFixedHeight(ScaledPixels(46));
+    button->setFixedHeight(Display::ScaledPixels(46));
     button->setToolButtonStyle(Qt::ToolButtonTextOnly);
     button->setDefaultAction(action);
     button->setStatusTip(action->text());

@@ -53,7 +53,7 @@ void QTableShow::RefreshChild()
 void QTableShow::CreateChild(int type)
 {
     if (!m_pPage && type >= 0 && type < int(std::size(kPageLooks))) {
-        m_pPage = CreatePageOfType(type, parentWidget());
+        m_pPage = Pages::CreatePageOfType(type, parentWidget());
         if (m_pPage) {
             auto *layout = new QHBoxLayout(this);
             layout->setContentsMargins(0, 0, 0, 0);

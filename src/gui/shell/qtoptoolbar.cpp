@@ -45,7 +45,7 @@ QTopToolBar::QTopToolBar(const QString &title, QWidget *parent) : QToolBar(title
     CreateButtons();
     m_currentAction = Action(ProjectAction);
     m_currentAction->setChecked(true);
-    AppendStyleSheet(this, QStringLiteral(":/css/Theme/QSS/QToolBar.css"));
+    StyleSheet::AppendStyleSheet(this, QStringLiteral(":/css/Theme/QSS/QToolBar.css"));
 }
 
 void QTopToolBar::CreateActions()
@@ -65,15 +65,15 @@ void QTopToolBar::CreateActions()
 void QTopToolBar::CreateButtons()
 {
     auto *row = new QWidget(this);
-    row->setMaximumHeight(ScaledPixels(72));
+    row->setMaximumHeight(Display::ScaledPixels(72));
     auto *layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    const QSize buttonSize(ScaledPixels(64), ScaledPixels(64));
+    const QSize buttonSize(Display::ScaledPixels(64), Display::ScaledPixels(64));
     for (int i = 0; i < ActionCount; ++i) {
         auto *button = new QToolButton(row);
         button->setDefaultAction(m_actions[size_t(i)]);
         button->setStatusTip(m_actions[size_t(i)]->text());
-        button->setIconSize(QSize(ScaledPixels(32), ScaledPixels(32)));
+        button->setIconSize(QSize(Display::ScaledPixels(32), Display::ScaledPixels(32)));
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         if (i == LanguageAction)
             layout->addSpacerItem(new QSpacerItem(buttonSize.width(), buttonSize.height(),
@@ -88,12 +88,12 @@ void QTopToolBar::CreateButtons()
 void QTopToolBar::FitButtons()
 {
     // 64 by 64 as designed, wider where a label needs it ("Project Manage" does not fit).
-    const int side = ScaledPixels(64);
+    const int side = Display::ScaledPixels(64);
     for (QToolButton *button : m_buttons) {
         if (!button)
             continue;
         const int textWidth = button->fontMetrics().horizontalAdvance(button->text());
-        button->setFixedSize(qMax(side, textWidth + ScaledPixels(16)), side);
+        button->setFixedSize(qMax(side, textWidth + Display::ScaledPixels(16)), side);
     }
 }
 

@@ -4,12 +4,12 @@
 
 AxDispatch::~AxDispatch() = default;
 
-AxDispatchPtr AxObjectArgument(const QVariant &value)
+AxDispatchPtr Ax::AxObjectArgument(const QVariant &value)
 {
     return value.canConvert<AxDispatchPtr>() ? value.value<AxDispatchPtr>() : AxDispatchPtr();
 }
 
-bool AxIntArgument(const QVariant &value, int *out)
+bool Ax::AxIntArgument(const QVariant &value, int *out)
 {
     bool ok = false;
     const double number = value.toDouble(&ok);

@@ -28,7 +28,11 @@ public:
 using AxDispatchPtr = std::shared_ptr<AxDispatch>;
 Q_DECLARE_METATYPE(AxDispatchPtr)
 
+namespace Ax {
+
 // Argument helpers for servers: an object passed as an argument (AxObject::asVariant()),
 // and whole numbers that arrive as int, double or numeric text.
 AxDispatchPtr AxObjectArgument(const QVariant &value);
 bool AxIntArgument(const QVariant &value, int *out);
+
+} // namespace Ax

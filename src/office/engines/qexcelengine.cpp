@@ -62,7 +62,7 @@ bool QExcelEngine::Open(const QString &path, bool visible)
         && !m_application->setControl(QStringLiteral("KET.Application"))) {
         delete m_application;
         m_application = nullptr;
-        ShowUserInformation(tr("Info"), tr("Please to check that the Excel or ET is installed ?"));
+        Prompts::ShowUserInformation(tr("Info"), tr("Please to check that the Excel or ET is installed ?"));
         return false;
     }
     m_application->dynamicCall("SetVisible (bool Visible)", visible);

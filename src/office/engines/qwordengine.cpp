@@ -38,7 +38,7 @@ bool QWordEngine::open(const QString &wordTemplate, const QString &wpsTemplate, 
     m_isWord = false;
     if (!m_application->setControl(QStringLiteral("Kwps.Application"))) {
         if (!m_application->setControl(QStringLiteral("word.Application"))) {
-            ShowUserInformation(tr("Info"),
+            Prompts::ShowUserInformation(tr("Info"),
                                 tr("Please to check that the word or wps is installed !"));
             return false;
         }

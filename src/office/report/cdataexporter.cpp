@@ -27,7 +27,7 @@ QString Text(const QVariantMap &row, const char *column)
 QString DateForName(const QString &text)
 {
     const QDateTime instant = QDateTime::fromString(text, QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-    return instant.isValid() ? DateTimeToText(instant, 2) : text;
+    return instant.isValid() ? MyHelper::DateTimeToText(instant, 2) : text;
 }
 
 bool IsReservedDeviceName(const QString &name)
@@ -68,7 +68,7 @@ QString CDataExporter::SafeFileName(const QString &name)
 bool CDataExporter::SetProject(const QString &projectKey)
 {
     CKLN_TQ420DataBase *db = CKLN_TQ420DataBase::GetInstance();
-    const QString key = SqlQuote(projectKey);
+    const QString key = SqlText::SqlQuote(projectKey);
     const QList<QVariantMap> projects =
         db->SelectRows(QStringLiteral("ProjectDetail"), QStringLiteral("HashCode = ") + key);
     if (projects.isEmpty()) {
@@ -216,7 +216,7 @@ QString CDataExporter::TargetDir(const QString &road, const QString &pipeType,
 QString CDataExporter::BaseName(const QString &pipeNumber, const QString &date) const
 {
     if (!m_param.bHasPipeNum || pipeNumber.trimmed().isEmpty())
-        return MakeRandomKey(kRandomNameLength);
+        return MyHelper::MakeRandomKey(kRandomNameLength);
     QString name = pipeNumber;
     if (m_param.bHasDate && !date.isEmpty())
         name += QLatin1Char('_') + DateForName(date);
@@ -258,7 +258,7 @@ bool CDataExporter::CopyFiles(bool videos)
     illegal = illegal || m_result.illegalDirectories.size() > illegalBefore;
     if (illegal) {
         ++m_result.failedSteps;
-        ShowUserInformation(tr("Warn"), tr("An illegal directory exists ."));
+        Prompts::ShowUserInformation(tr("Warn"), tr("An illegal directory exists ."));
     }
     return !illegal;
 }

@@ -77,7 +77,7 @@ void CModelReport::WriteSectionDetail(int table, const CReportItem &item)
     for (int j = 0; j < count; ++j) {
         const DefectParam &param = defects.at(j).defectParam;
         const QString distance =
-            FuzzyEqual(param.fDistance, 0) ? QStringLiteral("0") : Fixed(param.fDistance, 2);
+            MyHelper::FuzzyEqual(param.fDistance, 0) ? QStringLiteral("0") : Fixed(param.fDistance, 2);
         const QString description = CDefectVocabulary::NameText(param)
             + tr(", the position of circumferential %1%2")
                   .arg(TwoDigits(param.nRingStart), TwoDigits(param.nRingEnd))

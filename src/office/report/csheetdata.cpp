@@ -49,7 +49,7 @@ QVariantList CSheetData::VideoRows(const QString &projectKey)
     QVariantList rows;
     const QList<QVariantMap> videos = CKLN_TQ420DataBase::GetInstance()->SelectRows(
         QStringLiteral("VedioCount"),
-        QStringLiteral("ProHashCode = %1 order by ImportDate desc").arg(SqlQuote(projectKey)));
+        QStringLiteral("ProHashCode = %1 order by ImportDate desc").arg(SqlText::SqlQuote(projectKey)));
     for (const QVariantMap &video : videos) {
         rows << QVariant(QVariantList{
             video.value("RoadName"), video.value("PipeNum"), video.value("PipeType"),

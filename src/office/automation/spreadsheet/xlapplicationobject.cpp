@@ -94,7 +94,7 @@ AxResult XlWorkbooksObject::invoke(const AxCall &call)
     }
     if (call.is("Item")) {
         int index = 0;
-        if (AxIntArgument(call.arg(0), &index)) {
+        if (Ax::AxIntArgument(call.arg(0), &index)) {
             if (index < 1 || index > m_state->files.size())
                 return AxResult::failed(QStringLiteral("no workbook %1").arg(index));
             return AxResult::object(

@@ -146,7 +146,7 @@ AxResult XlRangeObject::putStyle(const AxCall &call)
     }
     int value = 0;
     if (call.is("HorizontalAlignment")) {
-        if (!AxIntArgument(call.arg(0), &value)
+        if (!Ax::AxIntArgument(call.arg(0), &value)
             || !OneOf(value, {XlConst::General, XlConst::Left, XlConst::Center, XlConst::Right,
                               XlConst::Fill, XlConst::Justify, XlConst::CenterAcrossSelection,
                               XlConst::Distributed}))
@@ -154,7 +154,7 @@ AxResult XlRangeObject::putStyle(const AxCall &call)
         m_sheet->restyle(m_rect, [value](XlStyle &s) { s.horizontal = qint16(value); });
         return AxResult::ok();
     }
-    if (!AxIntArgument(call.arg(0), &value)
+    if (!Ax::AxIntArgument(call.arg(0), &value)
         || !OneOf(value, {XlConst::Top, XlConst::Center, XlConst::Bottom, XlConst::Justify,
                           XlConst::Distributed}))
         return CannotSet(call);
@@ -193,7 +193,7 @@ AxResult XlInteriorObject::invoke(const AxCall &call)
         call.arg(0).toDouble(&ok);
         return ok ? AxResult::ok() : CannotSet(call);
     }
-    if (!AxIntArgument(call.arg(0), &value))
+    if (!Ax::AxIntArgument(call.arg(0), &value))
         return CannotSet(call);
     if (call.is("Pattern")) {
         if (value != XlConst::Solid && value != XlConst::PatternNone)
@@ -203,9 +203,9 @@ AxResult XlInteriorObject::invoke(const AxCall &call)
     }
     qint64 color = -1;
     if (call.is("Color"))
-        color = value == XlConst::PatternNone ? -2 : XlColorFromBgr(value);
+        color = value == XlConst::PatternNone ? -2 : Xl::XlColorFromBgr(value);
     else if (call.is("ColorIndex"))
-        color = value == XlConst::PatternNone ? -2 : XlColorFromIndex(value);
+        color = value == XlConst::PatternNone ? -2 : Xl::XlColorFromIndex(value);
     else
         return AxResult::unknownMember();
     if (color == -1)
@@ -221,7 +221,7 @@ AxResult XlBordersObject::invoke(const AxCall &call)
 {
     if (call.isGet("Item")) {
         int edge = 0;
-        if (!AxIntArgument(call.arg(0), &edge) || edge < XlConst::DiagonalDown
+        if (!Ax::AxIntArgument(call.arg(0), &edge) || edge < XlConst::DiagonalDown
             || edge > XlConst::InsideHorizontal)
             return AxResult::failed(QStringLiteral("no border %1").arg(call.arg(0).toString()));
         if (edge == XlConst::DiagonalDown || edge == XlConst::DiagonalUp)
@@ -300,7 +300,7 @@ AxResult XlBorderObject::invoke(const AxCall &call)
         return ok ? AxResult::ok() : CannotSet(call);
     }
     int value = 0;
-    if (!AxIntArgument(call.arg(0), &value))
+    if (!Ax::AxIntArgument(call.arg(0), &value))
         return call.is("LineStyle") || call.is("Weight") || call.is("Color")
                        || call.is("ColorIndex")
                    ? CannotSet(call)
@@ -325,9 +325,9 @@ AxResult XlBorderObject::invoke(const AxCall &call)
     }
     qint64 color = -1;
     if (call.is("Color"))
-        color = XlColorFromBgr(value);
+        color = Xl::XlColorFromBgr(value);
     else if (call.is("ColorIndex"))
-        color = value == XlConst::PatternNone ? -2 : XlColorFromIndex(value);
+        color = value == XlConst::PatternNone ? -2 : Xl::XlColorFromIndex(value);
     else
         return AxResult::unknownMember();
     if (color == -1)

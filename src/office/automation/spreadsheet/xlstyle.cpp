@@ -25,15 +25,15 @@ uint HashLine(const XlBorderLine &line, uint seed)
 
 } // namespace
 
-qint64 XlColorFromBgr(const QVariant &value)
+qint64 Xl::XlColorFromBgr(const QVariant &value)
 {
     int bgr = 0;
-    if (!AxIntArgument(value, &bgr) || bgr < 0 || bgr > 0xFFFFFF)
+    if (!Ax::AxIntArgument(value, &bgr) || bgr < 0 || bgr > 0xFFFFFF)
         return -1;
     return (bgr & 0xFF) << 16 | (bgr & 0xFF00) | (bgr >> 16 & 0xFF);
 }
 
-qint64 XlColorFromIndex(int index)
+qint64 Xl::XlColorFromIndex(int index)
 {
     if (index == 0 || index == XlConst::Automatic)
         return XlAutoColor;

@@ -12,10 +12,14 @@
 // Colours are 0xRRGGBB; this value means "automatic" (the program's default colour).
 constexpr quint32 XlAutoColor = 0xFF000000u;
 
+namespace Xl {
+
 // The object model's Color values are blue-green-red; ColorIndex values name the
 // program's 56-colour palette (0 and xlAutomatic mean automatic). -1: not a colour.
 qint64 XlColorFromBgr(const QVariant &value);
 qint64 XlColorFromIndex(int index);
+
+} // namespace Xl
 
 struct XlBorderLine
 {

@@ -88,7 +88,7 @@ quint32 ReadColor(const Xml &xml)
         return rgb.right(6).toUInt(nullptr, 16);
     const int indexed = IntAttr(xml, "indexed", -1);
     if (indexed >= 8 && indexed < 64)
-        return quint32(XlColorFromIndex(indexed - 7));
+        return quint32(Xl::XlColorFromIndex(indexed - 7));
     return XlAutoColor;
 }
 

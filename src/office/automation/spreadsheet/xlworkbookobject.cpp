@@ -77,7 +77,7 @@ AxResult XlSheetsObject::invoke(const AxCall &call)
     if (call.is("Item")) {
         int index = 0;
         std::shared_ptr<XlSheet> sheet;
-        if (AxIntArgument(call.arg(0), &index))
+        if (Ax::AxIntArgument(call.arg(0), &index))
             sheet = m_book->sheet(index - 1);
         else
             sheet = m_book->sheetNamed(call.arg(0).toString());
@@ -91,7 +91,7 @@ AxResult XlSheetsObject::invoke(const AxCall &call)
             if (!call.arg(i).isValid())
                 continue;
             const auto other =
-                std::dynamic_pointer_cast<XlWorksheetObject>(AxObjectArgument(call.arg(i)));
+                std::dynamic_pointer_cast<XlWorksheetObject>(Ax::AxObjectArgument(call.arg(i)));
             const int index = other ? m_book->indexOf(other->sheet().get()) : -1;
             if (index < 0)
                 return AxResult::failed(

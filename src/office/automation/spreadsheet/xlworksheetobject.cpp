@@ -23,7 +23,7 @@ AxResult XlWorksheetObject::invoke(const AxCall &call)
     if (call.is("Cells")) {
         int row = 0;
         int col = 0;
-        if (!AxIntArgument(call.arg(0), &row) || !AxIntArgument(call.arg(1), &col) || row < 1
+        if (!Ax::AxIntArgument(call.arg(0), &row) || !Ax::AxIntArgument(call.arg(1), &col) || row < 1
             || col < 1 || row > XlCellRef::MaxRows || col > XlCellRef::MaxColumns)
             return AxResult::failed(QStringLiteral("Cells takes a row and a column from 1"));
         m_sheet->setAddressed(row - 1, col - 1);
@@ -61,7 +61,7 @@ AxResult XlWorksheetObject::move(const AxCall &call)
         if (!call.arg(i).isValid())
             continue;
         const auto other =
-            std::dynamic_pointer_cast<XlWorksheetObject>(AxObjectArgument(call.arg(i)));
+            std::dynamic_pointer_cast<XlWorksheetObject>(Ax::AxObjectArgument(call.arg(i)));
         const int index = other ? m_book->indexOf(other->sheet().get()) : -1;
         if (index < 0 || from < 0)
             return AxResult::failed(

@@ -21,7 +21,7 @@ AxResult Missing(const QString &what)
 QString ColorText(const QVariant &value)
 {
     int color = 0;
-    if (!AxIntArgument(value, &color))
+    if (!Ax::AxIntArgument(value, &color))
         return QString();
     if (color == kColorAutomatic)
         return QStringLiteral("auto");
@@ -33,7 +33,7 @@ QString ColorText(const QVariant &value)
 int IntArgument(const AxCall &call, int index, int fallback)
 {
     int value = fallback;
-    if (index < call.argCount() && !AxIntArgument(call.arg(index), &value))
+    if (index < call.argCount() && !Ax::AxIntArgument(call.arg(index), &value))
         value = fallback;
     return value;
 }
