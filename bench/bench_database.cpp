@@ -22,12 +22,12 @@
 #include <QSqlTableModel>
 #include <QTemporaryDir>
 
-#include "core/settings/qsysteminfo.h"
+#include "core/common/appdatadir.h"
+#include "core/common/clanguagesettings.h"
 #include "core/database/ckln_tq420database.h"
 #include "core/inspection/cdefectitem.h"
 #include "core/inspection/pipelineparam.h"
-#include "core/common/appdatadir.h"
-#include "core/common/clanguagesettings.h"
+#include "core/settings/qsysteminfo.h"
 
 namespace {
 constexpr int kProjects = 1000;

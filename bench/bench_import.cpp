@@ -15,12 +15,12 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "core/files/qfilemanager.h"
-#include "core/settings/qsysteminfo.h"
-#include "core/files/cvideoimporter.h"
-#include "core/database/ckln_tq420database.h"
-#include "core/inspection/cfilertv.h"
 #include "core/common/appdatadir.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/files/cvideoimporter.h"
+#include "core/files/qfilemanager.h"
+#include "core/inspection/cfilertv.h"
+#include "core/settings/qsysteminfo.h"
 
 namespace {
 // Incompressible bytes, written once and reused by later runs.
@@ -51,7 +51,8 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     qSetMessagePattern(QStringLiteral("%{if-warning}%{message}%{endif}"));
-    const QString work = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath() + "/tq420-bench-import";
+    const QString work =
+        argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath() + "/tq420-bench-import";
     const qint64 mib = argc > 2 ? atoll(argv[2]) : 1024;
     const int rounds = argc > 3 ? qMax(1, atoi(argv[3])) : 3;
     QDir().mkpath(work);
@@ -82,7 +83,8 @@ int main(int argc, char *argv[])
             ::sync();
             QElapsedTimer timer;
             timer.start();
-            QProcess::execute(QStringLiteral("cp"), {video, data.filePath(QStringLiteral("copy.mp4"))});
+            QProcess::execute(QStringLiteral("cp"),
+                              {video, data.filePath(QStringLiteral("copy.mp4"))});
             cpMs << timer.nsecsElapsed() / 1e6;
         };
         if (round % 2 == 0) {
@@ -98,6 +100,7 @@ int main(int argc, char *argv[])
     std::printf("video of %lld MiB, %d rounds (medians)\n", mib, rounds);
     std::printf("import (key, folder, copy, empty RTV file): %8.1f ms\n", Median(importMs));
     std::printf("cp of the same file:                        %8.1f ms\n", Median(cpMs));
-    std::printf("import / cp:                                %8.2f x\n", Median(importMs) / Median(cpMs));
+    std::printf("import / cp:                                %8.2f x\n",
+                Median(importMs) / Median(cpMs));
     return 0;
 }

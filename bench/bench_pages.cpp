@@ -16,19 +16,19 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 
-#include "gui/pages/qpagingwidget.h"
+#include "core/common/appdatadir.h"
+#include "core/common/clanguagesettings.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/files/qvedioinfo.h"
+#include "core/inspection/cdefectitem.h"
+#include "core/inspection/pipelineparam.h"
+#include "core/settings/ckln_tq420setting.h"
 #include "core/settings/qsysteminfo.h"
+#include "gui/chrome/guiresources.h"
 #include "gui/pages/qmysqltablemodel.h"
 #include "gui/pages/qmytableview.h"
 #include "gui/pages/qpagedefectinfo.h"
-#include "core/files/qvedioinfo.h"
-#include "core/database/ckln_tq420database.h"
-#include "core/inspection/cdefectitem.h"
-#include "core/inspection/pipelineparam.h"
-#include "core/common/appdatadir.h"
-#include "core/common/clanguagesettings.h"
-#include "core/settings/ckln_tq420setting.h"
-#include "gui/chrome/guiresources.h"
+#include "gui/pages/qpagingwidget.h"
 
 namespace {
 constexpr int kProjects = 100;
@@ -56,8 +56,8 @@ void Fail(const char *what)
 void Generate(CKLN_TQ420DataBase *db)
 {
     const QStringList roads = {QStringLiteral("人民路'东段"), QStringLiteral("River Avenue"),
-                               QStringLiteral("解放大道"), QStringLiteral("Harbour Road"),
-                               QStringLiteral("中山北路"), QStringLiteral("O'Connell Street")};
+                               QStringLiteral("解放大道"),    QStringLiteral("Harbour Road"),
+                               QStringLiteral("中山北路"),    QStringLiteral("O'Connell Street")};
     QList<CDefectItem> items;
     for (int d = 0; d < kDefectsPerVideo; ++d) {
         CDefectItem item;
@@ -72,13 +72,13 @@ void Generate(CKLN_TQ420DataBase *db)
     const QDate first(2019, 1, 1);
     for (int p = 0; p < kProjects; ++p) {
         const QString projectKey = ProjectKey(p);
-        if (!db->InsertRow(QStringLiteral("ProjectDetail"),
-                           {{QStringLiteral("ProjectNumber"), QStringLiteral("GX-%1").arg(p)},
-                            {QStringLiteral("ProjectName"), QStringLiteral("Project %1").arg(p)},
-                            {QStringLiteral("ProjectSite"), roads.at(p % roads.size())},
-                            {QStringLiteral("CommencementDate"),
-                             first.addDays(p).toString(Qt::ISODate)},
-                            {QStringLiteral("HashCode"), projectKey}}))
+        if (!db->InsertRow(
+                QStringLiteral("ProjectDetail"),
+                {{QStringLiteral("ProjectNumber"), QStringLiteral("GX-%1").arg(p)},
+                 {QStringLiteral("ProjectName"), QStringLiteral("Project %1").arg(p)},
+                 {QStringLiteral("ProjectSite"), roads.at(p % roads.size())},
+                 {QStringLiteral("CommencementDate"), first.addDays(p).toString(Qt::ISODate)},
+                 {QStringLiteral("HashCode"), projectKey}}))
             Fail("project");
         for (int v = 0; v < kVideosPerProject; ++v) {
             QVedioInfo info;
@@ -173,7 +173,11 @@ int main(int argc, char *argv[])
     const int perPage = page->PagingWidget()->RowsPerPage();
     const int total = page->PagingWidget()->TotalRows();
     const double last = Time(
-        rounds, [&] { page->PagingWidget()->OnHomePageClicked(); RowsShown(*page); },
+        rounds,
+        [&] {
+            page->PagingWidget()->OnHomePageClicked();
+            RowsShown(*page);
+        },
         [&] {
             page->PagingWidget()->OnEndPageClicked();
             return RowsShown(*page);
@@ -181,10 +185,7 @@ int main(int argc, char *argv[])
     const int lastRows = page->TableView()->Model()->rowCount();
     int found = 0;
     const double search = Time(
-        rounds,
-        [&] {
-            page->SearchEdit()->setText(QStringLiteral("人民路'东"));
-        },
+        rounds, [&] { page->SearchEdit()->setText(QStringLiteral("人民路'东")); },
         [&] {
             page->on_slot_Search();
             found = page->PagingWidget()->TotalRows();

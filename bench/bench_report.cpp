@@ -19,12 +19,12 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
+#include "core/common/appdatadir.h"
 #include "core/inspection/cfilertv.h"
 #include "core/settings/qsysteminfo.h"
 #include "office/automation/officeservers.h"
 #include "office/report/cmodelreport.h"
 #include "office/report/cmodelsheet.h"
-#include "core/common/appdatadir.h"
 
 namespace {
 constexpr int kDistinctFrames = 24;
@@ -143,7 +143,8 @@ int main(int argc, char *argv[])
 
     const int files = argc > 1 ? atoi(argv[1]) : 100;
     const int defects = argc > 2 ? atoi(argv[2]) : 5;
-    const QString work = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("/tmp/tq420-bench-report");
+    const QString work =
+        argc > 3 ? QString::fromLocal8Bit(argv[3]) : QStringLiteral("/tmp/tq420-bench-report");
     const QString folder = work + QStringLiteral("/%1x%2").arg(files).arg(defects);
     QDir().mkpath(folder);
     const QStringList frames = MakeFrames(work);

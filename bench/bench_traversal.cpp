@@ -30,7 +30,8 @@ QList<QByteArray> ReadBlobs(const QString &path)
 {
     QList<QByteArray> blobs;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("blobs"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("blobs"));
         db.setDatabaseName(path);
         db.open();
         QSqlQuery query(db);
@@ -102,7 +103,8 @@ int main(int argc, char *argv[])
         QElapsedTimer timer;
         timer.start();
         for (int i = 0; i < blobs.size(); ++i)
-            QImage::fromData(blobs.at(i), "PNG").save(dir + QStringLiteral("/%1.png").arg(i), "PNG");
+            QImage::fromData(blobs.at(i), "PNG")
+                .save(dir + QStringLiteral("/%1.png").arg(i), "PNG");
         return Ms(timer);
     });
 

@@ -33,29 +33,37 @@ long PeakKilobytes()
 
 void FillFixedTables(QWordEngine &word, int n, int d)
 {
-    for (const char *name : {"lbProjectName", "lbProjectSN", "lbProjectAddress", "lbEntrustUnit",
-                             "lbDetectUnit", "lbProjectDate", "lbReportSN", "lbOperators",
-                             "lbReportWriter", "lbChecker", "lbApprover", "lbReportDate",
-                             "lbOrgAddress", "lbOrgZipCode", "lbOrgTelephone", "lbOrgContacter"})
-        word.SetBookmarkText(name, QStringLiteral("%1 value of the synthetic project").arg(name + 2));
+    for (const char *name :
+         {"lbProjectName", "lbProjectSN", "lbProjectAddress", "lbEntrustUnit", "lbDetectUnit",
+          "lbProjectDate", "lbReportSN", "lbOperators", "lbReportWriter", "lbChecker", "lbApprover",
+          "lbReportDate", "lbOrgAddress", "lbOrgZipCode", "lbOrgTelephone", "lbOrgContacter"})
+        word.SetBookmarkText(name,
+                             QStringLiteral("%1 value of the synthetic project").arg(name + 2));
     for (int r = 1; r <= 7; ++r)
         word.SetTableCellText(1, r, 2, QStringLiteral("Project text %1").arg(r));
     const int groups = qMin(n, 6);
     word.SetBookmarkText("lbDefectCount2", QStringLiteral("Totally %1 sections of pipelines are "
-                                                          "tested and evaluated this time").arg(n));
+                                                          "tested and evaluated this time")
+                                               .arg(n));
     word.InsertTableRow(2, 2, groups - 1);
     for (int i = 0; i < groups; ++i)
-        word.SetTableRowTexts(2, i + 2, 1, {QString::number(i + 1), "Sewerage pipe(HN Concrete pipe)",
-                                            "400", "100.5", "98.25", "1 section"}, 1);
+        word.SetTableRowTexts(2, i + 2, 1,
+                              {QString::number(i + 1), "Sewerage pipe(HN Concrete pipe)", "400",
+                               "100.5", "98.25", "1 section"},
+                              1);
     word.InsertTableRow(4, 2, n);
     for (int i = 0; i <= n; ++i)
-        word.SetTableRowTexts(4, i + 2, 1, {QString::number(i + 1), QStringLiteral("W%1").arg(i),
-                                            "Inspection well", "Brick", "Cast iron"}, 1);
+        word.SetTableRowTexts(4, i + 2, 1,
+                              {QString::number(i + 1), QStringLiteral("W%1").arg(i),
+                               "Inspection well", "Brick", "Cast iron"},
+                              1);
     word.InsertTableRow(5, 2, n - 1);
     for (int i = 0; i < n; ++i)
-        word.SetTableRowTexts(5, i + 2, 1, {QString::number(i + 1), QStringLiteral("W%1~W%2").arg(i).arg(i + 1),
-                                            "400", "HN Concrete pipe", "40.00", "39.50",
-                                            "There is Level-2 Rupture deformation", ""}, 1);
+        word.SetTableRowTexts(5, i + 2, 1,
+                              {QString::number(i + 1), QStringLiteral("W%1~W%2").arg(i).arg(i + 1),
+                               "400", "HN Concrete pipe", "40.00", "39.50",
+                               "There is Level-2 Rupture deformation", ""},
+                              1);
     QStringList labels;
     QStringList values;
     for (int t = 0; t < 16; ++t) {
@@ -72,17 +80,22 @@ void FillDetail(QWordEngine &word, int table, int section, int d, const QStringL
     word.SetTableRowHeight(table, 1, float(2 * 0.7 / 2.54 * 72));
     word.SetTableBlockTexts(table, 1, 2,
                             {{QStringLiteral("/video/W%1.avi").arg(section), "W1", "W2"},
-                             {"Road No. 7", "1.2m", "1.4m"}, {"Sewerage pipe", "HN", "400mm"},
-                             {"Downcurrent", "40.00m", "39.50m"}, {"1.23/2", "0.45/1", "II"},
-                             {"Operator A", "Camera 1", "Sunny"}, {"Site 7", "2024-05-26", "-"}},
+                             {"Road No. 7", "1.2m", "1.4m"},
+                             {"Sewerage pipe", "HN", "400mm"},
+                             {"Downcurrent", "40.00m", "39.50m"},
+                             {"1.23/2", "0.45/1", "II"},
+                             {"Operator A", "Camera 1", "Sunny"},
+                             {"Site 7", "2024-05-26", "-"}},
                             2, 1);
     if (d > 2) {
         word.InsertTableRow(table, 9, d - 2);
         word.InsertTableRow(table, 10 + d, 2 * ((d + 1) / 2 - 1));
     }
     for (int j = 0; j < d; ++j)
-        word.SetTableRowTexts(table, 8 + j, 1, {"12.50m", "(PL)Rupture", "2", "5.0",
-                                                "Rupture, the position of circumferential 0309"}, 1);
+        word.SetTableRowTexts(
+            table, 8 + j, 1,
+            {"12.50m", "(PL)Rupture", "2", "5.0", "Rupture, the position of circumferential 0309"},
+            1);
     const int pictures = 9 + qMax(d, 2);
     for (int j = 0; j < d; ++j) {
         const int row = pictures + 2 * (j / 2);
@@ -141,19 +154,20 @@ int main(int argc, char *argv[])
     word.save(out);
     word.close(false);
     const qint64 saved = timer.elapsed();
-    QTextStream(stdout) << QStringLiteral(
-                               "{\"sections\": %1, \"defects\": %2, \"pictures\": %3, \"open_s\": %4, "
-                               "\"fill_s\": %5, \"save_s\": %6, \"total_s\": %7, \"pages_estimate\": %8, "
-                               "\"peak_rss_mb\": %9, \"output_mb\": %10}\n")
-                               .arg(n)
-                               .arg(d)
-                               .arg(shape - 1)
-                               .arg(opened / 1000.0)
-                               .arg((filled - opened) / 1000.0)
-                               .arg((saved - filled) / 1000.0)
-                               .arg(saved / 1000.0)
-                               .arg(pages)
-                               .arg(PeakKilobytes() / 1024.0, 0, 'f', 1)
-                               .arg(QFileInfo(out).size() / 1048576.0, 0, 'f', 1);
+    QTextStream(stdout)
+        << QStringLiteral(
+               "{\"sections\": %1, \"defects\": %2, \"pictures\": %3, \"open_s\": %4, "
+               "\"fill_s\": %5, \"save_s\": %6, \"total_s\": %7, \"pages_estimate\": %8, "
+               "\"peak_rss_mb\": %9, \"output_mb\": %10}\n")
+               .arg(n)
+               .arg(d)
+               .arg(shape - 1)
+               .arg(opened / 1000.0)
+               .arg((filled - opened) / 1000.0)
+               .arg((saved - filled) / 1000.0)
+               .arg(saved / 1000.0)
+               .arg(pages)
+               .arg(PeakKilobytes() / 1024.0, 0, 'f', 1)
+               .arg(QFileInfo(out).size() / 1048576.0, 0, 'f', 1);
     return 0;
 }

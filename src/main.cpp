@@ -1,7 +1,7 @@
 #include <QApplication>
 
-#include "gui/shell/applicationstartup.h"
 #include "gui/chrome/guiresources.h"
+#include "gui/shell/applicationstartup.h"
 #include "office/automation/officeservers.h"
 
 int main(int argc, char *argv[])

@@ -2,11 +2,11 @@
 
 #include <QCommandLineParser>
 
-#include "office/report/cdataexporter.h"
+#include "clioutput.h"
 #include "core/common/cuserprompt.h"
 #include "core/settings/ckln_tq420setting.h"
 #include "core/settings/qsysteminfo.h"
-#include "clioutput.h"
+#include "office/report/cdataexporter.h"
 #include "projectcommands.h"
 
 namespace {
@@ -33,9 +33,11 @@ const SwitchOption kSwitches[] = {
     {"pipe-type-dir", &DataExportParam::bHasPipeType,
      QT_TRANSLATE_NOOP("ExportCommand", "export: a folder level for the pipeline type.")},
     {"pipe-number", &DataExportParam::bHasPipeNum,
-     QT_TRANSLATE_NOOP("ExportCommand", "export: file names begin with the pipeline number (else a random name).")},
+     QT_TRANSLATE_NOOP("ExportCommand",
+                       "export: file names begin with the pipeline number (else a random name).")},
     {"date-in-name", &DataExportParam::bHasDate,
-     QT_TRANSLATE_NOOP("ExportCommand", "export: file names carry the date after the pipeline number.")},
+     QT_TRANSLATE_NOOP("ExportCommand",
+                       "export: file names carry the date after the pipeline number.")},
 };
 
 // The warnings of the export go to standard error.
@@ -51,11 +53,11 @@ public:
 
 void ExportCommand::AddOptions(QCommandLineParser &parser)
 {
-    parser.addOption({QStringLiteral("to"), tr("export: the folder to export into."),
-                      QStringLiteral("DIR")});
+    parser.addOption(
+        {QStringLiteral("to"), tr("export: the folder to export into."), QStringLiteral("DIR")});
     for (const SwitchOption &option : kSwitches)
-        parser.addOption({QString::fromLatin1(option.name), tr(option.help),
-                          QStringLiteral("on|off")});
+        parser.addOption(
+            {QString::fromLatin1(option.name), tr(option.help), QStringLiteral("on|off")});
 }
 
 int ExportCommand::Run(const QCommandLineParser &parser, const QString &projectNumber)
@@ -98,7 +100,7 @@ int ExportCommand::Run(const QCommandLineParser &parser, const QString &projectN
                        .arg(result.sheets)
                        .arg(result.videos)
                        .arg(result.images)
-                       .arg(result.skipped)
-                   + QLatin1Char('\n'));
+                       .arg(result.skipped) +
+                   QLatin1Char('\n'));
     return ok ? 0 : 1;
 }

@@ -5,8 +5,8 @@
 #include <QJsonArray>
 #include <QTemporaryDir>
 
-#include "core/inspection/cfilertv.h"
 #include "clioutput.h"
+#include "core/inspection/cfilertv.h"
 #include "rtvjson.h"
 
 namespace {
@@ -78,10 +78,11 @@ QString InspectCommand::Summary(const QJsonObject &report)
                 .arg(header.value("strTestSite").toString(), header.value("strTestDate").toString(),
                      header.value("strTester").toString(), header.value("strTestUnit").toString());
     text += QLatin1Char('\n');
-    text += tr("  Pipe section: %1 -> %2, %3, diameter %4 mm, length %5 m")
-                .arg(pipe.value("strStartWellID").toString(), pipe.value("strEndWellID").toString(),
-                     pipe.value("strPipeSectionMaterial").toString(),
-                     Number(pipe.value("nPipeSectionDiameter")), Number(pipe.value("fPipeSectionLen")));
+    text +=
+        tr("  Pipe section: %1 -> %2, %3, diameter %4 mm, length %5 m")
+            .arg(pipe.value("strStartWellID").toString(), pipe.value("strEndWellID").toString(),
+                 pipe.value("strPipeSectionMaterial").toString(),
+                 Number(pipe.value("nPipeSectionDiameter")), Number(pipe.value("fPipeSectionLen")));
     text += QLatin1Char('\n');
     text += tr("  Interpreted: %1   Track samples: %2")
                 .arg(header.value("bIsInterpretation").toBool() ? tr("yes") : tr("no"))
@@ -100,20 +101,23 @@ QString InspectCommand::Summary(const QJsonObject &report)
     }
     text += tr("  Structural: S %1, Smax %2, F %3, grade %4: %5")
                 .arg(Number(eval.value("S")), Number(eval.value("Smax")), Number(eval.value("F")),
-                     Number(eval.value("structuralGrade")), eval.value("structuralGradeText").toString());
+                     Number(eval.value("structuralGrade")),
+                     eval.value("structuralGradeText").toString());
     text += QLatin1Char('\n');
     text += tr("    Density %1 (%2); repair index RI %3, grade %4: %5")
-                .arg(Number(eval.value("structuralDensity")), eval.value("structuralDensityText").toString(),
-                     Number(eval.value("RI")), Number(eval.value("repairGrade")),
-                     eval.value("repairGradeText").toString());
+                .arg(Number(eval.value("structuralDensity")),
+                     eval.value("structuralDensityText").toString(), Number(eval.value("RI")),
+                     Number(eval.value("repairGrade")), eval.value("repairGradeText").toString());
     text += QLatin1Char('\n');
     text += tr("  Functional: Y %1, Ymax %2, G %3, grade %4: %5")
                 .arg(Number(eval.value("Y")), Number(eval.value("Ymax")), Number(eval.value("G")),
-                     Number(eval.value("functionalGrade")), eval.value("functionalGradeText").toString());
+                     Number(eval.value("functionalGrade")),
+                     eval.value("functionalGradeText").toString());
     text += QLatin1Char('\n');
     text += tr("    Density %1 (%2); maintenance index MI %3, grade %4: %5")
-                .arg(Number(eval.value("functionalDensity")), eval.value("functionalDensityText").toString(),
-                     Number(eval.value("MI")), Number(eval.value("maintenanceGrade")),
+                .arg(Number(eval.value("functionalDensity")),
+                     eval.value("functionalDensityText").toString(), Number(eval.value("MI")),
+                     Number(eval.value("maintenanceGrade")),
                      eval.value("maintenanceGradeText").toString());
     return text + QLatin1Char('\n');
 }

@@ -2,14 +2,14 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
-#include "core/inspection/cfilebmw.h"
-#include "core/inspection/cfilertv.h"
+#include "clioutput.h"
 #include "core/common/appdatadir.h"
 #include "core/common/clanguagesettings.h"
-#include "office/automation/officeservers.h"
-#include "clioutput.h"
+#include "core/inspection/cfilebmw.h"
+#include "core/inspection/cfilertv.h"
 #include "exportcommand.h"
 #include "inspectcommand.h"
+#include "office/automation/officeservers.h"
 #include "projectcommands.h"
 #include "reportcommand.h"
 #include "sheetcommand.h"
@@ -77,10 +77,9 @@ int RunDataCommand(const QString &command, QStringList args, const QCommandLineP
     if (command == QLatin1String("project")) {
         const QString action = args.isEmpty() ? QString() : args.takeFirst();
         if (action == QLatin1String("add"))
-            return ProjectCommands::AddProject({parser.value(QStringLiteral("number")),
-                                                parser.value(QStringLiteral("name")),
-                                                parser.value(QStringLiteral("site")),
-                                                parser.value(QStringLiteral("date"))});
+            return ProjectCommands::AddProject(
+                {parser.value(QStringLiteral("number")), parser.value(QStringLiteral("name")),
+                 parser.value(QStringLiteral("site")), parser.value(QStringLiteral("date"))});
         if (action == QLatin1String("list"))
             return ProjectCommands::ListProjects(json);
         return Fail(Cli::tr("usage: tq420-cli project add|list --app-dir DIR ..."), kUsageError);
@@ -88,8 +87,9 @@ int RunDataCommand(const QString &command, QStringList args, const QCommandLineP
     if (command == QLatin1String("report")) {
         const QString out = parser.value(QStringLiteral("out"));
         if (out.isEmpty() || project.isEmpty())
-            return Fail(Cli::tr("usage: tq420-cli report --app-dir DIR --project NUMBER --out FILE"),
-                        kUsageError);
+            return Fail(
+                Cli::tr("usage: tq420-cli report --app-dir DIR --project NUMBER --out FILE"),
+                kUsageError);
         return ReportCommand::FromProject(project, out);
     }
     if (command == QLatin1String("sheet")) {
@@ -97,7 +97,8 @@ int RunDataCommand(const QString &command, QStringList args, const QCommandLineP
         const int kind = parser.value(QStringLiteral("kind")).toInt(&isNumber);
         const QString out = parser.value(QStringLiteral("out"));
         if (!isNumber || out.isEmpty() || (kind != 0 && project.isEmpty()))
-            return Fail(Cli::tr("usage: tq420-cli sheet --app-dir DIR [--project NUMBER] --kind 0|1|2|3 --out FILE.xls"),
+            return Fail(Cli::tr("usage: tq420-cli sheet --app-dir DIR [--project NUMBER] --kind "
+                                "0|1|2|3 --out FILE.xls"),
                         kUsageError);
         const QString key = kind == 0 ? QString() : ProjectCommands::ProjectKey(project);
         return kind != 0 && key.isEmpty() ? 1 : SheetCommand::Run(key, kind, out);
@@ -134,7 +135,8 @@ int main(int argc, char *argv[])
     ApplyCliLanguage(language);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(Cli::tr("Command-line tool of the sewer inspection office program."));
+    parser.setApplicationDescription(
+        Cli::tr("Command-line tool of the sewer inspection office program."));
     parser.addHelpOption();
     parser.addOptions({
         {QStringLiteral("lang"), Cli::tr("Language of the output and of the data files: en or zh."),
@@ -146,10 +148,13 @@ int main(int argc, char *argv[])
         {QStringLiteral("number"), Cli::tr("project add: project number."), QStringLiteral("N")},
         {QStringLiteral("name"), Cli::tr("project add: project name."), QStringLiteral("NAME")},
         {QStringLiteral("site"), Cli::tr("project add: site."), QStringLiteral("SITE")},
-        {QStringLiteral("date"), Cli::tr("project add: commencement date."), QStringLiteral("yyyy-MM-dd")},
-        {QStringLiteral("kind"), Cli::tr("sheet: 0 projects, 1 videos, 2 interpretation, 3 evaluation."),
+        {QStringLiteral("date"), Cli::tr("project add: commencement date."),
+         QStringLiteral("yyyy-MM-dd")},
+        {QStringLiteral("kind"),
+         Cli::tr("sheet: 0 projects, 1 videos, 2 interpretation, 3 evaluation."),
          QStringLiteral("KIND")},
-        {QStringLiteral("out"), Cli::tr("sheet, report: the file to write."), QStringLiteral("FILE")},
+        {QStringLiteral("out"), Cli::tr("sheet, report: the file to write."),
+         QStringLiteral("FILE")},
     });
     ExportCommand::AddOptions(parser);
     parser.addPositionalArgument(
@@ -174,12 +179,13 @@ int main(int argc, char *argv[])
     if (command == QLatin1String("report") && !parser.isSet(QStringLiteral("app-dir"))) {
         const QString out = parser.value(QStringLiteral("out"));
         if (out.isEmpty() || args.isEmpty())
-            return Fail(Cli::tr("usage: tq420-cli report --out FILE [--lang en|zh] FILE.rtv..."), kUsageError);
+            return Fail(Cli::tr("usage: tq420-cli report --out FILE [--lang en|zh] FILE.rtv..."),
+                        kUsageError);
         return ReportCommand::FromFiles(args, out);
     }
-    if (command == QLatin1String("project") || command == QLatin1String("import")
-        || command == QLatin1String("defects") || command == QLatin1String("sheet")
-        || command == QLatin1String("report") || command == QLatin1String("export"))
+    if (command == QLatin1String("project") || command == QLatin1String("import") ||
+        command == QLatin1String("defects") || command == QLatin1String("sheet") ||
+        command == QLatin1String("report") || command == QLatin1String("export"))
         return RunDataCommand(command, args, parser);
     return Fail(Cli::tr("unknown command \"%1\"").arg(command), kUsageError);
 }

@@ -6,14 +6,14 @@
 #include <QJsonObject>
 #include <QSqlRecord>
 
-#include "core/files/qfilemanager.h"
-#include "core/settings/qsysteminfo.h"
-#include "core/files/cvideoimporter.h"
-#include "core/database/ckln_tq420database.h"
-#include "core/inspection/cfilertv.h"
+#include "clioutput.h"
 #include "core/common/myhelper.h"
 #include "core/common/sqlquote.h"
-#include "clioutput.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/files/cvideoimporter.h"
+#include "core/files/qfilemanager.h"
+#include "core/inspection/cfilertv.h"
+#include "core/settings/qsysteminfo.h"
 
 namespace {
 constexpr int kProjectKeyLength = 10;
@@ -53,7 +53,8 @@ QString CurrentOption(int slot)
 QString ProjectCommands::ProjectKey(const QString &projectNumber)
 {
     const QList<QVariantMap> rows = CKLN_TQ420DataBase::GetInstance()->SelectRows(
-        QStringLiteral("ProjectDetail"), QStringLiteral("ProjectNumber = ") + SqlText::SqlQuote(projectNumber));
+        QStringLiteral("ProjectDetail"),
+        QStringLiteral("ProjectNumber = ") + SqlText::SqlQuote(projectNumber));
     if (rows.isEmpty()) {
         CliOutput::Err(tr("no project with the number \"%1\"").arg(projectNumber));
         return QString();
@@ -63,8 +64,8 @@ QString ProjectCommands::ProjectKey(const QString &projectNumber)
 
 int ProjectCommands::AddProject(const NewProject &project)
 {
-    if (project.number.trimmed().isEmpty() || project.name.trimmed().isEmpty()
-        || project.site.trimmed().isEmpty()) {
+    if (project.number.trimmed().isEmpty() || project.name.trimmed().isEmpty() ||
+        project.site.trimmed().isEmpty()) {
         CliOutput::Err(tr("Please at least fill in the necessary information"));
         return 3;
     }
@@ -117,15 +118,15 @@ int ProjectCommands::ListProjects(bool json)
             array.append(ToJson(row));
             continue;
         }
-        CliOutput::Out(tr("%1  %2  %3  %4  videos %5, pipes %6, %7 m, defects %8, key %9")
-                           .arg(row.value("ProjectNumber").toString(), row.value("ProjectName").toString(),
-                                row.value("ProjectSite").toString(),
-                                row.value("CommencementDate").toString(),
-                                row.value("VedioNums").toString(), row.value("PipeNums").toString(),
-                                QString::number(row.value("Mileages").toDouble(), 'g', 6),
-                                row.value("iInterpretationNums").toString(),
-                                row.value("HashCode").toString())
-                       + QLatin1Char('\n'));
+        CliOutput::Out(
+            tr("%1  %2  %3  %4  videos %5, pipes %6, %7 m, defects %8, key %9")
+                .arg(row.value("ProjectNumber").toString(), row.value("ProjectName").toString(),
+                     row.value("ProjectSite").toString(), row.value("CommencementDate").toString(),
+                     row.value("VedioNums").toString(), row.value("PipeNums").toString(),
+                     QString::number(row.value("Mileages").toDouble(), 'g', 6),
+                     row.value("iInterpretationNums").toString(),
+                     row.value("HashCode").toString()) +
+            QLatin1Char('\n'));
     }
     if (json)
         CliOutput::Json(array);
@@ -153,8 +154,11 @@ int ProjectCommands::Import(const QString &projectNumber, const QStringList &vid
         exitCode = ok ? exitCode : 1;
         const QString source = CVideoImporter::SourceName(result.source);
         if (json) {
-            QJsonObject object{{"video", video}, {"ok", ok}, {"key", result.info.strHashCode},
-                               {"rtvSource", source}, {"defects", result.defects}};
+            QJsonObject object{{"video", video},
+                               {"ok", ok},
+                               {"key", result.info.strHashCode},
+                               {"rtvSource", source},
+                               {"defects", result.defects}};
             if (!error.isEmpty())
                 object.insert("error", error);
             if (!result.note.isEmpty())
@@ -163,9 +167,11 @@ int ProjectCommands::Import(const QString &projectNumber, const QStringList &vid
         } else if (ok) {
             CliOutput::Out(tr("%1: imported as %2, RTV file %3, %4 defects")
                                .arg(video, result.info.strHashCode, SourceText(result.source))
-                               .arg(result.defects)
-                           + (result.note.isEmpty() ? QString() : QStringLiteral(" (") + result.note.trimmed() + QLatin1Char(')'))
-                           + QLatin1Char('\n'));
+                               .arg(result.defects) +
+                           (result.note.isEmpty()
+                                ? QString()
+                                : QStringLiteral(" (") + result.note.trimmed() + QLatin1Char(')')) +
+                           QLatin1Char('\n'));
         } else {
             CliOutput::Err(tr("%1: not imported: %2").arg(video, error));
         }

@@ -5,12 +5,12 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "clioutput.h"
 #include "core/common/clanguagesettings.h"
 #include "core/common/sqlquote.h"
 #include "core/database/ckln_tq420database.h"
 #include "core/settings/qsysteminfo.h"
 #include "office/report/cmodelreport.h"
-#include "clioutput.h"
 
 namespace {
 // The system settings and the language of this run; no project yet.
@@ -48,7 +48,8 @@ int ReportCommand::FromFiles(const QStringList &rtvFiles, const QString &outPath
 int ReportCommand::FromProject(const QString &projectNumber, const QString &outPath)
 {
     const QList<QVariantMap> projects = CKLN_TQ420DataBase::GetInstance()->SelectRows(
-        QStringLiteral("ProjectDetail"), QStringLiteral("ProjectNumber = ") + SqlText::SqlQuote(projectNumber));
+        QStringLiteral("ProjectDetail"),
+        QStringLiteral("ProjectNumber = ") + SqlText::SqlQuote(projectNumber));
     if (projects.isEmpty()) {
         CliOutput::Err(tr("no project with the number \"%1\"").arg(projectNumber));
         return 1;
@@ -67,8 +68,8 @@ int ReportCommand::FromProject(const QString &projectNumber, const QString &outP
     // RoadName, PipeNum, PipeType, VedioFileName, HashCode
     for (const QVariantList &video : CKLN_TQ420DataBase::GetInstance()->GetVideoKeys(key)) {
         const QString videoPath = video.value(3).toString();
-        entries.append({QFileInfo(videoPath).path() + QLatin1Char('/') + video.value(4).toString()
-                            + QStringLiteral(".rtv"),
+        entries.append({QFileInfo(videoPath).path() + QLatin1Char('/') + video.value(4).toString() +
+                            QStringLiteral(".rtv"),
                         videoPath});
     }
     if (entries.isEmpty()) {
@@ -109,8 +110,10 @@ int ReportCommand::Generate(const QList<QPair<QString, QString>> &entries, Repor
         CliOutput::Err(tr("%1: the report could not be written").arg(outPath));
         return 1;
     }
-    CliOutput::Out(tr("%1: report of %2 sections, %3 defects").arg(outPath).arg(report.ItemCount())
-                       .arg(report.DefectTotal())
-                   + QLatin1Char('\n'));
+    CliOutput::Out(tr("%1: report of %2 sections, %3 defects")
+                       .arg(outPath)
+                       .arg(report.ItemCount())
+                       .arg(report.DefectTotal()) +
+                   QLatin1Char('\n'));
     return 0;
 }

@@ -53,12 +53,9 @@ QJsonObject Header(const ProjectParam &p)
 QJsonObject Well(const CWellParam &w)
 {
     return {
-        {"strWellNum", w.strWellNum},
-        {"nWellType", w.nWellType},
-        {"nWellMeterial", w.nWellMeterial},
-        {"nWellLidMeterial", w.nWellLidMeterial},
-        {"WellDefectType", w.WellDefectType},
-        {"strWellDefect", w.strWellDefect},
+        {"strWellNum", w.strWellNum},         {"nWellType", w.nWellType},
+        {"nWellMeterial", w.nWellMeterial},   {"nWellLidMeterial", w.nWellLidMeterial},
+        {"WellDefectType", w.WellDefectType}, {"strWellDefect", w.strWellDefect},
     };
 }
 

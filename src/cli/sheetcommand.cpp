@@ -2,10 +2,10 @@
 
 #include <QFileInfo>
 
+#include "clioutput.h"
 #include "core/settings/qsysteminfo.h"
 #include "office/report/cmodelsheet.h"
 #include "office/report/csheetdata.h"
-#include "clioutput.h"
 
 int SheetCommand::Run(const QString &projectKey, int kind, const QString &outPath)
 {

@@ -1,10 +1,10 @@
 // The city data of the system settings: the bundled tree, the centres, and the defaults.
 #include <QtTest>
 
-#include "core/settings/ccitydatajson.h"
-#include "core/settings/qsysteminfo.h"
 #include "core/common/appdatadir.h"
 #include "core/common/coreresources.h"
+#include "core/settings/ccitydatajson.h"
+#include "core/settings/qsysteminfo.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -68,13 +68,28 @@ private slots:
         QTest::addColumn<QString>("city");
         QTest::addColumn<QString>("district");
         QTest::addColumn<QString>("center");
-        QTest::newRow("province") << "湖北省" << "" << "" << "113.298572,30.684355";
-        QTest::newRow("city") << "湖北省" << "宜昌市" << "" << "111.290843,30.702636";
+        QTest::newRow("province") << "湖北省"
+                                  << ""
+                                  << ""
+                                  << "113.298572,30.684355";
+        QTest::newRow("city") << "湖北省"
+                              << "宜昌市"
+                              << ""
+                              << "111.290843,30.702636";
         // The map data has no districts of Wuhan: they take the city's centre.
-        QTest::newRow("district from its city") << "湖北省" << "武汉市" << "洪山区" << "114.298572,30.584355";
+        QTest::newRow("district from its city") << "湖北省"
+                                                << "武汉市"
+                                                << "洪山区"
+                                                << "114.298572,30.584355";
         // A municipality's districts have centres of their own.
-        QTest::newRow("own district centre") << "北京市" << "北京市" << "东城区" << "116.418757,39.917544";
-        QTest::newRow("unknown") << "湖北省" << "武汉市" << "东城区" << "not found";
+        QTest::newRow("own district centre") << "北京市"
+                                             << "北京市"
+                                             << "东城区"
+                                             << "116.418757,39.917544";
+        QTest::newRow("unknown") << "湖北省"
+                                 << "武汉市"
+                                 << "东城区"
+                                 << "not found";
     }
 
     void bundledCenters()
@@ -137,7 +152,8 @@ private slots:
         QTest::addColumn<QString>("log");
         QTest::newRow("missing") << QByteArray() << "Load CityJson failded!!!";
         QTest::newRow("empty") << QByteArray("") << "The CityJson file is Empty!!!";
-        QTest::newRow("not json") << QByteArray("{\"children\": [") << "cJSON_Parse json string failed!!!";
+        QTest::newRow("not json") << QByteArray("{\"children\": [")
+                                  << "cJSON_Parse json string failed!!!";
     }
 
     void unreadableFiles()
@@ -145,8 +161,8 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QString, log);
         QTemporaryDir dir;
-        const QString path = content.isNull() ? dir.filePath(QStringLiteral("none.json"))
-                                              : WriteJson(dir, content);
+        const QString path =
+            content.isNull() ? dir.filePath(QStringLiteral("none.json")) : WriteJson(dir, content);
         TestSupport::ClearDebugLines();
         CCityDataJson data(path);
         QStringList names{QStringLiteral("stale")};

@@ -5,29 +5,52 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
-#include "core/settings/qsysteminfo.h"
-#include "core/database/ckln_tq420database.h"
-#include "core/inspection/pipelineparam.h"
 #include "core/common/appdatadir.h"
 #include "core/common/clanguagesettings.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/inspection/pipelineparam.h"
+#include "core/settings/qsysteminfo.h"
 #include "support/dbtestsupport.h"
 #include "support/testsupport.h"
 
 namespace {
 // The system's statements, as the system writes them.
 const char *const kProjectDetail =
-    "create table if not exists ProjectDetail(ProjectNumber TEXT NOT NULL,ProjectName TEXT NOT NULL,ProjectSite TEXT NOT NULL,Principal TEXT,CommencementDate TEXT,ReportNum TEXT,ClientUnits TEXT,ConstructionUnits TEXT,DesignUnits TEXT,BuildUnits TEXT,SuperviseUnits TEXT,MeasureType TEXT,MoveMethod TEXT,SealMethod TEXT,DrainageMethod TEXT,DesiltMethod TEXT,VedioNums INT DEFAULT 0,PipeNums INT DEFAULT 0,Mileages REAL DEFAULT 0,StandardInterpretationNums INT DEFAULT 0,iInterpretationNums INT DEFAULT 0,HashCode TEXT PRIMARY KEY );";
+    "create table if not exists ProjectDetail(ProjectNumber TEXT NOT NULL,ProjectName TEXT NOT "
+    "NULL,ProjectSite TEXT NOT NULL,Principal TEXT,CommencementDate TEXT,ReportNum "
+    "TEXT,ClientUnits TEXT,ConstructionUnits TEXT,DesignUnits TEXT,BuildUnits TEXT,SuperviseUnits "
+    "TEXT,MeasureType TEXT,MoveMethod TEXT,SealMethod TEXT,DrainageMethod TEXT,DesiltMethod "
+    "TEXT,VedioNums INT DEFAULT 0,PipeNums INT DEFAULT 0,Mileages REAL DEFAULT "
+    "0,StandardInterpretationNums INT DEFAULT 0,iInterpretationNums INT DEFAULT 0,HashCode TEXT "
+    "PRIMARY KEY );";
 const char *const kVedioCount =
-    "create table if not exists VedioCount(RoadName TEXT NOT NULL,PipeNum TEXT,PipeType TEXT,PipeMeterial TEXT,VedioFileName TEXT,RecordDate TEXT,ImportDate TEXT,iDefectNums INT,Longitude REAL,Latitude REAL,HashCode TEXT PRIMARY KEY ,ProHashCode TEXT NOT NULL,PipeSectionLen REAL DEFAULT 0,PipeBranchDepth REAL DEFAULT 0,PipeSectionDiameter INT DEFAULT 0,CONSTRAINT ProHashCode FOREIGN KEY(ProHashCode) REFERENCES ProjectDetail(HashCode) on delete cascade on update cascade);";
+    "create table if not exists VedioCount(RoadName TEXT NOT NULL,PipeNum TEXT,PipeType "
+    "TEXT,PipeMeterial TEXT,VedioFileName TEXT,RecordDate TEXT,ImportDate TEXT,iDefectNums "
+    "INT,Longitude REAL,Latitude REAL,HashCode TEXT PRIMARY KEY ,ProHashCode TEXT NOT "
+    "NULL,PipeSectionLen REAL DEFAULT 0,PipeBranchDepth REAL DEFAULT 0,PipeSectionDiameter INT "
+    "DEFAULT 0,CONSTRAINT ProHashCode FOREIGN KEY(ProHashCode) REFERENCES ProjectDetail(HashCode) "
+    "on delete cascade on update cascade);";
 const char *const kDefectInfo =
-    "create table if not exists DefectInfo(RoadName TEXT NOT NULL,PipeNum TEXT NOT NULL,PipeType TEXT,PipeMeterial TEXT,PipeDiameter INT,DefectName TEXT,DefectLevel TEXT,DefectType TEXT,DefectPosion TEXT,TestDate TEXT,InterpretaionDate TEXT,HashCode TEXT PRIMARY KEY ,VedioHashCode TEXT NOT NULL,Remark TEXT,ImagePath TEXT,ProHashCode TEXT NOT NULL,TimeIndex INT DEFAULT 0,DefectLength REAL DEFAULT 0,CONSTRAINT PipeHashCode FOREIGN KEY(VedioHashCode) REFERENCES VedioCount(HashCode) on delete cascade on update cascade);";
+    "create table if not exists DefectInfo(RoadName TEXT NOT NULL,PipeNum TEXT NOT NULL,PipeType "
+    "TEXT,PipeMeterial TEXT,PipeDiameter INT,DefectName TEXT,DefectLevel TEXT,DefectType "
+    "TEXT,DefectPosion TEXT,TestDate TEXT,InterpretaionDate TEXT,HashCode TEXT PRIMARY KEY "
+    ",VedioHashCode TEXT NOT NULL,Remark TEXT,ImagePath TEXT,ProHashCode TEXT NOT NULL,TimeIndex "
+    "INT DEFAULT 0,DefectLength REAL DEFAULT 0,CONSTRAINT PipeHashCode FOREIGN KEY(VedioHashCode) "
+    "REFERENCES VedioCount(HashCode) on delete cascade on update cascade);";
 // DefectInfo before TimeIndex and DefectLength.
 const char *const kOldDefectInfo =
-    "create table if not exists DefectInfo(RoadName TEXT NOT NULL,PipeNum TEXT NOT NULL,PipeType TEXT,PipeMeterial TEXT,PipeDiameter INT,DefectName TEXT,DefectLevel TEXT,DefectType TEXT,DefectPosion TEXT,TestDate TEXT,InterpretaionDate TEXT,HashCode TEXT PRIMARY KEY ,VedioHashCode TEXT NOT NULL,Remark TEXT,ImagePath TEXT,ProHashCode TEXT NOT NULL,CONSTRAINT PipeHashCode FOREIGN KEY(VedioHashCode) REFERENCES VedioCount(HashCode) on delete cascade on update cascade);";
+    "create table if not exists DefectInfo(RoadName TEXT NOT NULL,PipeNum TEXT NOT NULL,PipeType "
+    "TEXT,PipeMeterial TEXT,PipeDiameter INT,DefectName TEXT,DefectLevel TEXT,DefectType "
+    "TEXT,DefectPosion TEXT,TestDate TEXT,InterpretaionDate TEXT,HashCode TEXT PRIMARY KEY "
+    ",VedioHashCode TEXT NOT NULL,Remark TEXT,ImagePath TEXT,ProHashCode TEXT NOT NULL,CONSTRAINT "
+    "PipeHashCode FOREIGN KEY(VedioHashCode) REFERENCES VedioCount(HashCode) on delete cascade on "
+    "update cascade);";
 const char *const kProDelete =
-    "CREATE TRIGGER [pro_delete] BEFORE DELETE ON [ProjectDetail] FOR EACH ROW BEGIN Delete From VedioCount Where ProHashCode=old.HashCode; END";
+    "CREATE TRIGGER [pro_delete] BEFORE DELETE ON [ProjectDetail] FOR EACH ROW BEGIN Delete From "
+    "VedioCount Where ProHashCode=old.HashCode; END";
 const char *const kVedioDelete =
-    "CREATE TRIGGER [vedio_delete] BEFORE DELETE ON [VedioCount] FOR EACH ROW BEGIN Delete From DefectInfo Where VedioHashCode=old.HashCode; END";
+    "CREATE TRIGGER [vedio_delete] BEFORE DELETE ON [VedioCount] FOR EACH ROW BEGIN Delete From "
+    "DefectInfo Where VedioHashCode=old.HashCode; END";
 
 const QString kProjectA = QStringLiteral("PROJECTA01");
 const QString kProjectB = QStringLiteral("PROJECTB02");
@@ -54,17 +77,21 @@ void WriteOldFile(const QString &path, const char *defectInfoStatement,
         for (const char *statement :
              {kProjectDetail, kVedioCount, defectInfoStatement, kProDelete, kVedioDelete})
             QVERIFY2(query.exec(QString::fromLatin1(statement)), statement);
-        QVERIFY(query.exec(QStringLiteral(
-            "INSERT INTO ProjectDetail (ProjectNumber, ProjectName, ProjectSite, HashCode) VALUES ('N1', 'P', 'S', 'PROJECTA01')")));
-        QVERIFY(query.exec(QStringLiteral(
-            "INSERT INTO VedioCount (RoadName, HashCode, ProHashCode) VALUES ('R', 'PROJECTA01VID01', 'PROJECTA01')")));
+        QVERIFY(query.exec(
+            QStringLiteral("INSERT INTO ProjectDetail (ProjectNumber, ProjectName, ProjectSite, "
+                           "HashCode) VALUES ('N1', 'P', 'S', 'PROJECTA01')")));
+        QVERIFY(
+            query.exec(QStringLiteral("INSERT INTO VedioCount (RoadName, HashCode, ProHashCode) "
+                                      "VALUES ('R', 'PROJECTA01VID01', 'PROJECTA01')")));
         for (const QString &key : defectKeys) {
             query.prepare(
                 storedTimeIndex >= 0
-                    ? QStringLiteral(
-                          "INSERT INTO DefectInfo (RoadName, PipeNum, HashCode, VedioHashCode, ProHashCode, TimeIndex) VALUES ('R', 'W1~W2', ?, 'PROJECTA01VID01', 'PROJECTA01', ?)")
-                    : QStringLiteral(
-                          "INSERT INTO DefectInfo (RoadName, PipeNum, HashCode, VedioHashCode, ProHashCode) VALUES ('R', 'W1~W2', ?, 'PROJECTA01VID01', 'PROJECTA01')"));
+                    ? QStringLiteral("INSERT INTO DefectInfo (RoadName, PipeNum, HashCode, "
+                                     "VedioHashCode, ProHashCode, TimeIndex) VALUES ('R', 'W1~W2', "
+                                     "?, 'PROJECTA01VID01', 'PROJECTA01', ?)")
+                    : QStringLiteral("INSERT INTO DefectInfo (RoadName, PipeNum, HashCode, "
+                                     "VedioHashCode, ProHashCode) VALUES ('R', 'W1~W2', ?, "
+                                     "'PROJECTA01VID01', 'PROJECTA01')"));
             query.addBindValue(key);
             if (storedTimeIndex >= 0)
                 query.addBindValue(storedTimeIndex);
@@ -293,10 +320,10 @@ private slots:
             << QList<bool>({false, false, false});
         QTest::newRow("other table") << "ProjectDetail" << QStringList({"HashCode", "TimeIndex"})
                                      << QList<bool>({true, false});
-        QTest::newRow("unknown table") << "NoSuchTable" << QStringList({"TimeIndex"})
-                                       << QList<bool>({false});
-        QTest::newRow("same name twice") << "DefectInfo" << QStringList({"TimeIndex", "TimeIndex"})
-                                         << QList<bool>({true, true});
+        QTest::newRow("unknown table")
+            << "NoSuchTable" << QStringList({"TimeIndex"}) << QList<bool>({false});
+        QTest::newRow("same name twice")
+            << "DefectInfo" << QStringList({"TimeIndex", "TimeIndex"}) << QList<bool>({true, true});
     }
 
     void columnCheck()
@@ -366,12 +393,11 @@ private slots:
         QCOMPARE(defects, 7);
         QCOMPARE(standard, 0);
         QCOMPARE(mileage, 42.85f);
-        QCOMPARE(
-            DbTest::Rows(
-                "SELECT VedioNums, PipeNums, Mileages, StandardInterpretationNums, iInterpretationNums FROM ProjectDetail WHERE HashCode = ?",
-                {hostile})
-                .value(0),
-            QVariantList({3, 3, 42.85, 0, 7}));
+        QCOMPARE(DbTest::Rows("SELECT VedioNums, PipeNums, Mileages, StandardInterpretationNums, "
+                              "iInterpretationNums FROM ProjectDetail WHERE HashCode = ?",
+                              {hostile})
+                     .value(0),
+                 QVariantList({3, 3, 42.85, 0, 7}));
         QCOMPARE(
             DbTest::Scalar("SELECT VedioNums FROM ProjectDetail WHERE HashCode = ?", {kProjectB})
                 .toInt(),
@@ -384,12 +410,11 @@ private slots:
         QVERIFY(db->UpdateProjectCountInfo(kProjectB, videos, pipes, mileage, standard, defects));
         QCOMPARE(QVariantList({videos, pipes, double(mileage), standard, defects}),
                  QVariantList({0, 0, 0.0, 0, 0}));
-        QCOMPARE(
-            DbTest::Rows(
-                "SELECT VedioNums, PipeNums, Mileages, iInterpretationNums FROM ProjectDetail WHERE HashCode = ?",
-                {kProjectB})
-                .value(0),
-            QVariantList({0, 0, 0.0, 0}));
+        QCOMPARE(DbTest::Rows("SELECT VedioNums, PipeNums, Mileages, iInterpretationNums FROM "
+                              "ProjectDetail WHERE HashCode = ?",
+                              {kProjectB})
+                     .value(0),
+                 QVariantList({0, 0, 0.0, 0}));
     }
 
     void pipeInfoIsCopiedIntoDefects()
@@ -400,15 +425,14 @@ private slots:
         DbTest::InsertVideo(kProjectA, kProjectA + "V0002", "Other road", 0, 0, 800);
         DbTest::InsertDefectRow(kProjectA + "V0001", 1, "Old road");
         DbTest::InsertDefectRow(kProjectA + "V0002", 1, "Other road");
-        DbTest::Exec(
-            "UPDATE VedioCount SET RoadName = ?, PipeNum = ?, PipeType = ?, PipeMeterial = ?, PipeSectionDiameter = ? WHERE HashCode = ?",
-            {"人民路'东段", "Y1~Y2", "Sewage", "Concrete", 1200, kProjectA + "V0001"});
+        DbTest::Exec("UPDATE VedioCount SET RoadName = ?, PipeNum = ?, PipeType = ?, PipeMeterial "
+                     "= ?, PipeSectionDiameter = ? WHERE HashCode = ?",
+                     {"人民路'东段", "Y1~Y2", "Sewage", "Concrete", 1200, kProjectA + "V0001"});
         QVERIFY(db->UpdatePipelineInfoInDefectInfo());
-        QCOMPARE(
-            DbTest::Rows(
-                "SELECT RoadName, PipeNum, PipeType, PipeMeterial, PipeDiameter FROM DefectInfo ORDER BY VedioHashCode"),
-            QList<QVariantList>({{"人民路'东段", "Y1~Y2", "Sewage", "Concrete", 1200},
-                                 {"Other road", "W1~W2", "Rain", "PVC", 800}}));
+        QCOMPARE(DbTest::Rows("SELECT RoadName, PipeNum, PipeType, PipeMeterial, PipeDiameter FROM "
+                              "DefectInfo ORDER BY VedioHashCode"),
+                 QList<QVariantList>({{"人民路'东段", "Y1~Y2", "Sewage", "Concrete", 1200},
+                                      {"Other road", "W1~W2", "Rain", "PVC", 800}}));
     }
 
     void closedDatabaseFailsQuietly()

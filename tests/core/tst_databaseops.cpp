@@ -7,14 +7,14 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "core/settings/qsysteminfo.h"
-#include "core/files/qvedioinfo.h"
-#include "core/database/ckln_tq420database.h"
-#include "core/inspection/cdefectvocabulary.h"
-#include "core/inspection/cfilertv.h"
 #include "core/common/appdatadir.h"
 #include "core/common/clanguagesettings.h"
 #include "core/common/sqlquote.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/files/qvedioinfo.h"
+#include "core/inspection/cdefectvocabulary.h"
+#include "core/inspection/cfilertv.h"
+#include "core/settings/qsysteminfo.h"
 #include "support/dbtestsupport.h"
 #include "support/testsupport.h"
 
@@ -327,13 +327,14 @@ private slots:
         DbTest::InsertDefectRow(kVideo, 100, "Road A", "", "2020-05-26 08:30:00");
         DbTest::InsertDefectRow(kVideo, 200, "Road B", "level 1", "2020-05-26");
         DbTest::InsertDefectRow(other, 50, "Other", "level 2", "2020-05-26");
-        DbTest::Exec(
-            "UPDATE DefectInfo SET PipeType = NULL, Remark = NULL, DefectLength = NULL WHERE TimeIndex = 200");
+        DbTest::Exec("UPDATE DefectInfo SET PipeType = NULL, Remark = NULL, DefectLength = NULL "
+                     "WHERE TimeIndex = 200");
         int rows = -1, columns = -1;
         const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
-        DbTest::Exec(
-            "INSERT INTO DefectInfo (RoadName, PipeNum, DefectLevel, TestDate, HashCode, VedioHashCode, ProHashCode, TimeIndex) VALUES ('Road D', 'P', 'level 2', 'bad', ?, ?, ?, 400)",
-            {CKLN_TQ420DataBase::DefectKey(kVideo, 400), kVideo, kProject});
+        DbTest::Exec("INSERT INTO DefectInfo (RoadName, PipeNum, DefectLevel, TestDate, HashCode, "
+                     "VedioHashCode, ProHashCode, TimeIndex) VALUES ('Road D', 'P', 'level 2', "
+                     "'bad', ?, ?, ?, 400)",
+                     {CKLN_TQ420DataBase::DefectKey(kVideo, 400), kVideo, kProject});
         const QList<QVariantList> sheet = m_db->GetDefectContents(kProject, rows, columns);
         QCOMPARE(rows, 4);
         QCOMPARE(columns, 11);
@@ -484,8 +485,8 @@ private slots:
                                                   {"HashCode", kProject}}));
         QVERIFY(!m_db->InsertRow("ProjectDetail", {{"ProjectNumber", "N"}})); // NOT NULL
         QVERIFY(!m_db->InsertRow("ProjectDetail", {}));
-        const QList<QVariantMap> rows =
-            m_db->SelectRows("ProjectDetail", "ProjectNumber = " + SqlText::SqlQuote("人民路'东段"));
+        const QList<QVariantMap> rows = m_db->SelectRows(
+            "ProjectDetail", "ProjectNumber = " + SqlText::SqlQuote("人民路'东段"));
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows.at(0).value("ProjectName").toString(), QString("a\"b; --"));
         QCOMPARE(rows.at(0).value("Principal"), QVariant("")); // NULL

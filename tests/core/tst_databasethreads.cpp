@@ -6,11 +6,11 @@
 #include <QSqlQuery>
 #include <QThread>
 
-#include "core/settings/qsysteminfo.h"
-#include "core/database/ckln_tq420database.h"
-#include "core/inspection/pipelineparam.h"
 #include "core/common/appdatadir.h"
 #include "core/common/clanguagesettings.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/inspection/pipelineparam.h"
+#include "core/settings/qsysteminfo.h"
 #include "support/dbtestsupport.h"
 #include "support/testsupport.h"
 
@@ -28,9 +28,10 @@ class ImportThread : public QThread
 {
 public:
     ImportThread(QString projectKey, int videos, int defectsPerVideo)
-        : m_projectKey(std::move(projectKey)), m_videos(videos), m_defects(defectsPerVideo)
-    {
-    }
+        : m_projectKey(std::move(projectKey))
+        , m_videos(videos)
+        , m_defects(defectsPerVideo)
+    {}
     void run() override
     {
         CKLN_TQ420DataBase *db = CKLN_TQ420DataBase::GetInstance();

@@ -40,8 +40,8 @@ QVariant FileValue(const QString &rtv, const QString &statement)
 {
     QVariant value;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
-                                                    QStringLiteral("rtv-check"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("rtv-check"));
         db.setDatabaseName(rtv);
         if (!db.open())
             qFatal("cannot open %s", qPrintable(rtv));
@@ -108,10 +108,7 @@ private:
     CDefectItem NewDefect(int timeIndex);
     // The defect rows of the project database: key and level.
     QStringList DefectRows() const;
-    int DefectCount() const
-    {
-        return DbTest::Scalar("SELECT iDefectNums FROM VedioCount").toInt();
-    }
+    int DefectCount() const { return DbTest::Scalar("SELECT iDefectNums FROM VedioCount").toInt(); }
     // Everything a change touches: file on disk and in memory, database, image files.
     QStringList State() const;
 
@@ -382,9 +379,12 @@ void TestDefectEditor::refusingDatabaseIsReported_data()
 {
     QTest::addColumn<QString>("operation");
     QTest::addColumn<QString>("event");
-    QTest::newRow("add") << "add" << "INSERT";
-    QTest::newRow("replace") << "replace" << "UPDATE";
-    QTest::newRow("delete") << "delete" << "DELETE";
+    QTest::newRow("add") << "add"
+                         << "INSERT";
+    QTest::newRow("replace") << "replace"
+                             << "UPDATE";
+    QTest::newRow("delete") << "delete"
+                            << "DELETE";
 }
 
 void TestDefectEditor::refusingDatabaseIsReported()

@@ -647,11 +647,16 @@ private slots:
         const double lat = PipelineParam::kDefaultLatitude;
         const double lon = PipelineParam::kDefaultLongitude;
         QTest::newRow("missing") << QString() << QString() << lat << lon;
-        QTest::newRow("lower borders") << "4" << "73" << 4.0 << 73.0;
-        QTest::newRow("upper borders") << "53" << "135" << 53.0 << 135.0;
-        QTest::newRow("latitude 60") << "60" << "100" << lat << 100.0;
-        QTest::newRow("longitude 72.9") << "20" << "72.9" << 20.0 << lon;
-        QTest::newRow("not a number") << "north" << "east" << lat << lon;
+        QTest::newRow("lower borders") << "4"
+                                       << "73" << 4.0 << 73.0;
+        QTest::newRow("upper borders") << "53"
+                                       << "135" << 53.0 << 135.0;
+        QTest::newRow("latitude 60") << "60"
+                                     << "100" << lat << 100.0;
+        QTest::newRow("longitude 72.9") << "20"
+                                        << "72.9" << 20.0 << lon;
+        QTest::newRow("not a number") << "north"
+                                      << "east" << lat << lon;
     }
 
     void coordinateRanges()

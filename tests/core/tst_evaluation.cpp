@@ -3,9 +3,9 @@
 
 #include <cmath>
 
+#include "core/common/myhelper.h"
 #include "core/inspection/cdefectvocabulary.h"
 #include "core/inspection/cfilertv.h"
-#include "core/common/myhelper.h"
 #include "support/testsupport.h"
 
 struct TestDefect
@@ -19,11 +19,11 @@ struct TestDefect
 using DefectList = QVector<TestDefect>;
 Q_DECLARE_METATYPE(DefectList)
 
-#define TQ_COMPARE_FLOAT(actual, expected)                                                   \
-    QVERIFY2(std::fabs(double(actual) - double(expected)) < 1e-4,                            \
-             qPrintable(QStringLiteral("%1 is %2, expected %3")                              \
-                            .arg(QStringLiteral(#actual))                                    \
-                            .arg(double(actual), 0, 'g', 9)                                  \
+#define TQ_COMPARE_FLOAT(actual, expected)                                                         \
+    QVERIFY2(std::fabs(double(actual) - double(expected)) < 1e-4,                                  \
+             qPrintable(QStringLiteral("%1 is %2, expected %3")                                    \
+                            .arg(QStringLiteral(#actual))                                          \
+                            .arg(double(actual), 0, 'g', 9)                                        \
                             .arg(double(expected), 0, 'g', 9)))
 
 namespace {
@@ -143,9 +143,9 @@ void TestEvaluation::noDefects()
     Fill(file, {});
     file.Evaluate();
 
-    for (float value : {file.GetS(), file.GetSmax(), file.GetF(), file.GetStructuralDensity(),
-                        file.GetRI(), file.GetY(), file.GetYmax(), file.GetG(),
-                        file.GetFunctionalDensity(), file.GetMI()})
+    for (float value :
+         {file.GetS(), file.GetSmax(), file.GetF(), file.GetStructuralDensity(), file.GetRI(),
+          file.GetY(), file.GetYmax(), file.GetG(), file.GetFunctionalDensity(), file.GetMI()})
         QCOMPARE(value, 0.0f);
     QCOMPARE(file.GetDefectCount(0, 3), 0);
     QCOMPARE(file.GetStructuralCount(), 0);
@@ -157,11 +157,11 @@ void TestEvaluation::noDefects()
                                   "unaffected, but there is the possibility of potential "
                                   "deterioration"));
     QCOMPARE(file.GetRepairGrade(&text), 1);
-    QCOMPARE(text, QStringLiteral(
-                       "The structural conditions are basically intact, no need to repair"));
+    QCOMPARE(text,
+             QStringLiteral("The structural conditions are basically intact, no need to repair"));
     QCOMPARE(file.GetFunctionalGrade(&text), 1);
-    QCOMPARE(text, QStringLiteral(
-                       "No or slight impact, the pipeline operation is basically unaffected"));
+    QCOMPARE(text,
+             QStringLiteral("No or slight impact, the pipeline operation is basically unaffected"));
     QCOMPARE(file.GetMaintenanceGrade(&text), 1);
     QCOMPARE(text, QStringLiteral("No obvious defects to be processed"));
     QCOMPARE(file.GetStructuralDensityText(), QStringLiteral("Local defect"));
@@ -200,16 +200,16 @@ void TestEvaluation::grouping_data()
         << DefectList{PL(10.0f, 1), PL(11.6f, 2)} << 50.0f << 5.0f << 3.5f << 5.0f << 0.04f;
     // Sorted 0 (2), 0.6 (5), 1.2 (3): 1.2 is 1.2 m from the group's first defect.
     QTest::newRow("merging measured from the group's first, unsorted input")
-        << DefectList{at(tj3, 1.2f), PL(0.6f, 2), PL(0.0f, 1)} << 50.0f << 7.0f << 5.0f
-        << 7.0f << 0.04f;
+        << DefectList{at(tj3, 1.2f), PL(0.6f, 2), PL(0.0f, 1)} << 50.0f << 7.0f << 5.0f << 7.0f
+        << 0.04f;
     // The group {0, 0.2} stops at 1.4 m but keeps 1; 1.4 alone is 1.2 m after 0.2.
     QTest::newRow("merged group keeps factor 1")
-        << DefectList{PL(0.0f, 1), PL(0.2f, 2), at(tj3, 1.4f)} << 50.0f << 7.0f << 5.15f
-        << 7.0f << 0.04f;
+        << DefectList{PL(0.0f, 1), PL(0.2f, 2), at(tj3, 1.4f)} << 50.0f << 7.0f << 5.15f << 7.0f
+        << 0.04f;
     // 0: gap 3 -> 1; 3: gap 1.2 -> 1.1; 4.2: last, previous gap 1.2 -> 1.1.
     QTest::newRow("single defect falls back to the previous gap")
-        << DefectList{PL(0.0f, 1), PL(3.0f, 2), at(tj3, 4.2f)} << 50.0f << 5.0f << 3.6f
-        << 5.0f << 0.06f;
+        << DefectList{PL(0.0f, 1), PL(3.0f, 2), at(tj3, 4.2f)} << 50.0f << 5.0f << 3.6f << 5.0f
+        << 0.06f;
     QTest::newRow("length below 1 m counts as 1 m")
         << DefectList{PL(10.0f, 2, 0.3f)} << 50.0f << 5.0f << 5.0f << 5.0f << 0.02f;
     QTest::newRow("section length 0: density is the weighted sum")
@@ -233,8 +233,8 @@ void TestEvaluation::grouping()
     TQ_COMPARE_FLOAT(file.GetF(), f);
     TQ_COMPARE_FLOAT(file.GetStructuralDensity(), density);
     for (int i = 1; i < file.GetDefectList().size(); ++i)
-        QVERIFY(file.GetDefectList().at(i - 1).defectParam.fDistance
-                <= file.GetDefectList().at(i).defectParam.fDistance);
+        QVERIFY(file.GetDefectList().at(i - 1).defectParam.fDistance <=
+                file.GetDefectList().at(i).defectParam.fDistance);
 }
 
 void TestEvaluation::pipeFactorsFromIndexFour_data()
@@ -248,10 +248,9 @@ void TestEvaluation::pipeFactorsFromIndexFour_data()
     // Section of area 1 (K = 6) and 800 mm (E = 3). Scores: (5,1) = 3, (0,0) = 0.5,
     // (0,1) = 2, (12,0) = 0.1; 3 + 0.5 + 5 * 0.1 sums to 3.9999995 in floats.
     const QVector<QPair<int, int>> four{{0, 1}, {0, 1}};
-    const QVector<QPair<int, int>> nearlyFour{{5, 1}, {0, 0}, {12, 0}, {12, 0},
+    const QVector<QPair<int, int>> nearlyFour{{5, 1},  {0, 0},  {12, 0}, {12, 0},
                                               {12, 0}, {12, 0}, {12, 0}};
-    const QVector<QPair<int, int>> belowFour{{5, 1}, {0, 0}, {12, 0}, {12, 0}, {12, 0},
-                                             {12, 0}};
+    const QVector<QPair<int, int>> belowFour{{5, 1}, {0, 0}, {12, 0}, {12, 0}, {12, 0}, {12, 0}};
 
     QTest::newRow("F exactly 4 counts K and E")
         << Cluster(four, 0) << 0 << false << 4.0f << 2.8f + 0.6f + 0.15f;
@@ -506,11 +505,10 @@ void TestEvaluation::areaAndSoilFactors()
     QCOMPARE(CDefectVocabulary::SoilFactorT(index), t);
     // The option texts name their factor, in index order.
     if (index >= 0 && index < 4) {
-        QVERIFY(CDefectVocabulary::AreaTexts().at(index).endsWith(
-            QStringLiteral("(K=%1)").arg(k)));
+        QVERIFY(CDefectVocabulary::AreaTexts().at(index).endsWith(QStringLiteral("(K=%1)").arg(k)));
         if (index > 0)
-            QVERIFY(CDefectVocabulary::SoilTexts().at(index).endsWith(
-                QStringLiteral("(T=%1)").arg(t)));
+            QVERIFY(
+                CDefectVocabulary::SoilTexts().at(index).endsWith(QStringLiteral("(T=%1)").arg(t)));
     }
 }
 

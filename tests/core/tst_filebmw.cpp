@@ -14,7 +14,12 @@ QJsonObject ManifestOf(const QString &name)
 {
     QFile file(TestSupport::SamplePath(QStringLiteral("manifest.json")));
     file.open(QIODevice::ReadOnly);
-    return QJsonDocument::fromJson(file.readAll()).object().value("bmw").toObject().value(name).toObject();
+    return QJsonDocument::fromJson(file.readAll())
+        .object()
+        .value("bmw")
+        .toObject()
+        .value(name)
+        .toObject();
 }
 
 void WriteText(const QString &path, const QString &text)
@@ -81,11 +86,13 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("v.xml"));
-        WriteText(path, QStringLiteral(
-            "<VideoInfo><Headline><InspectDate>2019-05-06</InspectDate>"
-            "<Soil>Silt layer,Sludge（T=10）</Soil><Region>unknown region</Region>"
-            "<PipeDiameter></PipeDiameter><InspectDirection>Countercurrent</InspectDirection>"
-            "</Headline></VideoInfo>"));
+        WriteText(
+            path,
+            QStringLiteral(
+                "<VideoInfo><Headline><InspectDate>2019-05-06</InspectDate>"
+                "<Soil>Silt layer,Sludge（T=10）</Soil><Region>unknown region</Region>"
+                "<PipeDiameter></PipeDiameter><InspectDirection>Countercurrent</InspectDirection>"
+                "</Headline></VideoInfo>"));
         CFileRTV target;
         target.ResetContents();
         QVERIFY(CFileBMW::ReadFile(path, &target));
@@ -105,9 +112,10 @@ private slots:
         const QString rtv = dir.filePath(QStringLiteral("road.rtv"));
         WriteText(rtv, QStringLiteral("an older file in the way"));
         CFileRTV converter;
-        QCOMPARE(CFileBMW::ConvertToRTV(TestSupport::SamplePath(QStringLiteral("bmw/unknownstock.xml")), rtv,
-                                        &converter),
-                 int(CFileBMW::Converted));
+        QCOMPARE(
+            CFileBMW::ConvertToRTV(TestSupport::SamplePath(QStringLiteral("bmw/unknownstock.xml")),
+                                   rtv, &converter),
+            int(CFileBMW::Converted));
         QVERIFY(!converter.isOpen());
 
         CFileRTV reader;
@@ -127,12 +135,13 @@ private slots:
         const QString rtv = dir.filePath(QStringLiteral("road.rtv"));
         QCOMPARE(CFileBMW::ConvertToRTV(dir.filePath(QStringLiteral("none.xml")), rtv, &converter),
                  int(CFileBMW::ConvertUnreadable));
-        QCOMPARE(CFileBMW::ConvertToRTV(TestSupport::SamplePath(QStringLiteral("bmw/wrongroot.xml")), rtv,
-                                        &converter),
+        QCOMPARE(CFileBMW::ConvertToRTV(
+                     TestSupport::SamplePath(QStringLiteral("bmw/wrongroot.xml")), rtv, &converter),
                  int(CFileBMW::ConvertUnreadable));
         QVERIFY(!QFileInfo::exists(rtv));
         QCOMPARE(CFileBMW::ConvertToRTV(TestSupport::SamplePath(QStringLiteral("bmw/good.xml")),
-                                        dir.filePath(QStringLiteral("no/folder/road.rtv")), &converter),
+                                        dir.filePath(QStringLiteral("no/folder/road.rtv")),
+                                        &converter),
                  int(CFileBMW::ConvertFailed));
     }
 

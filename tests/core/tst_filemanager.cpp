@@ -6,17 +6,17 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/files/qfilemanager.h"
 #include "core/common/appdatadir.h"
 #include "core/common/clanguagesettings.h"
+#include "core/files/qfilemanager.h"
 #include "support/testsupport.h"
 
 namespace {
 bool WriteText(const QString &path, const QByteArray &content)
 {
     QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate)
-           && file.write(content) == content.size();
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+           file.write(content) == content.size();
 }
 
 QByteArray ReadText(const QString &path)
@@ -130,12 +130,18 @@ void TestFileManager::pathToFileName_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("name");
-    QTest::newRow("forward slashes") << "D:/video/2024/pipe.mp4" << "pipe.mp4";
-    QTest::newRow("backslashes") << "D:\\video\\pipe.mp4" << "pipe.mp4";
-    QTest::newRow("mixed") << "D:\\video/sub\\pipe one.avi" << "pipe one.avi";
-    QTest::newRow("bare name") << "pipe.mp4" << "pipe.mp4";
-    QTest::newRow("trailing separator") << "/data/video/" << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("forward slashes") << "D:/video/2024/pipe.mp4"
+                                     << "pipe.mp4";
+    QTest::newRow("backslashes") << "D:\\video\\pipe.mp4"
+                                 << "pipe.mp4";
+    QTest::newRow("mixed") << "D:\\video/sub\\pipe one.avi"
+                           << "pipe one.avi";
+    QTest::newRow("bare name") << "pipe.mp4"
+                               << "pipe.mp4";
+    QTest::newRow("trailing separator") << "/data/video/"
+                                        << "";
+    QTest::newRow("empty") << ""
+                           << "";
 }
 
 void TestFileManager::pathToFileName()
@@ -150,15 +156,24 @@ void TestFileManager::folderNames_data()
     QTest::addColumn<QString>("project");
     QTest::addColumn<QString>("item");
     QTest::addColumn<bool>("valid");
-    QTest::newRow("keys") << "PRJ0000001" << "PRJ0000001AB12C" << true;
-    QTest::newRow("hostile but plain") << "人民路'东段" << "a b&c" << true;
-    QTest::newRow("empty project") << "" << "V" << false;
-    QTest::newRow("dot-dot item") << "P" << ".." << false;
-    QTest::newRow("dot-dot project") << ".." << "outside" << false;
-    QTest::newRow("dot project") << "." << "V" << false;
-    QTest::newRow("nested project") << "../../outside" << "x" << false;
-    QTest::newRow("absolute item") << "P" << "/tmp/x" << false;
-    QTest::newRow("backslash item") << "P" << "..\\..\\x" << false;
+    QTest::newRow("keys") << "PRJ0000001"
+                          << "PRJ0000001AB12C" << true;
+    QTest::newRow("hostile but plain") << "人民路'东段"
+                                       << "a b&c" << true;
+    QTest::newRow("empty project") << ""
+                                   << "V" << false;
+    QTest::newRow("dot-dot item") << "P"
+                                  << ".." << false;
+    QTest::newRow("dot-dot project") << ".."
+                                     << "outside" << false;
+    QTest::newRow("dot project") << "."
+                                 << "V" << false;
+    QTest::newRow("nested project") << "../../outside"
+                                    << "x" << false;
+    QTest::newRow("absolute item") << "P"
+                                   << "/tmp/x" << false;
+    QTest::newRow("backslash item") << "P"
+                                    << "..\\..\\x" << false;
 }
 
 void TestFileManager::folderNames()
@@ -190,15 +205,33 @@ void TestFileManager::createDir_data()
     QTest::addColumn<QString>("base"); // "@" stands for the root, "#" for the outside folder
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("created"); // below the root; empty for refused
-    QTest::newRow("in root") << "@" << "Report" << "/Report";
-    QTest::newRow("missing base") << "@/P/V" << "Images" << "/P/V/Images";
-    QTest::newRow("backslash base") << "@\\P" << "Images" << "/P/Images";
-    QTest::newRow("outside base") << "#" << "x" << "";
-    QTest::newRow("base climbs out") << "@/P/../.." << "x" << "";
-    QTest::newRow("dot-dot name") << "@" << ".." << "";
-    QTest::newRow("empty name") << "@/P" << "" << "";
-    QTest::newRow("empty base") << "" << "x" << "";
-    QTest::newRow("nested name") << "@" << "a/../../x" << "";
+    QTest::newRow("in root") << "@"
+                             << "Report"
+                             << "/Report";
+    QTest::newRow("missing base") << "@/P/V"
+                                  << "Images"
+                                  << "/P/V/Images";
+    QTest::newRow("backslash base") << "@\\P"
+                                    << "Images"
+                                    << "/P/Images";
+    QTest::newRow("outside base") << "#"
+                                  << "x"
+                                  << "";
+    QTest::newRow("base climbs out") << "@/P/../.."
+                                     << "x"
+                                     << "";
+    QTest::newRow("dot-dot name") << "@"
+                                  << ".."
+                                  << "";
+    QTest::newRow("empty name") << "@/P"
+                                << ""
+                                << "";
+    QTest::newRow("empty base") << ""
+                                << "x"
+                                << "";
+    QTest::newRow("nested name") << "@"
+                                 << "a/../../x"
+                                 << "";
 }
 
 void TestFileManager::createDir()
@@ -217,8 +250,8 @@ void TestFileManager::createDir()
 void TestFileManager::copyFile()
 {
     const QString source = m_dir->filePath(QStringLiteral("video.mp4"));
-    const QString target = Manager()->GetItemDir(QStringLiteral("P"), QStringLiteral("V"))
-                           + QStringLiteral("/V.mp4");
+    const QString target =
+        Manager()->GetItemDir(QStringLiteral("P"), QStringLiteral("V")) + QStringLiteral("/V.mp4");
     QVERIFY(WriteText(source, "new video"));
     QVERIFY(WriteText(target, "old video, longer than the new one"));
 
@@ -278,27 +311,61 @@ void TestFileManager::removeTempDir()
 
 void TestFileManager::refusedRemovals_data()
 {
-    QTest::addColumn<QString>("kind"); // project, item or path
+    QTest::addColumn<QString>("kind");  // project, item or path
     QTest::addColumn<QString>("first"); // "@" root, "#" outside folder
     QTest::addColumn<QString>("second");
-    QTest::newRow("project dot-dot") << "project" << ".." << "";
-    QTest::newRow("project dot") << "project" << "." << "";
-    QTest::newRow("project empty") << "project" << "" << "";
+    QTest::newRow("project dot-dot") << "project"
+                                     << ".."
+                                     << "";
+    QTest::newRow("project dot") << "project"
+                                 << "."
+                                 << "";
+    QTest::newRow("project empty") << "project"
+                                   << ""
+                                   << "";
     QTest::newRow("project null") << "project" << QString() << "";
-    QTest::newRow("project nested") << "project" << "../outside" << "";
-    QTest::newRow("project absolute") << "project" << "#" << "";
-    QTest::newRow("item dot-dot") << "item" << "P" << "..";
-    QTest::newRow("item nested") << "item" << "P" << "../..";
-    QTest::newRow("item empty") << "item" << "P" << "";
-    QTest::newRow("item absolute") << "item" << "P" << "#";
-    QTest::newRow("path empty") << "path" << "" << "";
-    QTest::newRow("path outside") << "path" << "#" << "";
-    QTest::newRow("path outside, backslashes") << "path" << "#\\sub" << "";
-    QTest::newRow("path is the root") << "path" << "@" << "";
-    QTest::newRow("path climbs out") << "path" << "@/P/../.." << "";
-    QTest::newRow("path via dot-dot") << "path" << "@/../../outside" << "";
-    QTest::newRow("path missing") << "path" << "@/none" << "";
-    QTest::newRow("path is a file") << "path" << "@/P/V/file" << "";
+    QTest::newRow("project nested") << "project"
+                                    << "../outside"
+                                    << "";
+    QTest::newRow("project absolute") << "project"
+                                      << "#"
+                                      << "";
+    QTest::newRow("item dot-dot") << "item"
+                                  << "P"
+                                  << "..";
+    QTest::newRow("item nested") << "item"
+                                 << "P"
+                                 << "../..";
+    QTest::newRow("item empty") << "item"
+                                << "P"
+                                << "";
+    QTest::newRow("item absolute") << "item"
+                                   << "P"
+                                   << "#";
+    QTest::newRow("path empty") << "path"
+                                << ""
+                                << "";
+    QTest::newRow("path outside") << "path"
+                                  << "#"
+                                  << "";
+    QTest::newRow("path outside, backslashes") << "path"
+                                               << "#\\sub"
+                                               << "";
+    QTest::newRow("path is the root") << "path"
+                                      << "@"
+                                      << "";
+    QTest::newRow("path climbs out") << "path"
+                                     << "@/P/../.."
+                                     << "";
+    QTest::newRow("path via dot-dot") << "path"
+                                      << "@/../../outside"
+                                      << "";
+    QTest::newRow("path missing") << "path"
+                                  << "@/none"
+                                  << "";
+    QTest::newRow("path is a file") << "path"
+                                    << "@/P/V/file"
+                                    << "";
 }
 
 void TestFileManager::refusedRemovals()
@@ -306,8 +373,8 @@ void TestFileManager::refusedRemovals()
     QFETCH(QString, kind);
     QFETCH(QString, first);
     QFETCH(QString, second);
-    QVERIFY(WriteText(Manager()->GetItemDir(QStringLiteral("P"), QStringLiteral("V"))
-                          + QStringLiteral("/file"),
+    QVERIFY(WriteText(Manager()->GetItemDir(QStringLiteral("P"), QStringLiteral("V")) +
+                          QStringLiteral("/file"),
                       "f"));
     const QStringList before = Tree(m_dir->path());
     for (QString *text : {&first, &second})
@@ -327,7 +394,8 @@ void TestFileManager::linksAreNotFollowed()
 {
     const QString project = Manager()->GetItemDir(QStringLiteral("P"), QStringLiteral("V"));
     QVERIFY(QFile::link(Outside(), project + QStringLiteral("/toOutside")));
-    QVERIFY(QFile::link(Outside() + QStringLiteral("/keep.txt"), project + QStringLiteral("/file")));
+    QVERIFY(
+        QFile::link(Outside() + QStringLiteral("/keep.txt"), project + QStringLiteral("/file")));
     QVERIFY(QFile::link(Outside(), Root() + QStringLiteral("/L")));
     const QStringList outside = Tree(Outside());
 

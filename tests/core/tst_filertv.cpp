@@ -30,7 +30,8 @@ QVariant QueryValue(const QString &path, const QString &statement)
 {
     QVariant value;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("check"));
         db.setDatabaseName(path);
         db.open();
         QSqlQuery query(db);
@@ -131,7 +132,8 @@ private slots:
                                                  ? header.value("strProjectName").toString()
                                                  : project.strTestSite);
         }
-        QCOMPARE(file.GetPipelineParam().strStartWellID, expected.value("strStartWellID").toString());
+        QCOMPARE(file.GetPipelineParam().strStartWellID,
+                 expected.value("strStartWellID").toString());
         QCOMPARE(file.GetPipelineParam().strEndWellID, expected.value("strEndWellID").toString());
 
         // Track samples by key: a defect without a distance takes its sample's distance.
@@ -148,7 +150,8 @@ private slots:
             const CDefectItem &got = file.GetDefectList().at(i);
             QCOMPARE(got.nTimeIndex, want.value("nTimeIndex").toInt());
             QCOMPARE(got.TimeText(), want.value("strCurTime").toString());
-            double distance = want.value("paramXmlReadable").toBool() ? want.value("fDistance").toDouble() : 0;
+            double distance =
+                want.value("paramXmlReadable").toBool() ? want.value("fDistance").toDouble() : 0;
             if (qFuzzyIsNull(distance) && track.contains(got.nTimeIndex))
                 distance = track.value(got.nTimeIndex);
             QCOMPARE(got.defectParam.fDistance, float(distance));
@@ -166,8 +169,10 @@ private slots:
                          ? project.strTestDate + QLatin1Char(' ') + got.TimeText()
                          : interpretDate);
             QCOMPARE(QFileInfo::exists(got.strOrgImgPath), want.value("imgDataOrgIsPng").toBool());
-            QCOMPARE(QFileInfo::exists(got.strDefectImgPath), want.value("imgDataDefectIsPng").toBool());
-            QCOMPARE(got.strOrgImgPath, dir.filePath(QStringLiteral("Images/%1_org.png").arg(got.nTimeIndex)));
+            QCOMPARE(QFileInfo::exists(got.strDefectImgPath),
+                     want.value("imgDataDefectIsPng").toBool());
+            QCOMPARE(got.strOrgImgPath,
+                     dir.filePath(QStringLiteral("Images/%1_org.png").arg(got.nTimeIndex)));
         }
         if (expected.value("pipe")["xmlReadable"].toBool()) {
             QCOMPARE(file.GetPipelineParam().fPipeBranchDepth, float(farthest));
@@ -180,8 +185,11 @@ private slots:
         for (const CDefectItem &defect : file.GetDefectList())
             if (QFileInfo::exists(defect.strOrgImgPath))
                 QCOMPARE(FileBytes(defect.strOrgImgPath),
-                         QueryValue(path, QStringLiteral("select imgDataOrg from DefectsFound where nTimeIndex = %1")
-                                              .arg(defect.nTimeIndex)).toByteArray());
+                         QueryValue(path,
+                                    QStringLiteral(
+                                        "select imgDataOrg from DefectsFound where nTimeIndex = %1")
+                                        .arg(defect.nTimeIndex))
+                             .toByteArray());
     }
 
     void migratesOlderVersions_data()
@@ -205,17 +213,21 @@ private slots:
         QVERIFY(file.open(path));
         QVERIFY(file.queryProjectParam());
         // Before any marking: the values of the old columns, the defaults of the missing ones.
-        QCOMPARE(file.GetProjectParam().bIsInterpretation, header.value("bIsInterpretation").toBool());
+        QCOMPARE(file.GetProjectParam().bIsInterpretation,
+                 header.value("bIsInterpretation").toBool());
         if (!header.contains("strProjectName"))
             QCOMPARE(file.GetProjectParam().strProjectName, file.GetProjectParam().strTestSite);
         QCOMPARE(file.getFileRTVVersion(), 1025);
         file.close();
 
-        const QString backup = QStringLiteral("select count(*) from sqlite_master where name = 'ProjectParam_bk'");
+        const QString backup =
+            QStringLiteral("select count(*) from sqlite_master where name = 'ProjectParam_bk'");
         QCOMPARE(QueryValue(path, backup).toInt(), migrates ? 1 : 0);
         QCOMPARE(QueryValue(path, QStringLiteral("select count(*) from ProjectParam")).toInt(), 1);
-        QCOMPARE(QueryValue(path, QStringLiteral("select strTestSite from ProjectParam where id = 1")).toString(),
-                 header.value("strTestSite").toString());
+        QCOMPARE(
+            QueryValue(path, QStringLiteral("select strTestSite from ProjectParam where id = 1"))
+                .toString(),
+            header.value("strTestSite").toString());
     }
 
     void missingHeaderRowTakesRecordDate()
@@ -236,7 +248,11 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = TestSupport::CopySample(QStringLiteral("rtv/v1025.rtv"), dir);
-        const int first = ManifestOf(QStringLiteral("rtv/v1025.rtv")).value("defects").toArray().at(0)["nTimeIndex"].toInt();
+        const int first = ManifestOf(QStringLiteral("rtv/v1025.rtv"))
+                              .value("defects")
+                              .toArray()
+                              .at(0)["nTimeIndex"]
+                              .toInt();
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Images")));
         const QString marked = dir.filePath(QStringLiteral("Images/%1_org.png").arg(first));
         WriteBytes(marked, "edited by hand");
@@ -271,19 +287,25 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = TestSupport::CopySample(QStringLiteral("rtv/v1025.rtv"), dir);
-        QCOMPARE(QueryValue(path, QStringLiteral("select bIsInterpretation from ProjectParam")).toInt(), 0);
+        QCOMPARE(
+            QueryValue(path, QStringLiteral("select bIsInterpretation from ProjectParam")).toInt(),
+            0);
         {
             CFileRTV file;
             QVERIFY(file.open(path));
             QVERIFY(file.TraversalFile());
             QVERIFY(file.GetProjectParam().bIsInterpretation);
         }
-        QCOMPARE(QueryValue(path, QStringLiteral("select bIsInterpretation from ProjectParam")).toInt(), 1);
+        QCOMPARE(
+            QueryValue(path, QStringLiteral("select bIsInterpretation from ProjectParam")).toInt(),
+            1);
 
         CFileRTV file;
         QVERIFY(file.open(path));
         file.SetIsInterpretation(false);
-        QCOMPARE(QueryValue(path, QStringLiteral("select bIsInterpretation from ProjectParam")).toInt(), 0);
+        QCOMPARE(
+            QueryValue(path, QStringLiteral("select bIsInterpretation from ProjectParam")).toInt(),
+            0);
     }
 
     // A frame a decoder accepts becomes an image file, even when its bytes are not a clean
@@ -329,14 +351,18 @@ private slots:
         QVERIFY(file.open(path));
         QVERIFY(file.TraversalFile());
         for (int i = 0; i < 5; ++i)
-            QVERIFY(file.InsertDefectItem(MakeDefect(1000 * (i + 1), 2.0f * i, org,
-                                                     i == 4 ? dir.filePath("missing.png") : annotated)));
+            QVERIFY(file.InsertDefectItem(MakeDefect(
+                1000 * (i + 1), 2.0f * i, org, i == 4 ? dir.filePath("missing.png") : annotated)));
         QCOMPARE(file.GetDefectList().size(), 5);
         QVERIFY(!file.InsertDefectItem(MakeDefect(1000, 0, org, annotated))); // key taken
         QCOMPARE(file.GetDefectList().size(), 5);
-        QCOMPARE(QueryValue(path, "select imgDataOrg from DefectsFound where nTimeIndex = 1000").toByteArray(),
+        QCOMPARE(QueryValue(path, "select imgDataOrg from DefectsFound where nTimeIndex = 1000")
+                     .toByteArray(),
                  QByteArray("original frame"));
-        QCOMPARE(QueryValue(path, "select length(imgDataDefect) from DefectsFound where nTimeIndex = 5000").toInt(), 0);
+        QCOMPARE(QueryValue(
+                     path, "select length(imgDataDefect) from DefectsFound where nTimeIndex = 5000")
+                     .toInt(),
+                 0);
 
         CDefectItem changed = file.GetDefectList().at(1);
         changed.defectParam.DefectLevel = 3;
@@ -344,11 +370,14 @@ private slots:
         changed.curTime = QTime(5, 5, 5);
         WriteBytes(annotated, "re-annotated");
         QVERIFY(file.UpdateDefectItem(changed));
-        QCOMPARE(QueryValue(path, "select imgDataDefect from DefectsFound where nTimeIndex = 2000").toByteArray(),
+        QCOMPARE(QueryValue(path, "select imgDataDefect from DefectsFound where nTimeIndex = 2000")
+                     .toByteArray(),
                  QByteArray("re-annotated"));
-        QCOMPARE(QueryValue(path, "select imgDataOrg from DefectsFound where nTimeIndex = 2000").toByteArray(),
+        QCOMPARE(QueryValue(path, "select imgDataOrg from DefectsFound where nTimeIndex = 2000")
+                     .toByteArray(),
                  QByteArray("original frame"));
-        QCOMPARE(QueryValue(path, "select strCurTime from DefectsFound where nTimeIndex = 2000").toString(),
+        QCOMPARE(QueryValue(path, "select strCurTime from DefectsFound where nTimeIndex = 2000")
+                     .toString(),
                  QStringLiteral("00:01:02"));
 
         // Read back: the images of the file go into Images, the parameters survive.
@@ -377,7 +406,8 @@ private slots:
 
     void hostileTextsRoundTrip()
     {
-        const QStringList values = {QStringLiteral("人民路'东段"), QStringLiteral("O'Brien \"Bob\"; --"),
+        const QStringList values = {QStringLiteral("人民路'东段"),
+                                    QStringLiteral("O'Brien \"Bob\"; --"),
                                     QStringLiteral("%2 and %1'"), QStringLiteral("A&B <Unit> ''"),
                                     QStringLiteral("'); DROP TABLE DefectsFound; --")};
         QTemporaryDir dir;
@@ -414,7 +444,8 @@ private slots:
             QCOMPARE(reader.GetPipelineParam().strStartWellID, values.at(0));
             QCOMPARE(reader.GetPipelineParam().strEndWellID, values.at(1));
             QCOMPARE(reader.GetPipelineParam().strRemark, pipe.strRemark);
-            QCOMPARE(reader.GetPipelineParam().startWell.strWellDefect, pipe.startWell.strWellDefect);
+            QCOMPARE(reader.GetPipelineParam().startWell.strWellDefect,
+                     pipe.startWell.strWellDefect);
         }
         QCOMPARE(QueryValue(path, "select count(*) from PipelineParam").toInt(), 1);
         QCOMPARE(QueryValue(path, "select count(*) from ProjectParam").toInt(), 1);
@@ -427,7 +458,8 @@ private slots:
         QVERIFY(!file.open(dir.filePath(QStringLiteral("missing.rtv"))));
         QVERIFY(!file.isOpen());
         QVERIFY(!file.TraversalFile());
-        QVERIFY(!file.open(dir.filePath(QStringLiteral("no/such/folder/x.rtv")), CFileRTV::OpenCreate));
+        QVERIFY(
+            !file.open(dir.filePath(QStringLiteral("no/such/folder/x.rtv")), CFileRTV::OpenCreate));
     }
 
     void usableFromAnotherThread()
@@ -437,11 +469,15 @@ private slots:
         CFileRTV file;
         QVERIFY(file.open(path));
         bool read = false;
-        QScopedPointer<QThread> worker(QThread::create([&] { read = file.TraversalFile(); file.close(); }));
+        QScopedPointer<QThread> worker(QThread::create([&] {
+            read = file.TraversalFile();
+            file.close();
+        }));
         worker->start();
         QVERIFY(worker->wait(30000));
         QVERIFY(read);
-        QCOMPARE(file.GetDefectList().size(), ManifestOf(QStringLiteral("rtv/v1025.rtv")).value("defectCount").toInt());
+        QCOMPARE(file.GetDefectList().size(),
+                 ManifestOf(QStringLiteral("rtv/v1025.rtv")).value("defectCount").toInt());
     }
 };
 

@@ -67,7 +67,8 @@ private slots:
         QFETCH(QString, text);
         const QDateTime instant(QDate(2019, 5, 6), QTime(7, 8, 9));
         QCOMPARE(MyHelper::DateTimeToText(instant, mode), text);
-        QCOMPARE(MyHelper::TextToDateTime(text, mode), mode == 1 ? QDateTime(QDate(2019, 5, 6), QTime(0, 0)) : instant);
+        QCOMPARE(MyHelper::TextToDateTime(text, mode),
+                 mode == 1 ? QDateTime(QDate(2019, 5, 6), QTime(0, 0)) : instant);
     }
 
     void dateFallbacks()
@@ -111,18 +112,22 @@ private slots:
     // A quoted value is stored as it is and matches itself, whatever it holds.
     void sqlQuoting()
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("quote"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("quote"));
         db.setDatabaseName(QStringLiteral(":memory:"));
         QVERIFY(db.open());
         QSqlQuery query(db);
         QVERIFY(query.exec(QStringLiteral("CREATE TABLE t (v VARCHAR)")));
-        const QStringList values = {QStringLiteral("人民路'东段"), QStringLiteral("'; DROP TABLE t; --"),
-                                    QStringLiteral("''"), QStringLiteral("a\"b&<>"), QString()};
+        const QStringList values = {QStringLiteral("人民路'东段"),
+                                    QStringLiteral("'; DROP TABLE t; --"), QStringLiteral("''"),
+                                    QStringLiteral("a\"b&<>"), QString()};
         for (const QString &value : values)
-            QVERIFY2(query.exec(QStringLiteral("INSERT INTO t VALUES (%1)").arg(SqlText::SqlQuote(value))),
+            QVERIFY2(query.exec(
+                         QStringLiteral("INSERT INTO t VALUES (%1)").arg(SqlText::SqlQuote(value))),
                      qPrintable(value));
         for (const QString &value : values) {
-            QVERIFY(query.exec(QStringLiteral("SELECT count(*) FROM t WHERE v = %1").arg(SqlText::SqlQuote(value))));
+            QVERIFY(query.exec(QStringLiteral("SELECT count(*) FROM t WHERE v = %1")
+                                   .arg(SqlText::SqlQuote(value))));
             QVERIFY(query.next());
             QCOMPARE(query.value(0).toInt(), 1);
         }
@@ -154,8 +159,8 @@ private slots:
         const int ihdrEnd = 8 + 12 + 13;
         const int idat = png.indexOf("IDAT") - 4;
         const int idatEnd = png.indexOf("IEND") - 4;
-        QByteArray swapped = png.left(8) + png.mid(idat, idatEnd - idat) + png.mid(8, ihdrEnd - 8)
-                             + png.mid(idatEnd);
+        QByteArray swapped = png.left(8) + png.mid(idat, idatEnd - idat) + png.mid(8, ihdrEnd - 8) +
+                             png.mid(idatEnd);
         QVERIFY(!Png::IsValidPng(swapped));
     }
 
@@ -166,17 +171,21 @@ private slots:
         QDomDocument document;
         QDomElement root;
         XmlFile::CreateXmlDocument(document, root, QStringLiteral("Settings"));
-        XmlFile::AppendXmlText(document, root, QStringLiteral("Road"), QStringLiteral("人民路'东段 & <x>"));
+        XmlFile::AppendXmlText(document, root, QStringLiteral("Road"),
+                               QStringLiteral("人民路'东段 & <x>"));
         XmlFile::AppendXmlFloat(document, root, QStringLiteral("Length"), 1.0f / 3.0f);
         XmlFile::AppendXmlBool(document, root, QStringLiteral("Flag"), true);
-        XmlFile::AppendXmlInt(document, root, QStringLiteral("Empty"), 5).firstChild().setNodeValue(QString());
+        XmlFile::AppendXmlInt(document, root, QStringLiteral("Empty"), 5)
+            .firstChild()
+            .setNodeValue(QString());
         QVERIFY(XmlFile::SaveXmlFile(path, document));
         QVERIFY(document.isNull());
 
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(file.readAll());
-        QVERIFY(text.startsWith(QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Settings>\n    <Road>")));
+        QVERIFY(text.startsWith(
+            QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Settings>\n    <Road>")));
         QVERIFY(text.contains(QStringLiteral("<Length>0.333333</Length>")));
 
         QDomDocument loaded;
@@ -211,7 +220,8 @@ private slots:
 
         QDomDocument large;
         XmlFile::CreateXmlDocument(large, root, QStringLiteral("Settings"));
-        XmlFile::AppendXmlText(large, root, QStringLiteral("Big"), QString(200000, QLatin1Char('x')));
+        XmlFile::AppendXmlText(large, root, QStringLiteral("Big"),
+                               QString(200000, QLatin1Char('x')));
         rlimit previous{};
         getrlimit(RLIMIT_FSIZE, &previous);
         const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);

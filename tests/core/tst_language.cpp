@@ -18,7 +18,8 @@ QString AppText()
 QStringList Placeholders(const QString &text)
 {
     QStringList found;
-    QRegularExpressionMatchIterator it = QRegularExpression(QStringLiteral("%(\\d{1,2})")).globalMatch(text);
+    QRegularExpressionMatchIterator it =
+        QRegularExpression(QStringLiteral("%(\\d{1,2})")).globalMatch(text);
     while (it.hasNext())
         found << it.next().captured(1);
     found.sort();
@@ -73,14 +74,16 @@ private slots:
         settings->ApplyLanguage();
         QCOMPARE(AppText(), QStringLiteral("(PL)破裂"));
         QCOMPARE(QCoreApplication::translate("QProgressDialog", "Cancel"), QStringLiteral("取消"));
-        QCOMPARE(CLanguageSettings::ReadUserSetting(QStringLiteral("Language"), QString()).toString(),
-                 QStringLiteral("zh_CN"));
+        QCOMPARE(
+            CLanguageSettings::ReadUserSetting(QStringLiteral("Language"), QString()).toString(),
+            QStringLiteral("zh_CN"));
 
         settings->SetLanguage(false);
         settings->ApplyLanguage(); // no English file: the source texts stay, the choice is stored
         QCOMPARE(AppText(), QStringLiteral("(PL) Rupture"));
-        QCOMPARE(CLanguageSettings::ReadUserSetting(QStringLiteral("Language"), QString()).toString(),
-                 QStringLiteral("en_US"));
+        QCOMPARE(
+            CLanguageSettings::ReadUserSetting(QStringLiteral("Language"), QString()).toString(),
+            QStringLiteral("en_US"));
         QVERIFY(!settings->LoadQtLanguage());
         settings->UnloadLanguage();
         settings->UnloadLanguage(); // twice is harmless
@@ -93,13 +96,15 @@ private slots:
         settings->SwitchLanguage();
         QVERIFY(settings->IsChinese());
         QCOMPARE(QLocale().language(), QLocale::Chinese);
-        QCOMPARE(CLanguageSettings::ReadUserSetting(QStringLiteral("Language"), QString()).toString(),
-                 QStringLiteral("zh_CN"));
+        QCOMPARE(
+            CLanguageSettings::ReadUserSetting(QStringLiteral("Language"), QString()).toString(),
+            QStringLiteral("zh_CN"));
         settings->SwitchLanguage();
         QCOMPARE(settings->Language(), QStringLiteral("en_US"));
         QCOMPARE(QLocale().language(), QLocale::English);
-        QCOMPARE(CLanguageSettings::ReadUserSetting(QStringLiteral("Language"), QString()).toString(),
-                 QStringLiteral("en_US"));
+        QCOMPARE(
+            CLanguageSettings::ReadUserSetting(QStringLiteral("Language"), QString()).toString(),
+            QStringLiteral("en_US"));
         QCOMPARE(CLanguageSettings::ReadUserSetting(QStringLiteral("Missing"), 7).toInt(), 7);
     }
 
@@ -116,9 +121,10 @@ private slots:
         for (int i = 0; i < messages.count(); ++i) {
             const QDomElement message = messages.item(i).toElement();
             const QString source = message.firstChildElement(QStringLiteral("source")).text();
-            const QDomElement translation = message.firstChildElement(QStringLiteral("translation"));
-            if (translation.attribute(QStringLiteral("type")) == QLatin1String("unfinished")
-                || translation.text().isEmpty())
+            const QDomElement translation =
+                message.firstChildElement(QStringLiteral("translation"));
+            if (translation.attribute(QStringLiteral("type")) == QLatin1String("unfinished") ||
+                translation.text().isEmpty())
                 problems << QStringLiteral("untranslated: ") + source;
             else if (Placeholders(source) != Placeholders(translation.text()))
                 problems << QStringLiteral("placeholders differ: ") + source;

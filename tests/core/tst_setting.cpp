@@ -89,7 +89,8 @@ const QString kDefaultFlags = QStringLiteral("11011011110");
 class FolderLock
 {
 public:
-    explicit FolderLock(const QString &folder) : m_folder(folder)
+    explicit FolderLock(const QString &folder)
+        : m_folder(folder)
     {
         m_fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
         int flags = 0;
@@ -298,11 +299,10 @@ void TestSetting::readRules_data()
     QTest::addColumn<QString>("hashCode");
 
     const QList<int> initial{5, 0, 0, 0};
-    QTest::newRow("missing file") << QByteArray() << false << initial << kDefaultFlags
-                                  << QString();
+    QTest::newRow("missing file") << QByteArray() << false << initial << kDefaultFlags << QString();
     QTest::newRow("malformed")
-        << QByteArray("<Settings><UserSettings><currentProHashCode>X</currentProHashCode>")
-        << false << initial << kDefaultFlags << QString();
+        << QByteArray("<Settings><UserSettings><currentProHashCode>X</currentProHashCode>") << false
+        << initial << kDefaultFlags << QString();
     QTest::newRow("wrong root")
         << QByteArray("<Config><UserSettings><currentProHashCode>X</currentProHashCode>"
                       "<PageProjectInfo><SortOrder>9</SortOrder></PageProjectInfo>"
@@ -370,22 +370,20 @@ void TestSetting::saveWritesAllElements()
     QCOMPARE(Fields(user),
              (QStringList{"currentProNum=", "currentProHashCode=", "currentProName=",
                           "LastImportVedioDir=" + QCoreApplication::applicationDirPath(),
-                          "ProjectParam", "LastExportPath=", "DataExportParam",
-                          "PageProjectInfo", "PageVideoInfo", "PageDefectInfo",
-                          "PageDefectScatter"}));
+                          "ProjectParam", "LastExportPath=", "DataExportParam", "PageProjectInfo",
+                          "PageVideoInfo", "PageDefectInfo", "PageDefectScatter"}));
     // Full form: the project part of the header is there too.
     QVERIFY(!XmlFile::FirstDescendant(user, QStringLiteral("strDesiltMethod")).isNull());
-    QCOMPARE(Fields(user.firstChildElement(QStringLiteral("DataExportParam"))),
-             (QStringList{"bProReport=true", "bInterpretation=true", "bSection=false",
-                          "bVideo=true", "bImage=true", "bSegmentImage=false", "bHasPro=true",
-                          "bHasRoad=true", "bHasPipeType=true", "bHasPipeNum=true",
-                          "bHasDate=false"}));
+    QCOMPARE(
+        Fields(user.firstChildElement(QStringLiteral("DataExportParam"))),
+        (QStringList{"bProReport=true", "bInterpretation=true", "bSection=false", "bVideo=true",
+                     "bImage=true", "bSegmentImage=false", "bHasPro=true", "bHasRoad=true",
+                     "bHasPipeType=true", "bHasPipeNum=true", "bHasDate=false"}));
     QStringList sortOrders;
     for (const char *page :
          {"PageProjectInfo", "PageVideoInfo", "PageDefectInfo", "PageDefectScatter"})
         sortOrders << Fields(user.firstChildElement(QLatin1String(page)));
-    QCOMPARE(sortOrders,
-             (QStringList{"SortOrder=5", "SortOrder=0", "SortOrder=0", "SortOrder=4"}));
+    QCOMPARE(sortOrders, (QStringList{"SortOrder=5", "SortOrder=0", "SortOrder=0", "SortOrder=4"}));
 }
 
 void TestSetting::sortModeRange_data()
@@ -421,11 +419,18 @@ void TestSetting::lastExportPath_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("dir");
     const QString old = QStringLiteral("C:\\old");
-    QTest::newRow("forward slashes")
-        << "D:/Export/2024/report.doc" << "D:\\Export\\2024" << "D:/Export/2024";
-    QTest::newRow("backslashes") << "D:\\Export\\report.doc" << "D:\\Export" << "D:/Export";
-    QTest::newRow("unix path") << "/home/u/out/a.xls" << "\\home\\u\\out" << "/home/u/out";
-    QTest::newRow("trailing slash") << "/home/u/out/" << "\\home\\u\\out" << "/home/u/out";
+    QTest::newRow("forward slashes") << "D:/Export/2024/report.doc"
+                                     << "D:\\Export\\2024"
+                                     << "D:/Export/2024";
+    QTest::newRow("backslashes") << "D:\\Export\\report.doc"
+                                 << "D:\\Export"
+                                 << "D:/Export";
+    QTest::newRow("unix path") << "/home/u/out/a.xls"
+                               << "\\home\\u\\out"
+                               << "/home/u/out";
+    QTest::newRow("trailing slash") << "/home/u/out/"
+                                    << "\\home\\u\\out"
+                                    << "/home/u/out";
     QTest::newRow("bare file name") << "report.doc" << old << "C:/old";
     QTest::newRow("empty") << "" << old << "C:/old";
     QTest::newRow("null") << QString() << old << "C:/old";
@@ -468,8 +473,9 @@ void TestSetting::prompts()
     CKLN_TQ420Setting *setting = CKLN_TQ420Setting::GetInstance();
     setting->SetAddingProject(adding);
     setting->SetCurrentProject(QStringLiteral("1"), hashCode, QStringLiteral("n"), QString());
-    auto check = [&] { return addingCheck ? setting->IsAddingProject()
-                                          : setting->HasCurrentProject(); };
+    auto check = [&] {
+        return addingCheck ? setting->IsAddingProject() : setting->HasCurrentProject();
+    };
 
     // Without a prompt the text only goes to the log.
     QCOMPARE(check(), result);

@@ -7,10 +7,10 @@
 #include <QtTest>
 
 #include "core/common/appdatadir.h"
+#include "core/common/clanguagesettings.h"
 #include "core/settings/coptionlist.h"
 #include "core/settings/qsysteminfo.h"
 #include "core/settings/systemrecord.h"
-#include "core/common/clanguagesettings.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -122,7 +122,8 @@ void TestSystemInfo::appendRules_data()
     QTest::newRow("case-sensitive") << ab << "b" << true << QStringList{"A", "B", "b"};
     QTest::newRow("catch-all stays last")
         << QStringList{"A", kUnknown} << "B" << true << QStringList{"A", "B", kUnknown};
-    QTest::newRow("catch-all appended") << ab << kUnknown << true << QStringList{"A", "B", kUnknown};
+    QTest::newRow("catch-all appended")
+        << ab << kUnknown << true << QStringList{"A", "B", kUnknown};
     QTest::newRow("UnKnow of the default lists stays last too")
         << QStringList{"A", "UnKnow"} << "B" << true << QStringList{"A", "B", "UnKnow"};
     QTest::newRow("first into empty") << QStringList{} << "A" << true << QStringList{"A"};
@@ -256,19 +257,18 @@ void TestSystemInfo::loadItems_data()
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<int>("selected");
 
-    QTest::newRow("catch-all part") << "Brick;Stone;Unknow" << 1
-                                    << QStringList{"Brick", "Stone", kUnknown} << 1;
+    QTest::newRow("catch-all part")
+        << "Brick;Stone;Unknow" << 1 << QStringList{"Brick", "Stone", kUnknown} << 1;
     QTest::newRow("part ending in catch-all")
         << "BrickUnknow;Stone" << 0 << QStringList{"Brick", "Stone", kUnknown} << 0;
     QTest::newRow("part beginning with catch-all")
         << "UnknowBrick;Stone" << 0 << QStringList{"UnknowBrick", "Stone"} << 0;
-    QTest::newRow("single text kept whole") << "BrickUnknow" << 0 << QStringList{"BrickUnknow"}
-                                            << 0;
+    QTest::newRow("single text kept whole")
+        << "BrickUnknow" << 0 << QStringList{"BrickUnknow"} << 0;
     QTest::newRow("duplicates dropped") << "A;B;A;;C" << 2 << QStringList{"A", "B", "C"} << 2;
-    QTest::newRow("selection beyond count") << "A;B;C;D" << 7 << QStringList{"A", "B", "C", "D"}
-                                            << 0;
-    QTest::newRow("selection at count") << "A;B;C;D" << 4 << QStringList{"A", "B", "C", "D"}
-                                        << 0;
+    QTest::newRow("selection beyond count")
+        << "A;B;C;D" << 7 << QStringList{"A", "B", "C", "D"} << 0;
+    QTest::newRow("selection at count") << "A;B;C;D" << 4 << QStringList{"A", "B", "C", "D"} << 0;
     QTest::newRow("last selectable") << "A;B;C;D" << 3 << QStringList{"A", "B", "C", "D"} << 3;
 }
 
@@ -429,8 +429,7 @@ void TestSystemInfo::recordCut_data()
     QTest::newRow("mixed 40 bytes") << "a" + han.repeated(13) << "a" + han.repeated(12);
     QTest::newRow("mixed 41 bytes") << "ab" + han.repeated(13) << "ab" + han.repeated(12);
     QTest::newRow("four-byte character")
-        << QString(36, QLatin1Char('a')) + QString::fromUtf8("😀")
-        << QString(36, QLatin1Char('a'));
+        << QString(36, QLatin1Char('a')) + QString::fromUtf8("😀") << QString(36, QLatin1Char('a'));
     QTest::newRow("empty") << QString() << QString();
 }
 

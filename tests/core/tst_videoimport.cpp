@@ -6,11 +6,11 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "core/files/qfilemanager.h"
-#include "core/settings/qsysteminfo.h"
-#include "core/files/cvideoimporter.h"
 #include "core/database/ckln_tq420database.h"
+#include "core/files/cvideoimporter.h"
+#include "core/files/qfilemanager.h"
 #include "core/inspection/cfilertv.h"
+#include "core/settings/qsysteminfo.h"
 #include "support/dbtestsupport.h"
 #include "support/testsupport.h"
 
@@ -61,21 +61,25 @@ private slots:
         QTest::addColumn<int>("defects");
         QTest::addColumn<bool>("noted");
         const int v1025 = ManifestDefectCount(QStringLiteral("rtv/v1025.rtv"));
-        QTest::newRow("rtv beside") << "road.mp4" << QStringList{"rtv/v1025.rtv"} << int(CVideoImporter::RtvCopied)
-                                    << "River Avenue" << v1025 << false;
-        QTest::newRow("description beside") << "road.mp4" << QStringList{"bmw/good.xml"}
-                                            << int(CVideoImporter::RtvConverted) << "Harbour Road No.3" << 0 << false;
-        QTest::newRow("nothing beside") << "road.mp4" << QStringList{} << int(CVideoImporter::RtvEmpty) << ""
-                                        << 0 << false;
-        QTest::newRow("broken rtv, description") << "road.mp4" << QStringList{"rtv/notsqlite.rtv", "bmw/good.xml"}
-                                                 << int(CVideoImporter::RtvConverted) << "Harbour Road No.3" << 0 << true;
+        QTest::newRow("rtv beside")
+            << "road.mp4" << QStringList{"rtv/v1025.rtv"} << int(CVideoImporter::RtvCopied)
+            << "River Avenue" << v1025 << false;
+        QTest::newRow("description beside")
+            << "road.mp4" << QStringList{"bmw/good.xml"} << int(CVideoImporter::RtvConverted)
+            << "Harbour Road No.3" << 0 << false;
+        QTest::newRow("nothing beside")
+            << "road.mp4" << QStringList{} << int(CVideoImporter::RtvEmpty) << "" << 0 << false;
+        QTest::newRow("broken rtv, description")
+            << "road.mp4" << QStringList{"rtv/notsqlite.rtv", "bmw/good.xml"}
+            << int(CVideoImporter::RtvConverted) << "Harbour Road No.3" << 0 << true;
         QTest::newRow("broken rtv only") << "clip.rmvb" << QStringList{"rtv/empty.rtv"}
                                          << int(CVideoImporter::RtvEmpty) << "" << 0 << true;
         QTest::newRow("broken description") << "road.3gp" << QStringList{"bmw/malformed.xml"}
                                             << int(CVideoImporter::RtvEmpty) << "" << 0 << true;
-        QTest::newRow("hostile texts") << "人民路'东段 1.mp4" << QStringList{"rtv/hostile.rtv"}
-                                       << int(CVideoImporter::RtvCopied) << "人民路'东段"
-                                       << ManifestDefectCount(QStringLiteral("rtv/hostile.rtv")) << false;
+        QTest::newRow("hostile texts")
+            << "人民路'东段 1.mp4" << QStringList{"rtv/hostile.rtv"}
+            << int(CVideoImporter::RtvCopied) << "人民路'东段"
+            << ManifestDefectCount(QStringLiteral("rtv/hostile.rtv")) << false;
     }
 
     void importsEveryKindOfSource()
@@ -105,7 +109,8 @@ private slots:
         QCOMPARE(info.strRecordDate, QFileInfo(path).lastModified().toString("yyyy-MM-dd"));
 
         // The video folder holds the copy (key + the source's extension) and the RTV file.
-        const QString folder = QFileManager::GetInstance()->GetProjectDir(kProject, info.strHashCode);
+        const QString folder =
+            QFileManager::GetInstance()->GetProjectDir(kProject, info.strHashCode);
         const QString extension = video.mid(video.lastIndexOf(QLatin1Char('.')));
         QCOMPARE(info.strVedioFileName, folder + QLatin1Char('/') + info.strHashCode + extension);
         QVERIFY(QFileInfo::exists(info.strVedioFileName));
@@ -122,28 +127,33 @@ private slots:
                                QStringLiteral("VedioHashCode = '%1'").arg(info.strHashCode)),
                  defects);
         if (defects > 0)
-            QCOMPARE(DbTest::Scalar(QStringLiteral("select distinct RoadName from DefectInfo")).toString(), road);
+            QCOMPARE(DbTest::Scalar(QStringLiteral("select distinct RoadName from DefectInfo"))
+                         .toString(),
+                     road);
         QCOMPARE(QDir(sources.path()).entryList(QDir::Files).size(), 1 + beside.size());
         QVERIFY(CKLN_TQ420DataBase::GetInstance()->InsertVideoRow(info));
-        QCOMPARE(DbTest::Scalar(QStringLiteral("select RoadName from VedioCount")).toString(), road);
+        QCOMPARE(DbTest::Scalar(QStringLiteral("select RoadName from VedioCount")).toString(),
+                 road);
     }
 
     void failuresLeaveNothingBehind()
     {
         QTemporaryDir sources;
         CFileRTV file;
-        CVideoImporter::Result missing =
-            CVideoImporter::ImportOne(sources.filePath(QStringLiteral("none.mp4")), kProject, file, true);
+        CVideoImporter::Result missing = CVideoImporter::ImportOne(
+            sources.filePath(QStringLiteral("none.mp4")), kProject, file, true);
         QVERIFY(!missing.ok);
         QVERIFY(!missing.error.isEmpty());
 
         // A project key that is no plain folder name never reaches the disk.
         const QString path = MakeSourceVideo(sources, QStringLiteral("road.mp4"), {});
-        for (const QString &key : {QStringLiteral("../../outside"), QStringLiteral("/tmp"), QString()}) {
+        for (const QString &key :
+             {QStringLiteral("../../outside"), QStringLiteral("/tmp"), QString()}) {
             const CVideoImporter::Result refused = CVideoImporter::ImportOne(path, key, file, true);
             QVERIFY(!refused.ok);
         }
-        QCOMPARE(QDir(QFileManager::GetInstance()->GetRootDir()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+        QCOMPARE(QDir(QFileManager::GetInstance()->GetRootDir())
+                     .entryList(QDir::Dirs | QDir::NoDotAndDotDot),
                  QStringList({QStringLiteral("Temp"), QStringLiteral("Template")}));
     }
 
@@ -154,7 +164,8 @@ private slots:
         CFileRTV file;
         QSet<QString> keys;
         for (int i = 0; i < 12; ++i) {
-            const CVideoImporter::Result result = CVideoImporter::ImportOne(path, kProject, file, false);
+            const CVideoImporter::Result result =
+                CVideoImporter::ImportOne(path, kProject, file, false);
             QVERIFY(result.ok);
             keys.insert(result.info.strHashCode);
         }
@@ -164,9 +175,11 @@ private slots:
     void storingDefectsCanBeLeftOut()
     {
         QTemporaryDir sources;
-        const QString path = MakeSourceVideo(sources, QStringLiteral("road.mp4"), {QStringLiteral("rtv/v0.rtv")});
+        const QString path =
+            MakeSourceVideo(sources, QStringLiteral("road.mp4"), {QStringLiteral("rtv/v0.rtv")});
         CFileRTV file;
-        const CVideoImporter::Result result = CVideoImporter::ImportOne(path, kProject, file, false);
+        const CVideoImporter::Result result =
+            CVideoImporter::ImportOne(path, kProject, file, false);
         QVERIFY(result.ok);
         QVERIFY(result.defects > 0);
         QCOMPARE(DbTest::Count(QStringLiteral("DefectInfo")), 0);

@@ -13,17 +13,17 @@
 #include <QTimer>
 #include <QtTest>
 
-#include "gui/chrome/cwaitviewinterface.h"
-#include "gui/chrome/qmylineedit.h"
-#include "gui/chrome/qswitchbutton.h"
-#include "gui/chrome/waitview.h"
-#include "gui/chrome/qwaitviewworkthread.h"
 #include "gui/chrome/cmessageboxprompt.h"
+#include "gui/chrome/cwaitviewinterface.h"
 #include "gui/chrome/displayscale.h"
+#include "gui/chrome/guiresources.h"
 #include "gui/chrome/mymessagebox.h"
 #include "gui/chrome/mytitlebar.h"
+#include "gui/chrome/qmylineedit.h"
+#include "gui/chrome/qswitchbutton.h"
+#include "gui/chrome/qwaitviewworkthread.h"
 #include "gui/chrome/stylesheet.h"
-#include "gui/chrome/guiresources.h"
+#include "gui/chrome/waitview.h"
 #include "support/guitestsupport.h"
 #include "support/testsupport.h"
 
@@ -51,8 +51,9 @@ int BoxCount()
 // Runs the action on the message box once it is up (inside its private event loop).
 void WhenBoxShown(const std::function<void(MyMessageBox *)> &action)
 {
-    GuiTest::WhenShown([](QWidget *widget) { return qobject_cast<MyMessageBox *>(widget) != nullptr; },
-                       [action](QWidget *widget) { action(static_cast<MyMessageBox *>(widget)); });
+    GuiTest::WhenShown(
+        [](QWidget *widget) { return qobject_cast<MyMessageBox *>(widget) != nullptr; },
+        [action](QWidget *widget) { action(static_cast<MyMessageBox *>(widget)); });
 }
 
 class RecordingWork : public CWaitViewInterface
@@ -214,8 +215,7 @@ void TestChrome::messageBoxResult_data()
     QTest::newRow("OK of two") << okCancel << "ok" << int(MyMessageBox::ResultOk);
     QTest::newRow("Cancel") << okCancel << "cancel" << int(MyMessageBox::ResultCancel);
     QTest::newRow("title-bar close") << okCancel << "close" << int(MyMessageBox::ResultCancel);
-    QTest::newRow("title-bar close, OK only")
-        << ok << "close" << int(MyMessageBox::ResultCancel);
+    QTest::newRow("title-bar close, OK only") << ok << "close" << int(MyMessageBox::ResultCancel);
 }
 
 void TestChrome::messageBoxResult()
@@ -239,8 +239,8 @@ void TestChrome::messageBoxResult()
         else
             box->titleBar()->findChild<QPushButton *>(QStringLiteral("ButtonClose"))->click();
     });
-    QCOMPARE(MyMessageBox::ShowMessage(&owner, "Prompt", "Delete it ?",
-                                       MyMessageBox::IconQuestion, buttons),
+    QCOMPARE(MyMessageBox::ShowMessage(&owner, "Prompt", "Delete it ?", MyMessageBox::IconQuestion,
+                                       buttons),
              result);
     QCOMPARE(cancelShown, buttons == MyMessageBox::ButtonOkCancel);
     QCOMPARE(BoxCount(), 0); // the box is gone after it returned
@@ -266,14 +266,14 @@ void TestChrome::messageBoxIcons_data()
     QTest::addColumn<QString>("image");
     QTest::addColumn<bool>("visible");
     QTest::newRow("information") << int(MyMessageBox::IconInformation)
-                                  << ":/MsgImage/QUtility/MessageBox/info.png" << true;
+                                 << ":/MsgImage/QUtility/MessageBox/info.png" << true;
     QTest::newRow("question") << int(MyMessageBox::IconQuestion)
-                               << ":/MsgImage/QUtility/MessageBox/question.png" << true;
+                              << ":/MsgImage/QUtility/MessageBox/question.png" << true;
     QTest::newRow("error") << int(MyMessageBox::IconError)
-                            << ":/MsgImage/QUtility/MessageBox/error.png" << true;
+                           << ":/MsgImage/QUtility/MessageBox/error.png" << true;
     QTest::newRow("none") << int(MyMessageBox::IconNone) << QString() << false;
-    QTest::newRow("title icon") << int(MyMessageBox::IconTitle)
-                                 << ":/Resources/titleicon.png" << true;
+    QTest::newRow("title icon") << int(MyMessageBox::IconTitle) << ":/Resources/titleicon.png"
+                                << true;
     QTest::newRow("unknown keeps the form") << 7 << QString() << true;
 }
 
@@ -304,7 +304,8 @@ void TestChrome::messageBoxPrompt()
     QCOMPARE(shown, QStringLiteral("From the GUI thread"));
 
     // From a worker the box is queued to the GUI thread and the worker does not wait.
-    QThread *worker = QThread::create([]() { Prompts::ShowUserInformation("Prompt", "From a worker"); });
+    QThread *worker =
+        QThread::create([]() { Prompts::ShowUserInformation("Prompt", "From a worker"); });
     worker->start();
     QVERIFY(worker->wait(5000));
     delete worker;
@@ -344,7 +345,7 @@ void TestChrome::waitViewSpinner()
     QCOMPARE(view.phase(), 0);
     view.setTitle("Importing");
     QCOMPARE(view.displayText(), QStringLiteral("Importing")); // no dots in mode 0
-    view.grab(); // paints without warnings
+    view.grab();                                               // paints without warnings
 }
 
 void TestChrome::waitViewDots_data()
@@ -412,8 +413,9 @@ void TestChrome::workThread()
     QWaitViewWorkThread thread(&work, QVariant(QStringLiteral("job 7")));
     // Read in the emitting thread: the work is done when the end is reported.
     std::atomic<bool> doneFirst{false};
-    connect(&thread, &QWaitViewWorkThread::export_finished, this,
-            [&]() { doneFirst = work.m_done.load(); }, Qt::DirectConnection);
+    connect(
+        &thread, &QWaitViewWorkThread::export_finished, this,
+        [&]() { doneFirst = work.m_done.load(); }, Qt::DirectConnection);
     QSignalSpy finished(&thread, &QWaitViewWorkThread::export_finished);
     thread.start();
     // The worker may emit before the test waits: poll the count, never wait for a new signal.

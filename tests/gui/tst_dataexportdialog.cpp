@@ -6,11 +6,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "gui/chrome/qswitchbutton.h"
-#include "gui/dialogs/qdlgdataexport.h"
 #include "core/common/appdatadir.h"
 #include "core/settings/ckln_tq420setting.h"
 #include "gui/chrome/guiresources.h"
+#include "gui/chrome/qswitchbutton.h"
+#include "gui/dialogs/qdlgdataexport.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -19,9 +19,9 @@ using Switches = QList<int>;
 DataExportParam ParamWith(const Switches &on)
 {
     DataExportParam param;
-    bool *flags[] = {&param.bProReport, &param.bInterpretation, &param.bSection, &param.bVideo,
-                     &param.bImage, &param.bSegmentImage, &param.bHasPro, &param.bHasRoad,
-                     &param.bHasPipeType, &param.bHasPipeNum, &param.bHasDate};
+    bool *flags[] = {&param.bProReport,   &param.bInterpretation, &param.bSection, &param.bVideo,
+                     &param.bImage,       &param.bSegmentImage,   &param.bHasPro,  &param.bHasRoad,
+                     &param.bHasPipeType, &param.bHasPipeNum,     &param.bHasDate};
     for (int index = 0; index < QDlgDataExport::SwitchCount; ++index)
         *flags[index] = on.contains(index);
     return param;
@@ -72,9 +72,8 @@ void TestDataExportDialog::switchesFromSettings()
     QDlgDataExport dialog;
     QCOMPARE(dialog.windowTitle(), QStringLiteral("Data export-KLN-TQ420"));
     for (int index = 0; index < D::SwitchCount; ++index)
-        QCOMPARE(dialog.SwitchAt(index)->checked(),
-                 index == D::Section || index == D::Image || index == D::HasRoad ||
-                     index == D::HasDate);
+        QCOMPARE(dialog.SwitchAt(index)->checked(), index == D::Section || index == D::Image ||
+                                                        index == D::HasRoad || index == D::HasDate);
     QCOMPARE(dialog.CurrentParam(), stored);
 }
 
@@ -86,26 +85,26 @@ void TestDataExportDialog::preview_data()
     QTest::addColumn<QString>("image");
     QTest::addColumn<bool>("dateEnabled");
     QTest::newRow("defaults")
-        << Switches {D::ProReport, D::Interpretation, D::Video, D::Image, D::HasPro, D::HasRoad,
-                     D::HasPipeType, D::HasPipeNum}
+        << Switches{D::ProReport, D::Interpretation, D::Video,       D::Image,
+                    D::HasPro,    D::HasRoad,        D::HasPipeType, D::HasPipeNum}
         << "Directory of video saved : project name\\Road name\\Pipeline tpye\\Video\\"
            "Pipeline No.avi"
         << "Directory of image saved : project name\\Road name\\Pipeline tpye\\Image\\"
            "Pipeline No_progressive number.png"
         << true;
     QTest::newRow("no road, no pipe type; the project level stays")
-        << Switches {D::HasPipeNum}
+        << Switches{D::HasPipeNum}
         << "Directory of video saved : project name\\Video\\Pipeline No.avi"
         << "Directory of image saved : project name\\Image\\Pipeline No_progressive number.png"
         << true;
     QTest::newRow("with date")
-        << Switches {D::HasPro, D::HasPipeType, D::HasPipeNum, D::HasDate}
+        << Switches{D::HasPro, D::HasPipeType, D::HasPipeNum, D::HasDate}
         << "Directory of video saved : project name\\Pipeline tpye\\Video\\Pipeline NoDate.avi"
         << "Directory of image saved : project name\\Pipeline tpye\\Image\\"
            "Pipeline NoDate_progressive number.png"
         << true;
     QTest::newRow("random names ignore the date")
-        << Switches {D::HasPro, D::HasRoad, D::HasDate}
+        << Switches{D::HasPro, D::HasRoad, D::HasDate}
         << "Directory of video saved : project name\\Road name\\Video\\random file name.avi"
         << "Directory of image saved : project name\\Road name\\Image\\"
            "random file name_progressive number.png"

@@ -11,17 +11,17 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "gui/chrome/mymessagebox.h"
-#include "gui/shell/qtoptoolbar.h"
-#include "gui/dialogs/generatereportdlg.h"
 #include "core/common/clanguagesettings.h"
-#include "gui/shell/qdlgsetlanguage.h"
-#include "gui/shell/applicationstartup.h"
 #include "core/settings/ckln_tq420setting.h"
-#include "support/dbtestsupport.h"
 #include "gui/chrome/guiresources.h"
-#include "support/guitestsupport.h"
+#include "gui/chrome/mymessagebox.h"
+#include "gui/dialogs/generatereportdlg.h"
+#include "gui/shell/applicationstartup.h"
 #include "gui/shell/mainwindow.h"
+#include "gui/shell/qdlgsetlanguage.h"
+#include "gui/shell/qtoptoolbar.h"
+#include "support/dbtestsupport.h"
+#include "support/guitestsupport.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -107,8 +107,10 @@ void TestMainWindow::startModes_data()
     QTest::addColumn<bool>("english");
     QTest::newRow("no arguments") << QStringList{"KLN_TQ420"} << false << false;
     QTest::newRow("report") << QStringList{"KLN_TQ420", "-report"} << true << false;
-    QTest::newRow("english report") << QStringList{"KLN_TQ420", "-report", "-english"} << true << true;
-    QTest::newRow("letter case counts") << QStringList{"KLN_TQ420", "-report", "-English"} << true << false;
+    QTest::newRow("english report")
+        << QStringList{"KLN_TQ420", "-report", "-english"} << true << true;
+    QTest::newRow("letter case counts")
+        << QStringList{"KLN_TQ420", "-report", "-English"} << true << false;
     QTest::newRow("english alone") << QStringList{"KLN_TQ420", "-english"} << false << true;
     QTest::newRow("report second") << QStringList{"KLN_TQ420", "-x", "-report"} << false << false;
 }
@@ -172,8 +174,8 @@ void TestMainWindow::startsOnTheProjectPage()
 void TestMainWindow::pagesNeedAProject()
 {
     m_window = std::make_unique<MainWindow>();
-    for (auto id : {QTopToolBar::VedioAction, QTopToolBar::ReportAction,
-                    QTopToolBar::DefectScatterAction}) {
+    for (auto id :
+         {QTopToolBar::VedioAction, QTopToolBar::ReportAction, QTopToolBar::DefectScatterAction}) {
         m_prompt->Clear();
         Trigger(id);
         QCOMPARE(m_prompt->Texts(), QStringList{kSelectProject});
@@ -293,7 +295,8 @@ void TestMainWindow::closingSavesTheSettings()
     QVERIFY(QFile::exists(settingsFile));
     CKLN_TQ420Setting::ReleaseInstance();
     CKLN_TQ420Setting::GetInstance()->loadXml();
-    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetCurrentProHashCode(), QStringLiteral("PRJ0000001"));
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetCurrentProHashCode(),
+             QStringLiteral("PRJ0000001"));
 }
 
 void TestMainWindow::reportDialogListsEachFileOnce()
@@ -342,8 +345,9 @@ void TestMainWindow::reportDialogWritesADocument()
 void TestMainWindow::reportModeRunsTheDialogAlone()
 {
     CKLN_TQ420Setting::GetInstance();
-    GuiTest::WhenShown([](QWidget *widget) { return qobject_cast<GenerateReportDlg *>(widget) != nullptr; },
-                       [](QWidget *widget) { widget->close(); });
+    GuiTest::WhenShown(
+        [](QWidget *widget) { return qobject_cast<GenerateReportDlg *>(widget) != nullptr; },
+        [](QWidget *widget) { widget->close(); });
     // "-English" is not "-english": Chinese, and the choice is stored for the next start.
     QCOMPARE(ApplicationStartup::RunReportMode({"KLN_TQ420", "-report", "-English"}), 0);
     QVERIFY(CLanguageSettings::GetInstance()->IsChinese());

@@ -11,9 +11,11 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 
-#include "gui/chrome/mymessagebox.h"
-#include "gui/pages/qpagingwidget.h"
+#include "core/database/ckln_tq420database.h"
 #include "core/files/qfilemanager.h"
+#include "core/settings/ckln_tq420setting.h"
+#include "gui/chrome/guiresources.h"
+#include "gui/chrome/mymessagebox.h"
 #include "gui/pages/cdefectdetailtext.h"
 #include "gui/pages/pageprompt.h"
 #include "gui/pages/qdefectimgwidget.h"
@@ -21,11 +23,9 @@
 #include "gui/pages/qmysqltablemodel.h"
 #include "gui/pages/qmytableview.h"
 #include "gui/pages/qpagedefectinfo.h"
-#include "core/database/ckln_tq420database.h"
+#include "gui/pages/qpagingwidget.h"
 #include "gui/shell/applicationstartup.h"
-#include "core/settings/ckln_tq420setting.h"
 #include "support/dbtestsupport.h"
-#include "gui/chrome/guiresources.h"
 #include "support/testsupport.h"
 #include "support/xlsxreadback.h"
 
@@ -224,7 +224,8 @@ void TestPageDefect::sortModes_data()
 {
     QTest::addColumn<int>("mode");
     QTest::addColumn<QStringList>("firstPage");
-    QTest::newRow("latest test first (9)") << 9 << QStringList{"Ash lane", "Birch way", "Cedar road"};
+    QTest::newRow("latest test first (9)")
+        << 9 << QStringList{"Ash lane", "Birch way", "Cedar road"};
     QTest::newRow("latest interpretation first (10)")
         << 10 << QStringList{kHostileRoad, "Cedar road", "Ring road"};
     QTest::newRow("other modes: road name descending")
@@ -316,7 +317,8 @@ void TestPageDefect::exportsTheSheet()
     }
     QVERIFY(!sheet.cells.contains("A7"));
     roads.sort();
-    QCOMPARE(roads, (QStringList{"Ash lane", "Birch way", "Cedar road", "Ring road", kHostileRoad}));
+    QCOMPARE(roads,
+             (QStringList{"Ash lane", "Birch way", "Cedar road", "Ring road", kHostileRoad}));
 }
 
 void TestPageDefect::emptyProjectSheetWarns()
@@ -360,12 +362,12 @@ void TestPageDefect::positionText_data()
     QTest::addColumn<QString>("stored");
     QTest::addColumn<double>("length");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("no length: as stored") << "Vertical 12.500 meters, ring to 0309" << 0.0
-                                          << "Vertical 12.500 meters, ring to 0309";
+    QTest::newRow("no length: as stored")
+        << "Vertical 12.500 meters, ring to 0309" << 0.0 << "Vertical 12.500 meters, ring to 0309";
     QTest::newRow("length 1.5: a range") << "Vertical 12.500 meters, ring to 0309" << 1.5
                                          << "Vertical 12.500~14.000 meters, ring to 0309";
-    QTest::newRow("tiny length counts as none") << "Vertical 2.000 meters, ring to 1002"
-                                                << 0.000001 << "Vertical 2.000 meters, ring to 1002";
+    QTest::newRow("tiny length counts as none") << "Vertical 2.000 meters, ring to 1002" << 0.000001
+                                                << "Vertical 2.000 meters, ring to 1002";
     QTest::newRow("not a position: as stored") << "somewhere" << 2.0 << "somewhere";
     QTest::newRow("whole metres") << "Vertical 3 meters, ring to 1101" << 0.25
                                   << "Vertical 3.000~3.250 meters, ring to 1101";
@@ -384,22 +386,34 @@ void TestPageDefect::levelLine_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("level");
     QTest::addColumn<QString>("line");
-    QTest::newRow("code 1 level 2") << "(BX) Deformation" << "level 2"
+    QTest::newRow("code 1 level 2") << "(BX) Deformation"
+                                    << "level 2"
                                     << "level2:The deformation is 5%~15% of the pipe diameter.";
-    QTest::newRow("name without its code") << "Deformation" << "level 2"
-                                           << "level2:The deformation is 5%~15% of the pipe diameter.";
-    QTest::newRow("trailing blank kept") << "(FS) Corrosion" << "level 1"
+    QTest::newRow("name without its code")
+        << "Deformation"
+        << "level 2"
+        << "level2:The deformation is 5%~15% of the pipe diameter.";
+    QTest::newRow("trailing blank kept") << "(FS) Corrosion"
+                                         << "level 1"
                                          << "level1:Slight corrosion slight surface peeling, "
                                             "uneven surface on the pipe wall ";
     QTest::newRow("line breaks kept")
-        << "(FZ) Scum" << "level 3"
+        << "(FZ) Scum"
+        << "level 3"
         << "level3:A large number of floating objects, floating objects occupy more \nthan 60% "
            "of the wate";
-    QTest::newRow("beyond the code's levels") << "(TL) Interface material shedding" << "level 3"
+    QTest::newRow("beyond the code's levels") << "(TL) Interface material shedding"
+                                              << "level 3"
                                               << "";
-    QTest::newRow("normal has no code") << "(ZC)Normal" << "level 1" << "";
-    QTest::newRow("no level word") << "(BX) Deformation" << "2" << "";
-    QTest::newRow("level 0") << "(BX) Deformation" << "level 0" << "";
+    QTest::newRow("normal has no code") << "(ZC)Normal"
+                                        << "level 1"
+                                        << "";
+    QTest::newRow("no level word") << "(BX) Deformation"
+                                   << "2"
+                                   << "";
+    QTest::newRow("level 0") << "(BX) Deformation"
+                             << "level 0"
+                             << "";
 }
 
 void TestPageDefect::levelLine()
@@ -432,8 +446,8 @@ void TestPageDefect::composedText_data()
     QTest::newRow("level and remark") << QVariant(QString::fromUtf8("备注 'x'")) << "level 2"
                                       << head + line + "\n\t●\t" + QString::fromUtf8("备注 'x'");
     QTest::newRow("null remark") << QVariant() << "level 2" << head + line + "\n";
-    QTest::newRow("empty remark still has its bullet") << QVariant(QString("")) << "level 2"
-                                                       << head + line + "\n\t●\t";
+    QTest::newRow("empty remark still has its bullet")
+        << QVariant(QString("")) << "level 2" << head + line + "\n\t●\t";
     QTest::newRow("no level line") << QVariant() << "level 9" << head + "\n";
 }
 
@@ -442,12 +456,13 @@ void TestPageDefect::composedText()
     QFETCH(QVariant, remark);
     QFETCH(QString, level);
     QFETCH(QString, text);
-    const QSqlRecord record = DefectRecord({{"DefectName", "(BX) Deformation"},
-                                            {"DefectLevel", level},
-                                            {"DefectType", "Structural defects"},
-                                            {"DefectPosion", "Vertical 12.500 meters, ring to 0309"},
-                                            {"DefectLength", 1.5},
-                                            {"Remark", remark}});
+    const QSqlRecord record =
+        DefectRecord({{"DefectName", "(BX) Deformation"},
+                      {"DefectLevel", level},
+                      {"DefectType", "Structural defects"},
+                      {"DefectPosion", "Vertical 12.500 meters, ring to 0309"},
+                      {"DefectLength", 1.5},
+                      {"Remark", remark}});
     QCOMPARE(CDefectDetailText::Compose(record), text);
 }
 

@@ -8,22 +8,22 @@
 #include <QSqlRecord>
 #include <QtTest>
 
+#include "core/database/ckln_tq420database.h"
+#include "core/settings/ckln_tq420setting.h"
+#include "gui/chrome/guiresources.h"
 #include "gui/chrome/mymessagebox.h"
-#include "gui/pages/pagingstate.h"
-#include "gui/pages/qdlgpagingsetting.h"
-#include "gui/pages/qpagingwidget.h"
 #include "gui/pages/headerspec.h"
 #include "gui/pages/pageprompt.h"
+#include "gui/pages/pagingstate.h"
 #include "gui/pages/projectfilter.h"
+#include "gui/pages/qdlgpagingsetting.h"
 #include "gui/pages/qmanageinterface.h"
 #include "gui/pages/qmutillinedelegate.h"
 #include "gui/pages/qmysqltablemodel.h"
 #include "gui/pages/qmytableview.h"
 #include "gui/pages/qpagechild.h"
-#include "core/database/ckln_tq420database.h"
-#include "core/settings/ckln_tq420setting.h"
+#include "gui/pages/qpagingwidget.h"
 #include "support/dbtestsupport.h"
-#include "gui/chrome/guiresources.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -47,8 +47,8 @@ public:
     {
         QStringList entries;
         for (int i = 0; i < 22; ++i)
-            entries << Pages::MakeHeaderSpecEntry(QProjectInfoManage::GetInstance()->HeaderTitle(i), 100,
-                                           true, i == 4 ? 4 : (i < 3 ? 6 : 0));
+            entries << Pages::MakeHeaderSpecEntry(QProjectInfoManage::GetInstance()->HeaderTitle(i),
+                                                  100, true, i == 4 ? 4 : (i < 3 ? 6 : 0));
         return entries.join(QLatin1Char(';'));
     }
     QStringList Keys() const
@@ -252,8 +252,7 @@ void TestPageFramework::pagingDialog_data()
     QTest::addColumn<QVariantList>("range");
     QTest::newRow("no pages") << 0 << 1 << 20 << 0 << 0 << 0 << QVariantList{0, 0};
     QTest::newRow("45 at 10") << 45 << 1 << 10 << 1 << 5 << 1 << QVariantList{0, 10};
-    QTest::newRow("page pulled into range") << 45 << 3 << 30 << 1 << 2 << 2
-                                            << QVariantList{30, 15};
+    QTest::newRow("page pulled into range") << 45 << 3 << 30 << 1 << 2 << 2 << QVariantList{30, 15};
 }
 
 void TestPageFramework::pagingDialog()
@@ -293,12 +292,10 @@ void TestPageFramework::headerSpec_data()
                            << QList<int>();
     QTest::newRow("two") << QStringLiteral("Name,150,true,6;Date,75,false,4")
                          << QStringList{QStringLiteral("Name"), QStringLiteral("Date")}
-                         << QList<int>{150, 75} << QList<bool>{true, false}
-                         << QList<int>{6, 4};
+                         << QList<int>{150, 75} << QList<bool>{true, false} << QList<int>{6, 4};
     QTest::newRow("trailing separator, line break, Chinese")
-        << QStringLiteral("报告\n编号,75,true,1;")
-        << QStringList{QStringLiteral("报告\n编号")} << QList<int>{75} << QList<bool>{true}
-        << QList<int>{1};
+        << QStringLiteral("报告\n编号,75,true,1;") << QStringList{QStringLiteral("报告\n编号")}
+        << QList<int>{75} << QList<bool>{true} << QList<int>{1};
     QTest::newRow("missing fields keep defaults")
         << QStringLiteral("A;B,x,true,y") << QStringList{QStringLiteral("A"), QStringLiteral("B")}
         << QList<int>{0, 0} << QList<bool>{true, true} << QList<int>{0, 0};
@@ -323,8 +320,9 @@ void TestPageFramework::headerSpec()
     QStringList rebuilt;
     for (const HeaderColumnSpec &column : columns)
         rebuilt << Pages::MakeHeaderSpecEntry(column.strTitle, column.nWidth, column.bVisible,
-                                       column.nEditorKind);
-    QCOMPARE(Pages::HeaderTitles(Pages::ParseHeaderSpec(rebuilt.join(QLatin1Char(';')))), Pages::HeaderTitles(columns));
+                                              column.nEditorKind);
+    QCOMPARE(Pages::HeaderTitles(Pages::ParseHeaderSpec(rebuilt.join(QLatin1Char(';')))),
+             Pages::HeaderTitles(columns));
 }
 
 void TestPageFramework::manageInterface()
@@ -350,8 +348,8 @@ void TestPageFramework::manageInterface()
     }
     QCOMPARE(counts, (QList<int>{22, 15, 18}));
     QCOMPARE(QProjectInfoManage::GetInstance()->HeaderTitle(5), QStringLiteral("ReportnNumber"));
-    QCOMPARE(QManageInterface::ForType(1), static_cast<QManageInterface *>(
-                                               QVedioInfoManage::GetInstance()));
+    QCOMPARE(QManageInterface::ForType(1),
+             static_cast<QManageInterface *>(QVedioInfoManage::GetInstance()));
     QVERIFY(!QManageInterface::ForType(3));
 }
 
@@ -365,15 +363,16 @@ void TestPageFramework::projectCondition_data()
     QTest::newRow("all") << QString() << 5
                          << QStringList{QStringLiteral("A1"), QStringLiteral("B2"),
                                         QStringLiteral("C3")};
-    QTest::newRow("apostrophe") << QStringLiteral("路'东") << 5 << QStringList{QStringLiteral("A1")};
+    QTest::newRow("apostrophe") << QStringLiteral("路'东") << 5
+                                << QStringList{QStringLiteral("A1")};
     QTest::newRow("Chinese site") << QStringLiteral("人民") << 5
                                   << QStringList{QStringLiteral("A1")};
     QTest::newRow("only quote") << QStringLiteral("'") << 5 << QStringList{QStringLiteral("A1")};
     QTest::newRow("injection attempt") << QStringLiteral("') or 1=1 --") << 5 << QStringList();
     QTest::newRow("hit outside the period") << QStringLiteral("Old") << 0 << QStringList();
     QTest::newRow("one month") << QString() << 0 << QStringList{QStringLiteral("B2")};
-    QTest::newRow("unknown mode is all") << QStringLiteral("Old") << 42
-                                         << QStringList{QStringLiteral("C3")};
+    QTest::newRow("unknown mode is all")
+        << QStringLiteral("Old") << 42 << QStringList{QStringLiteral("C3")};
 }
 
 void TestPageFramework::projectCondition()
@@ -391,9 +390,9 @@ void TestPageFramework::projectCondition()
                           QStringLiteral("Old future"));
     const QString condition = ProjectFilter::Condition(search, mode, today);
     QStringList found;
-    for (const QVariantList &row : DbTest::Rows(
-             QStringLiteral("SELECT ProjectNumber FROM ProjectDetail WHERE ") + condition +
-             QStringLiteral(" order by ProjectNumber")))
+    for (const QVariantList &row :
+         DbTest::Rows(QStringLiteral("SELECT ProjectNumber FROM ProjectDetail WHERE ") + condition +
+                      QStringLiteral(" order by ProjectNumber")))
         found << row.value(0).toString();
     QTEST(found, "found");
     QCOMPARE(CKLN_TQ420DataBase::GetInstance()->GetRecordNums(QStringLiteral("ProjectDetail"),
@@ -514,8 +513,9 @@ void TestPageFramework::refreshOfHiddenPageIsDropped()
     TestSupport::ClearDebugLines();
     page.updatePage();
     QCOMPARE(page.TableView()->Model()->rowCount(), 0);
-    QVERIFY(TestSupport::DebugLines().join(QLatin1Char('\n')).contains(
-        QStringLiteral("type is unmatched !!!")));
+    QVERIFY(TestSupport::DebugLines()
+                .join(QLatin1Char('\n'))
+                .contains(QStringLiteral("type is unmatched !!!")));
     // An empty condition selects nothing.
     CKLN_TQ420Setting::GetInstance()->SetCurrentPage(0);
     FrameworkPage empty{QString()};

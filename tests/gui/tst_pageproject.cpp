@@ -7,10 +7,12 @@
 #include <QSignalSpy>
 #include <QtTest>
 
-#include "gui/chrome/mymessagebox.h"
-#include "gui/shell/qlefttexttoolbar.h"
+#include "core/database/ckln_tq420database.h"
 #include "core/files/qfilemanager.h"
+#include "core/settings/ckln_tq420setting.h"
 #include "core/settings/qsysteminfo.h"
+#include "gui/chrome/guiresources.h"
+#include "gui/chrome/mymessagebox.h"
 #include "gui/chrome/qmylineedit.h"
 #include "gui/pages/headerspec.h"
 #include "gui/pages/pagefactory.h"
@@ -18,10 +20,8 @@
 #include "gui/pages/qmysqltablemodel.h"
 #include "gui/pages/qmytableview.h"
 #include "gui/pages/qpageprojectinfo.h"
-#include "core/database/ckln_tq420database.h"
-#include "core/settings/ckln_tq420setting.h"
+#include "gui/shell/qlefttexttoolbar.h"
 #include "support/dbtestsupport.h"
-#include "gui/chrome/guiresources.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -160,7 +160,8 @@ void TestPageProject::factory()
 
 void TestPageProject::headerDescription()
 {
-    const QList<HeaderColumnSpec> columns = Pages::ParseHeaderSpec(QPageProjectInfo::ProjectHeaderSpec());
+    const QList<HeaderColumnSpec> columns =
+        Pages::ParseHeaderSpec(QPageProjectInfo::ProjectHeaderSpec());
     QCOMPARE(columns.size(), 22);
     QList<int> widths, kinds;
     QList<bool> visible;
@@ -169,8 +170,8 @@ void TestPageProject::headerDescription()
         kinds << column.nEditorKind;
         visible << column.bVisible;
     }
-    QCOMPARE(widths, (QList<int>{150, 150, 150, 150, 150, 75, 75, 75, 75, 75, 75, 150, 150, 75,
-                                 75, 75, 150, 150, 150, 150, 150, 150}));
+    QCOMPARE(widths, (QList<int>{150, 150, 150, 150, 150, 75,  75,  75,  75,  75,  75,
+                                 150, 150, 75,  75,  75,  150, 150, 150, 150, 150, 150}));
     QCOMPARE(kinds, (QList<int>{6, 6, 6, 2, 4, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 0, 0, 0, 0, 0, 0}));
     QCOMPARE(visible.indexOf(false), 16);
     QCOMPARE(visible.count(false), 6);
@@ -285,8 +286,8 @@ void TestPageProject::editProject()
     QCOMPARE(ButtonTexts(*page).mid(2, 2),
              (QStringList{QStringLiteral("Save"), QStringLiteral("Cancel")}));
     // The other project's number is refused; the row stays in editing.
-    const QString other = key == QStringLiteral("AAAAAAAAAA") ? QStringLiteral("P-2")
-                                                              : QStringLiteral("P-1");
+    const QString other =
+        key == QStringLiteral("AAAAAAAAAA") ? QStringLiteral("P-2") : QStringLiteral("P-1");
     TypeInto(row, 0, other);
     QVERIFY(!page->SubmitChanges());
     QCOMPARE(m_prompts, QStringList{QStringLiteral("Warn|projectNum can't be same")});
@@ -365,7 +366,8 @@ void TestPageProject::deleteProject()
     const QString keyA = QStringLiteral("AAAAAAAAAA");
     const QString keyB = QStringLiteral("BBBBBBBBBB");
     DbTest::InsertProject(keyA, QStringLiteral("P-1"), Today());
-    DbTest::InsertProject(keyB, QStringLiteral("P-2"), QDate::currentDate().addDays(-1).toString(kDay));
+    DbTest::InsertProject(keyB, QStringLiteral("P-2"),
+                          QDate::currentDate().addDays(-1).toString(kDay));
     DbTest::InsertVideo(keyA, keyA + QStringLiteral("V0001"));
     DbTest::InsertDefectRow(keyA + QStringLiteral("V0001"), 3, QStringLiteral("Road"));
     QFileManager *files = QFileManager::GetInstance();
@@ -516,9 +518,10 @@ void TestPageProject::sheetExport()
 {
     QPageProjectInfo *page = NewPage();
     QTemporaryDir out;
-    const QString path = out.filePath(QPageChild::DefaultSheetFileName(
-        0, QDate(2024, 3, 1), QStringLiteral("人民路'东段")));
-    QCOMPARE(QFileInfo(path).fileName(), QStringLiteral("2024-03-01_人民路'东段_project details.xls"));
+    const QString path = out.filePath(
+        QPageChild::DefaultSheetFileName(0, QDate(2024, 3, 1), QStringLiteral("人民路'东段")));
+    QCOMPARE(QFileInfo(path).fileName(),
+             QStringLiteral("2024-03-01_人民路'东段_project details.xls"));
     QVERIFY(!page->ExportSheetTo(path));
     QCOMPARE(m_prompts, QStringList{QStringLiteral("Warn|The current sheet is empty !")});
 
@@ -545,8 +548,9 @@ void TestPageProject::dataExport()
     m_answer = MyMessageBox::ResultCancel; // do not open the folder
     page->StartDataExport(out.path());
     QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
-    QCOMPARE(m_prompts, QStringList{QStringLiteral(
-                            "Prompt|Data export has finished , do you sure to open the directory ?")});
+    QCOMPARE(m_prompts,
+             QStringList{QStringLiteral(
+                 "Prompt|Data export has finished , do you sure to open the directory ?")});
     QVERIFY(!titles.isEmpty());
     QCOMPARE(titles.first().first().toString(),
              QStringLiteral("Doing export project information , please waiting now ...."));

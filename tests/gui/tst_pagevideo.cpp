@@ -9,20 +9,20 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
+#include "core/database/ckln_tq420database.h"
+#include "core/files/qfilemanager.h"
+#include "core/inspection/cfilertv.h"
+#include "core/settings/ckln_tq420setting.h"
+#include "gui/chrome/guiresources.h"
 #include "gui/chrome/mymessagebox.h"
 #include "gui/chrome/waitview.h"
-#include "core/files/qfilemanager.h"
-#include "gui/pages/qaddvediothread.h"
 #include "gui/pages/pageprompt.h"
+#include "gui/pages/qaddvediothread.h"
 #include "gui/pages/qmysqltablemodel.h"
 #include "gui/pages/qmytableview.h"
 #include "gui/pages/qpagevedioinfo.h"
-#include "core/database/ckln_tq420database.h"
-#include "core/inspection/cfilertv.h"
 #include "gui/shell/applicationstartup.h"
-#include "core/settings/ckln_tq420setting.h"
 #include "support/dbtestsupport.h"
-#include "gui/chrome/guiresources.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -163,12 +163,12 @@ void TestPageVideo::importsEachKindOfSource_data()
     QTest::newRow("description beside")
         << "road.mp4" << QStringList{"bmw/good.xml"} << "Harbour Road No.3" << 0;
     QTest::newRow("nothing beside") << "road.mp4" << QStringList{} << "" << 0;
-    QTest::newRow("rmvb with rtv") << "clip.rmvb" << QStringList{"videos/road1.rtv"}
-                                   << "River Avenue" << 5;
-    QTest::newRow("unreadable rtv, falls back") << "road.avi" << QStringList{"rtv/notsqlite.rtv"}
-                                                << "" << 0;
-    QTest::newRow("apostrophe and Chinese") << "路'1.mp4" << QStringList{"rtv/hostile.rtv"}
-                                            << QString::fromUtf8("人民路'东段") << 3;
+    QTest::newRow("rmvb with rtv")
+        << "clip.rmvb" << QStringList{"videos/road1.rtv"} << "River Avenue" << 5;
+    QTest::newRow("unreadable rtv, falls back")
+        << "road.avi" << QStringList{"rtv/notsqlite.rtv"} << "" << 0;
+    QTest::newRow("apostrophe and Chinese")
+        << "路'1.mp4" << QStringList{"rtv/hostile.rtv"} << QString::fromUtf8("人民路'东段") << 3;
 }
 
 void TestPageVideo::importsEachKindOfSource()
@@ -417,7 +417,8 @@ void TestPageVideo::searchAcceptsApostropheAndChinese_data()
     QTest::addColumn<QString>("search");
     QTest::addColumn<QStringList>("roads");
     const QString hostile = QString::fromUtf8("人民路'东段");
-    QTest::newRow("apostrophe and Chinese") << QString::fromUtf8("人民路'东") << QStringList{hostile};
+    QTest::newRow("apostrophe and Chinese")
+        << QString::fromUtf8("人民路'东") << QStringList{hostile};
     QTest::newRow("pipe number") << "HS-31" << QStringList{"River Avenue"};
     QTest::newRow("nothing") << "" << QStringList{"River Avenue", hostile};
     QTest::newRow("placeholder") << "RoadName,PipeNum" << QStringList{"River Avenue", hostile};

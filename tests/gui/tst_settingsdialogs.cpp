@@ -13,6 +13,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/common/appdatadir.h"
+#include "core/settings/qsysteminfo.h"
+#include "gui/chrome/guiresources.h"
 #include "gui/dialogs/qdlgaddelement.h"
 #include "gui/dialogs/qdlgsystemsettings.h"
 #include "gui/dialogs/qimgtableview.h"
@@ -20,9 +23,6 @@
 #include "gui/dialogs/qpageoptionsettings.h"
 #include "gui/dialogs/qpagepersonequipment.h"
 #include "gui/dialogs/qpicturetextwinbox.h"
-#include "core/settings/qsysteminfo.h"
-#include "core/common/appdatadir.h"
-#include "gui/chrome/guiresources.h"
 #include "support/guitestsupport.h"
 #include "support/testsupport.h"
 
@@ -198,34 +198,30 @@ void TestSettingsDialogs::optionListEditing_data()
     QTest::addColumn<int>("expectedSelected");
     const QString u = kUnknown;
     QTest::newRow("add goes before Unknow")
-        << QStringList {"add", "type Clay", "sure"}
-        << QStringList {"Brick", "Stone", "Clay", u} << 0;
+        << QStringList{"add", "type Clay", "sure"} << QStringList{"Brick", "Stone", "Clay", u} << 0;
     QTest::newRow("add without clicking appends")
-        << QStringList {"type Clay", "sure"} << QStringList {"Brick", "Stone", "Clay", u} << 0;
+        << QStringList{"type Clay", "sure"} << QStringList{"Brick", "Stone", "Clay", u} << 0;
     QTest::newRow("add existing refused")
-        << QStringList {"add", "type Stone", "sure"} << QStringList {"Brick", "Stone", u} << 0;
+        << QStringList{"add", "type Stone", "sure"} << QStringList{"Brick", "Stone", u} << 0;
     QTest::newRow("empty text ignored")
-        << QStringList {"click 1", "type ", "sure"} << QStringList {"Brick", "Stone", u} << 1;
+        << QStringList{"click 1", "type ", "sure"} << QStringList{"Brick", "Stone", u} << 1;
     QTest::newRow("replace clicked item")
-        << QStringList {"click 1", "type Clay", "sure"} << QStringList {"Brick", "Clay", u} << 1;
+        << QStringList{"click 1", "type Clay", "sure"} << QStringList{"Brick", "Clay", u} << 1;
     QTest::newRow("replace with existing refused")
-        << QStringList {"click 1", "type Brick", "sure"} << QStringList {"Brick", "Stone", u}
-        << 1;
-    QTest::newRow("add after click appends")
-        << QStringList {"click 0", "add", "type Clay", "sure"}
-        << QStringList {"Brick", "Stone", "Clay", u} << 0;
+        << QStringList{"click 1", "type Brick", "sure"} << QStringList{"Brick", "Stone", u} << 1;
+    QTest::newRow("add after click appends") << QStringList{"click 0", "add", "type Clay", "sure"}
+                                             << QStringList{"Brick", "Stone", "Clay", u} << 0;
     QTest::newRow("delete clicked")
-        << QStringList {"click 1", "delete"} << QStringList {"Brick", u} << 1;
+        << QStringList{"click 1", "delete"} << QStringList{"Brick", u} << 1;
     QTest::newRow("delete last moves selection up")
-        << QStringList {"click 2", "delete"} << QStringList {"Brick", "Stone"} << 1;
-    QTest::newRow("up") << QStringList {"click 1", "up"} << QStringList {"Stone", "Brick", u}
-                        << 0;
+        << QStringList{"click 2", "delete"} << QStringList{"Brick", "Stone"} << 1;
+    QTest::newRow("up") << QStringList{"click 1", "up"} << QStringList{"Stone", "Brick", u} << 0;
     QTest::newRow("up at top refused")
-        << QStringList {"click 0", "up"} << QStringList {"Brick", "Stone", u} << 0;
-    QTest::newRow("down") << QStringList {"click 0", "down"}
-                          << QStringList {"Stone", "Brick", u} << 1;
+        << QStringList{"click 0", "up"} << QStringList{"Brick", "Stone", u} << 0;
+    QTest::newRow("down") << QStringList{"click 0", "down"} << QStringList{"Stone", "Brick", u}
+                          << 1;
     QTest::newRow("down at bottom refused")
-        << QStringList {"click 2", "down"} << QStringList {"Brick", "Stone", u} << 2;
+        << QStringList{"click 2", "down"} << QStringList{"Brick", "Stone", u} << 2;
 }
 
 void TestSettingsDialogs::optionListEditing()
@@ -308,17 +304,27 @@ void TestSettingsDialogs::divisionWritesMapCenter_data()
     QTest::addColumn<QString>("district");
     QTest::addColumn<QString>("center");
     QTest::addColumn<QStringList>("cities");
-    QTest::newRow("province") << "North" << "" << "" << "110.500000,35.250000"
-                              << QStringList {"Harbour", "Hills"};
-    QTest::newRow("province without centre") << "South" << "" << "" << "116.368324,39.915085"
-                                             << QStringList();
-    QTest::newRow("city") << "North" << "Hills" << "" << "116.368324,39.915085"
-                          << QStringList {"Harbour", "Hills"};
-    QTest::newRow("district") << "North" << "Harbour" << "Old Town" << "111.123457,36.765432"
-                              << QStringList {"Harbour", "Hills"};
+    QTest::newRow("province") << "North"
+                              << ""
+                              << ""
+                              << "110.500000,35.250000" << QStringList{"Harbour", "Hills"};
+    QTest::newRow("province without centre") << "South"
+                                             << ""
+                                             << ""
+                                             << "116.368324,39.915085" << QStringList();
+    QTest::newRow("city") << "North"
+                          << "Hills"
+                          << ""
+                          << "116.368324,39.915085" << QStringList{"Harbour", "Hills"};
+    QTest::newRow("district") << "North"
+                              << "Harbour"
+                              << "Old Town"
+                              << "111.123457,36.765432" << QStringList{"Harbour", "Hills"};
     QTest::newRow("district without centre")
-        << "North" << "Harbour" << "New Town" << "116.368324,39.915085"
-        << QStringList {"Harbour", "Hills"};
+        << "North"
+        << "Harbour"
+        << "New Town"
+        << "116.368324,39.915085" << QStringList{"Harbour", "Hills"};
 }
 
 void TestSettingsDialogs::divisionWritesMapCenter()
@@ -388,18 +394,18 @@ void TestSettingsDialogs::recordValidation_data()
     QTest::addColumn<bool>("equipment");
     QTest::addColumn<QStringList>("fields");
     QTest::addColumn<QList<int>>("invalid");
-    QTest::newRow("person complete") << false << QStringList {"Ann", "", "Lead", "C9", ""}
-                                     << QList<int>();
+    QTest::newRow("person complete")
+        << false << QStringList{"Ann", "", "Lead", "C9", ""} << QList<int>();
     QTest::newRow("person without name")
-        << false << QStringList {"", "T", "Lead", "C9", "1"} << QList<int> {SystemRecord::Name};
-    QTest::newRow("person empty")
-        << false << QStringList {"", "", "", "", ""}
-        << QList<int> {SystemRecord::Name, SystemRecord::No, SystemRecord::CardID};
+        << false << QStringList{"", "T", "Lead", "C9", "1"} << QList<int>{SystemRecord::Name};
+    QTest::newRow("person empty") << false << QStringList{"", "", "", "", ""}
+                                  << QList<int>{SystemRecord::Name, SystemRecord::No,
+                                                SystemRecord::CardID};
     QTest::newRow("equipment without name")
-        << true << QStringList {"", "", "N1", "C1", ""} << QList<int>();
+        << true << QStringList{"", "", "N1", "C1", ""} << QList<int>();
     QTest::newRow("equipment without numbers")
-        << true << QStringList {"Robot", "T", "", "", "M"}
-        << QList<int> {SystemRecord::No, SystemRecord::CardID};
+        << true << QStringList{"Robot", "T", "", "", "M"}
+        << QList<int>{SystemRecord::No, SystemRecord::CardID};
 }
 
 void TestSettingsDialogs::recordValidation()
@@ -413,9 +419,9 @@ void TestSettingsDialogs::recordValidation()
     dialog.on_btn_OK_clicked();
     QCOMPARE(dialog.result(), int(invalid.isEmpty() ? QDialog::Accepted : QDialog::Rejected));
     for (int field = 0; field < SystemRecord::FieldCount; ++field)
-        QCOMPARE(dialog.FieldEdit(field)->styleSheet(),
-                 invalid.contains(field) ? QDlgAddElement::InvalidStyle()
-                                         : QDlgAddElement::ValidStyle());
+        QCOMPARE(dialog.FieldEdit(field)->styleSheet(), invalid.contains(field)
+                                                            ? QDlgAddElement::InvalidStyle()
+                                                            : QDlgAddElement::ValidStyle());
     if (!invalid.isEmpty()) {
         QCOMPARE(dialog.Record(), SystemRecord());
         return;
@@ -466,11 +472,11 @@ void TestSettingsDialogs::twoPressDelete()
     QVERIFY(ann->IsDeleteShown());
     QTest::mouseClick(ann, Qt::LeftButton, {}, ann->PictureRect().center());
     QTRY_COMPARE(view->CellCount(), 2);
-    QCOMPARE(Names(page.Records()), QStringList {"Bob"});
+    QCOMPARE(Names(page.Records()), QStringList{"Bob"});
     QCOMPARE(view->CellBox(1)->Title(), QStringLiteral("Bob"));
     QCOMPARE(Names(Store()->Persons()), QStringList({"Ann", "Bob"}));
     page.Commit();
-    QCOMPARE(Names(Store()->Persons()), QStringList {"Bob"});
+    QCOMPARE(Names(Store()->Persons()), QStringList{"Bob"});
 }
 
 void TestSettingsDialogs::doubleClickAddsAndEdits()
@@ -503,14 +509,15 @@ void TestSettingsDialogs::doubleClickAddsAndEdits()
     QCOMPARE(view->CellBox(3)->Text(), QStringLiteral("Type:T9"));
 
     // Editing the first record replaces it in place.
-    GuiTest::WhenShown([](QWidget *w) { return qobject_cast<QDlgAddElement *>(w) != nullptr; },
-                       [](QWidget *w) {
-                           auto *dialog = static_cast<QDlgAddElement *>(w);
-                           dialog->FieldEdit(SystemRecord::Name)->setText(QStringLiteral("Crawler"));
-                           dialog->on_btn_OK_clicked();
-                           if (dialog->isVisible())
-                               dialog->reject();
-                       });
+    GuiTest::WhenShown(
+        [](QWidget *w) { return qobject_cast<QDlgAddElement *>(w) != nullptr; },
+        [](QWidget *w) {
+            auto *dialog = static_cast<QDlgAddElement *>(w);
+            dialog->FieldEdit(SystemRecord::Name)->setText(QStringLiteral("Crawler"));
+            dialog->on_btn_OK_clicked();
+            if (dialog->isVisible())
+                dialog->reject();
+        });
     QTest::mouseDClick(view->CellBox(1), Qt::LeftButton);
     QTRY_COMPARE(page.Records().first().name(), QStringLiteral("Crawler"));
     QCOMPARE(page.Records().size(), 3);

@@ -24,7 +24,8 @@ int DebugLines(const QString &part)
 class TestServer : public FakeAutomation::Server
 {
 public:
-    TestServer() : Server({QStringLiteral("Test.Node")}, Strict)
+    TestServer()
+        : Server({QStringLiteral("Test.Node")}, Strict)
     {
         answerObject("Child");
         answerValue("Number", 7);
@@ -43,10 +44,7 @@ class TestAutomation : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        TestSupport::InstallWarningRecorder();
-    }
+    void initTestCase() { TestSupport::InstallWarningRecorder(); }
     void init() { TestSupport::ClearDebugLines(); }
     void cleanup() { TQ_VERIFY_NO_WARNINGS(); }
 

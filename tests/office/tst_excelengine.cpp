@@ -38,10 +38,7 @@ private:
     TestSupport::RecordingPrompt m_prompt;
 
 private slots:
-    void initTestCase()
-    {
-        TestSupport::InstallWarningRecorder();
-    }
+    void initTestCase() { TestSupport::InstallWarningRecorder(); }
     void init()
     {
         TestSupport::ClearDebugLines();
@@ -115,10 +112,10 @@ private slots:
         QExcelEngine engine;
         QVERIFY(engine.Open(QString(), false));
         engine.FreezeRow(1);
-        const int before =
-            TestSupport::DebugLines().indexOf(QRegularExpression(".*Before Activate \\.\\.\\.\\.\\.\\.$"));
-        const int after =
-            TestSupport::DebugLines().indexOf(QRegularExpression(".*After Activate \\.\\.\\.\\.\\.\\.$"));
+        const int before = TestSupport::DebugLines().indexOf(
+            QRegularExpression(".*Before Activate \\.\\.\\.\\.\\.\\.$"));
+        const int after = TestSupport::DebugLines().indexOf(
+            QRegularExpression(".*After Activate \\.\\.\\.\\.\\.\\.$"));
         QVERIFY(before >= 0);
         QCOMPARE(after, before + 1);
     }
@@ -128,7 +125,9 @@ private slots:
         QCOMPARE(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
         {
             QExcelEngine engine;
-            QVERIFY(TestSupport::DebugLines().filter("Could not initialize OLE (error 80010106)").size() == 1);
+            QVERIFY(TestSupport::DebugLines()
+                        .filter("Could not initialize OLE (error 80010106)")
+                        .size() == 1);
         }
         CoUninitialize();
         // The failed initialisation was not released a second time: the thread is free.
@@ -196,11 +195,14 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("merged");
         QTest::addColumn<QString>("textCell");
-        QTest::newRow("one and two letters") << QList<int>{1, 0, 9, 56} << "Title" << "A2:BE10"
+        QTest::newRow("one and two letters") << QList<int>{1, 0, 9, 56} << "Title"
+                                             << "A2:BE10"
                                              << "A2";
-        QTest::newRow("corners in any order") << QList<int>{5, 3, 2, 1} << "Title" << "B3:D6"
+        QTest::newRow("corners in any order") << QList<int>{5, 3, 2, 1} << "Title"
+                                              << "B3:D6"
                                               << "B3";
-        QTest::newRow("crossed corners") << QList<int>{2, 3, 5, 1} << "Title" << "B3:D6"
+        QTest::newRow("crossed corners") << QList<int>{2, 3, 5, 1} << "Title"
+                                         << "B3:D6"
                                          << "B3";
         QTest::newRow("no text") << QList<int>{1, 3, 1, 0} << QString() << "A2:D2" << QString();
     }

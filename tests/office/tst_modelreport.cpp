@@ -6,12 +6,12 @@
 
 #include <QDomDocument>
 
-#include "office/report/qexportreportthread.h"
-#include "core/inspection/cdefectvocabulary.h"
-#include "office/report/cmodelreport.h"
 #include "core/common/clanguagesettings.h"
+#include "core/inspection/cdefectvocabulary.h"
 #include "core/settings/ckln_tq420setting.h"
 #include "core/settings/qsysteminfo.h"
+#include "office/report/cmodelreport.h"
+#include "office/report/qexportreportthread.h"
 #include "support/docxreadback.h"
 #include "support/testsupport.h"
 
@@ -77,11 +77,11 @@ struct SavedReport
         QString text;
         for (const QDomElement &e : elements) {
             if (id.isEmpty()) {
-                if (e.tagName() == QLatin1String("w:bookmarkStart")
-                    && e.attribute(QStringLiteral("w:name")) == name)
+                if (e.tagName() == QLatin1String("w:bookmarkStart") &&
+                    e.attribute(QStringLiteral("w:name")) == name)
                     id = e.attribute(QStringLiteral("w:id"));
-            } else if (e.tagName() == QLatin1String("w:bookmarkEnd")
-                       && e.attribute(QStringLiteral("w:id")) == id) {
+            } else if (e.tagName() == QLatin1String("w:bookmarkEnd") &&
+                       e.attribute(QStringLiteral("w:id")) == id) {
                 return text;
             } else if (e.tagName() == QLatin1String("w:t")) {
                 text += e.text();
@@ -107,8 +107,8 @@ struct SavedReport
     }
     QString cell(int table, int row, int column) const
     {
-        const QDomElement tr = children(tables().value(table - 1), QStringLiteral("w:tr"))
-                                   .value(row - 1);
+        const QDomElement tr =
+            children(tables().value(table - 1), QStringLiteral("w:tr")).value(row - 1);
         const QDomElement tc = children(tr, QStringLiteral("w:tc")).value(column - 1);
         QString text;
         const QDomNodeList ts = tc.elementsByTagName(QStringLiteral("w:t"));
@@ -179,19 +179,18 @@ void TestModelReport::statistics_data()
     QTest::addColumn<double>("inspected");
     QTest::addColumn<int>("wells");
 
-    QTest::newRow("one without defects")
-        << QStringList{"v1.rtv", "v1024.rtv", "nodefects.rtv"} << 3 << 2 << 2 << 9 << 100.0
-        << 100.0 << 6;
+    QTest::newRow("one without defects") << QStringList{"v1.rtv", "v1024.rtv", "nodefects.rtv"} << 3
+                                         << 2 << 2 << 9 << 100.0 << 100.0 << 6;
     // v0 has a defect at 42 m of a 30 m section: reading raises both lengths to it; the
     // defect without class still counts.
-    QTest::newRow("inspected beyond the section") << QStringList{"v0.rtv"} << 1 << 1 << 1 << 5
-                                                  << 42.0 << 42.0 << 2;
+    QTest::newRow("inspected beyond the section")
+        << QStringList{"v0.rtv"} << 1 << 1 << 1 << 5 << 42.0 << 42.0 << 2;
     // The first entry after sorting is the "normal" one: evaluated, but no defects.
-    QTest::newRow("normal entry first") << QStringList{"malformedxml.rtv"} << 1 << 1 << 0 << 2
-                                        << 100.0 << 100.0 << 2;
+    QTest::newRow("normal entry first")
+        << QStringList{"malformedxml.rtv"} << 1 << 1 << 0 << 2 << 100.0 << 100.0 << 2;
     QTest::newRow("unreadable skipped")
-        << QStringList{"notsqlite.rtv", "v1.rtv", "empty.rtv", "notables.rtv"} << 1 << 1 << 1
-        << 5 << 40.0 << 40.0 << 2;
+        << QStringList{"notsqlite.rtv", "v1.rtv", "empty.rtv", "notables.rtv"} << 1 << 1 << 1 << 5
+        << 40.0 << 40.0 << 2;
 }
 
 void TestModelReport::statistics()
@@ -315,8 +314,12 @@ void TestModelReport::threadEntries_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("rtv");
     QTest::addColumn<QString>("video");
-    QTest::newRow("plain") << "A1;/v/a.avi" << "P//A1.rtv" << "/v/a.avi";
-    QTest::newRow("first separator") << "A1;x;y" << "P//A1.rtv" << "x;y";
+    QTest::newRow("plain") << "A1;/v/a.avi"
+                           << "P//A1.rtv"
+                           << "/v/a.avi";
+    QTest::newRow("first separator") << "A1;x;y"
+                                     << "P//A1.rtv"
+                                     << "x;y";
     QTest::newRow("no separator") << "A1" << QString() << QString();
 }
 
@@ -355,11 +358,13 @@ void TestModelReport::document()
     SavedReport doc;
     QVERIFY(doc.read(saved));
     QTEST(doc.bookmark(QStringLiteral("lbDefectCount2")), "sentence");
-    QVERIFY(doc.bookmark(QStringLiteral("lbDefectCount")).startsWith(
-        QStringLiteral("Totally %1 sections of pipelines are evaluated, and there are defects in "
-                       "%2 positions")
-            .arg(report.EvaluatedSections())
-            .arg(report.DefectTotal())));
+    QVERIFY(doc.bookmark(QStringLiteral("lbDefectCount"))
+                .startsWith(
+                    QStringLiteral(
+                        "Totally %1 sections of pipelines are evaluated, and there are defects in "
+                        "%2 positions")
+                        .arg(report.EvaluatedSections())
+                        .arg(report.DefectTotal())));
     bool pages = false;
     QVERIFY(doc.bookmark(QStringLiteral("lbReportPageCount")).toInt(&pages) > 0);
     QVERIFY(pages);
@@ -427,7 +432,8 @@ void TestModelReport::chineseDocument()
     {
         CFileRTV file;
         QVERIFY(file.open(worked) && file.queryPipelineParam());
-        file.GetPipelineParam().startWell.strWellDefect = QStringLiteral("爬梯松动、锈蚀或缺损/井盖丢失");
+        file.GetPipelineParam().startWell.strWellDefect =
+            QStringLiteral("爬梯松动、锈蚀或缺损/井盖丢失");
         QVERIFY(file.UpdatePipelineParam());
     }
     CModelReport report(Inputs(true));
@@ -442,12 +448,15 @@ void TestModelReport::chineseDocument()
     QVERIFY(generated);
     SavedReport doc;
     QVERIFY(doc.read(saved));
-    QCOMPARE(doc.bookmark(QStringLiteral("lbDefectCount2")), QStringLiteral("本次共检测并评估管道 2 段"));
-    QVERIFY(doc.bookmark(QStringLiteral("lbDefectCount")).startsWith(QStringLiteral("共评估管道 2 段")));
+    QCOMPARE(doc.bookmark(QStringLiteral("lbDefectCount2")),
+             QStringLiteral("本次共检测并评估管道 2 段"));
+    QVERIFY(doc.bookmark(QStringLiteral("lbDefectCount"))
+                .startsWith(QStringLiteral("共评估管道 2 段")));
     QVERIFY(doc.chartValues(QStringLiteral("c:cat")).contains(QStringLiteral("(PL)破裂")));
     // Well defect table (4): the ladder stays one name inside the well, the cover its own.
     int wellRow = 2;
-    while (!doc.cell(4, wellRow, 1).isEmpty() && doc.cell(4, wellRow, 6) != QStringLiteral("爬梯松动、锈蚀或缺损"))
+    while (!doc.cell(4, wellRow, 1).isEmpty() &&
+           doc.cell(4, wellRow, 6) != QStringLiteral("爬梯松动、锈蚀或缺损"))
         ++wellRow;
     QCOMPARE(doc.cell(4, wellRow, 6), QStringLiteral("爬梯松动、锈蚀或缺损"));
     QCOMPARE(doc.cell(4, wellRow, 7), QStringLiteral("井盖丢失"));

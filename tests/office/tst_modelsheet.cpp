@@ -2,13 +2,13 @@
 // packages: headers, titles, group headers, formats, fill, bold, borders, frozen rows.
 #include <QtTest>
 
-#include "core/files/cvideoimporter.h"
-#include "office/report/qexportsheetthread.h"
 #include "core/database/ckln_tq420database.h"
+#include "core/files/cvideoimporter.h"
 #include "core/inspection/cfilertv.h"
 #include "core/settings/qsysteminfo.h"
 #include "office/report/cmodelsheet.h"
 #include "office/report/csheetdata.h"
+#include "office/report/qexportsheetthread.h"
 #include "support/dbtestsupport.h"
 #include "support/testsupport.h"
 #include "support/xlsxreadback.h"
@@ -95,13 +95,14 @@ private slots:
         QVERIFY(s.name.size() <= 31);
         QCOMPARE(s.cells.value("A1").toString(), title);
         QVERIFY(s.merges.contains(QStringLiteral("A1:BE1")));
-        for (const char *merge : {"H2:O2", "P2:T2", "U2:V2", "AE2:AG2", "AH2:AL2", "AM2:AN2", "AO2:AP2",
-                                  "AQ2:AQ3", "AR2:AX2", "AY2:BE2"})
+        for (const char *merge : {"H2:O2", "P2:T2", "U2:V2", "AE2:AG2", "AH2:AL2", "AM2:AN2",
+                                  "AO2:AP2", "AQ2:AQ3", "AR2:AX2", "AY2:BE2"})
             QVERIFY2(s.merges.contains(QString::fromLatin1(merge)), merge);
         QCOMPARE(s.cells.value("H2").toString(), QStringLiteral("Starting inspection well"));
         QCOMPARE(s.cells.value("A3").toString(), QStringLiteral("Video No."));
         QCOMPARE(s.cells.value("H3").toString(), QStringLiteral("Starting well No"));
-        QCOMPARE(s.cells.value("BE3").toString(), QStringLiteral("evaluation in \ncolligation condition"));
+        QCOMPARE(s.cells.value("BE3").toString(),
+                 QStringLiteral("evaluation in \ncolligation condition"));
         QCOMPARE(s.cells.value("A4").toString(), QStringLiteral("d 0-0"));
         QCOMPARE(s.pane, QStringLiteral("ySplit=3 xSplit=0 frozen"));
         for (int column : {3, 30, 33, 34})
@@ -117,8 +118,10 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("__interpretion record.xls"));
-        QVERIFY(CModelSheet(QStringLiteral("Sheet1"), 1).ExportInterpretationRecord(path, Rows(5, 16, "old"), 5, 16));
-        QVERIFY(CModelSheet(QStringLiteral("Sheet1"), 1).ExportInterpretationRecord(path, Rows(2, 16, "new"), 2, 16));
+        QVERIFY(CModelSheet(QStringLiteral("Sheet1"), 1)
+                    .ExportInterpretationRecord(path, Rows(5, 16, "old"), 5, 16));
+        QVERIFY(CModelSheet(QStringLiteral("Sheet1"), 1)
+                    .ExportInterpretationRecord(path, Rows(2, 16, "new"), 2, 16));
         const SavedSheet s = ReadBack(path).sheet(0);
         QCOMPARE(s.cells.value("A2").toString(), QStringLiteral("new 0-0"));
         QCOMPARE(s.cells.value("A3").toString(), QStringLiteral("new 1-0"));
@@ -242,7 +245,8 @@ private slots:
         QCOMPARE(videos.size(), 1);
         QCOMPARE(videos.at(0).toList().size(), 9);
         QCOMPARE(videos.at(0).toList().at(5).toString(), imported.info.strHashCode);
-        QCOMPARE(CSheetData::InterpretationRows(QStringLiteral("PRJ0000001")).size(), imported.defects);
+        QCOMPARE(CSheetData::InterpretationRows(QStringLiteral("PRJ0000001")).size(),
+                 imported.defects);
         const QStringList rtvFiles = CSheetData::ProjectRtvFiles(QStringLiteral("PRJ0000001"));
         QCOMPARE(rtvFiles.size(), 1);
         QVERIFY(QFileInfo::exists(rtvFiles.first()));

@@ -4,7 +4,8 @@
 // filled document that a layout engine can still open.
 #include <QtTest>
 
-#include <KZip>
+#include <KZip> // first: the other KArchive headers rely on it
+
 #include <KArchiveDirectory>
 #include <KArchiveFile>
 
@@ -68,10 +69,11 @@ void TestTemplates::layout()
     QString error;
     QVERIFY2(doc.load(kDir + name, &error), qPrintable(error));
     const QStringList bookmarks = {
-        "lbProjectName", "lbProjectSN", "lbProjectAddress", "lbEntrustUnit", "lbDetectUnit",
-        "lbProjectDate", "lbReportSN", "lbOperators", "lbReportWriter", "lbOrgAddress",
-        "lbOrgZipCode", "lbOrgTelephone", "lbOrgContacter", "contents", "lbReportPageCount",
-        "lbDefectCount", "lbDefectCount1", "lbDefectCount2", "tbDefectDetail"};
+        "lbProjectName",  "lbProjectSN",    "lbProjectAddress",  "lbEntrustUnit",
+        "lbDetectUnit",   "lbProjectDate",  "lbReportSN",        "lbOperators",
+        "lbReportWriter", "lbOrgAddress",   "lbOrgZipCode",      "lbOrgTelephone",
+        "lbOrgContacter", "contents",       "lbReportPageCount", "lbDefectCount",
+        "lbDefectCount1", "lbDefectCount2", "tbDefectDetail"};
     for (const QString &bookmark : bookmarks)
         QVERIFY2(doc.hasBookmark(bookmark), qPrintable(bookmark));
     QCOMPARE(doc.tableCount(), 20);
@@ -85,16 +87,16 @@ void TestTemplates::layout()
     QCOMPARE(t1.at(9), 4);
     for (int row = 11; row <= 15; ++row)
         QCOMPARE(t1.at(row - 1), 3);
-    QCOMPARE(RowCells(doc, 2), QList<int>({6, 6}));          // work amount
+    QCOMPARE(RowCells(doc, 2), QList<int>({6, 6}));                        // work amount
     QCOMPARE(RowCells(doc, 3), QList<int>(QVector<int>(13, 13).toList())); // 12 well types
-    QCOMPARE(RowCells(doc, 4), QList<int>({7, 7}));          // well defects
-    QCOMPARE(RowCells(doc, 5), QList<int>({8, 8}));          // pipeline defects
-    const QList<int> t6 = RowCells(doc, 6);                  // counts: types in rows 3-18
+    QCOMPARE(RowCells(doc, 4), QList<int>({7, 7}));                        // well defects
+    QCOMPARE(RowCells(doc, 5), QList<int>({8, 8}));                        // pipeline defects
+    const QList<int> t6 = RowCells(doc, 6); // counts: types in rows 3-18
     QCOMPARE(t6.size(), 19);
     for (int row = 3; row <= 18; ++row)
         QCOMPARE(t6.at(row - 1), 7);
     QCOMPARE(t6.at(18), 6);
-    const QList<int> t19 = RowCells(doc, 19);                // assessment: data from row 3
+    const QList<int> t19 = RowCells(doc, 19); // assessment: data from row 3
     QCOMPARE(t19.size(), 3);
     QCOMPARE(t19.at(2), 18);
     QCOMPARE(RowCells(doc, 20), QList<int>({6, 6, 6, 6, 6, 6, 6, 5, 5, 1, 2, 2}));
@@ -115,8 +117,8 @@ void TestTemplates::layout()
 
     // Two 265 pt pictures fit side by side in the detail table's picture row.
     for (const QDomElement &tc : WdXml::Children(doc.row(doc.table(20), 11), "w:tc")) {
-        const int twips = WdXml::FirstChild(WdXml::FirstChild(tc, "w:tcPr"), "w:tcW")
-                              .attribute("w:w").toInt();
+        const int twips =
+            WdXml::FirstChild(WdXml::FirstChild(tc, "w:tcPr"), "w:tcW").attribute("w:w").toInt();
         QVERIFY2(twips >= (265 + 6) * 20, qPrintable(QString::number(twips)));
     }
 }
@@ -170,7 +172,8 @@ void TestTemplates::packageConsistent()
         defaults << e.attribute("Extension");
     for (const QDomElement &e : WdXml::Children(types.documentElement(), "Override")) {
         overrides << e.attribute("PartName").mid(1);
-        QVERIFY2(parts.contains(e.attribute("PartName").mid(1)), qPrintable(e.attribute("PartName")));
+        QVERIFY2(parts.contains(e.attribute("PartName").mid(1)),
+                 qPrintable(e.attribute("PartName")));
     }
     for (const QString &part : parts) {
         if (part.endsWith(".xml") || part.endsWith(".rels"))
@@ -188,7 +191,8 @@ void TestTemplates::packageConsistent()
     QSet<QString> ids;
     for (const QDomElement &rel : WdXml::Children(rels.documentElement(), "Relationship")) {
         ids << rel.attribute("Id");
-        QVERIFY2(parts.contains("word/" + rel.attribute("Target")), qPrintable(rel.attribute("Target")));
+        QVERIFY2(parts.contains("word/" + rel.attribute("Target")),
+                 qPrintable(rel.attribute("Target")));
     }
     const QString document = Part(kDir + name, "word/document.xml");
     QRegularExpressionMatchIterator it =
@@ -228,8 +232,9 @@ void TestTemplates::filledReportConverts()
     if (soffice.isEmpty())
         QSKIP("LibreOffice is not installed");
     QProcess process;
-    process.start(soffice, {"-env:UserInstallation=" + QUrl::fromLocalFile(dir.filePath("p")).toString(),
-                            "--headless", "--convert-to", "pdf", "--outdir", dir.path(), saved});
+    process.start(soffice,
+                  {"-env:UserInstallation=" + QUrl::fromLocalFile(dir.filePath("p")).toString(),
+                   "--headless", "--convert-to", "pdf", "--outdir", dir.path(), saved});
     QVERIFY(process.waitForFinished(180000));
     QFileInfo pdf(dir.filePath("report.pdf"));
     QVERIFY(pdf.exists());

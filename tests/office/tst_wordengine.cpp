@@ -99,13 +99,13 @@ private slots:
                    QCOMPARE(CellText(after, 1, 3, 2), QString("Road 7"));
                    QCOMPARE(CellText(after, 1, 3, 1), CellText(before, 1, 3, 1));
                });
-        QTest::newRow("row height") << Operation([](QWordEngine &e) {
-            e.SetTableRowHeight(1, 2, 19.5f);
-        }) << Check([](const Package &, const Package &after) {
-            const QDomElement row = Rows(Tables(after).value(0)).value(1);
-            const QDomElement height = DocxReadBack::Elements(row, "w:trHeight").value(0);
-            QCOMPARE(height.attribute("w:val"), QString("390"));
-        });
+        QTest::newRow("row height")
+            << Operation([](QWordEngine &e) { e.SetTableRowHeight(1, 2, 19.5f); })
+            << Check([](const Package &, const Package &after) {
+                   const QDomElement row = Rows(Tables(after).value(0)).value(1);
+                   const QDomElement height = DocxReadBack::Elements(row, "w:trHeight").value(0);
+                   QCOMPARE(height.attribute("w:val"), QString("390"));
+               });
         QTest::newRow("rows inserted below a row") << Operation([](QWordEngine &e) {
             QVERIFY(e.InsertTableRow(4, 2, 3));
         }) << Check([](const Package &before, const Package &after) {
@@ -186,8 +186,8 @@ private slots:
         QTest::newRow("row texts, every second column") << Operation([](QWordEngine &e) {
             e.SetTableRowTexts(20, 1, 1, {"a", "b", "c"}, 2);
         }) << Check([](const Package &before, const Package &after) {
-            QCOMPARE(CellText(after, 20, 1, 1) + CellText(after, 20, 1, 3)
-                         + CellText(after, 20, 1, 5),
+            QCOMPARE(CellText(after, 20, 1, 1) + CellText(after, 20, 1, 3) +
+                         CellText(after, 20, 1, 5),
                      QString("abc"));
             QCOMPARE(CellText(after, 20, 1, 2), CellText(before, 20, 1, 2));
         });
@@ -198,15 +198,17 @@ private slots:
             QCOMPARE(DocxReadBack::Elements(Rows(Tables(after).at(3)).at(1), "w:tc").size(), 7);
             QVERIFY(!Text(Tables(after).at(3)).contains('g'));
         });
-        QTest::newRow("block of texts, every second row and column") << Operation(
-            [](QWordEngine &e) {
-                e.SetTableBlockTexts(6, 3, 2, {{"a", "b"}, {"c"}}, 2, 2);
-            }) << Check([](const Package &before, const Package &after) {
-            QCOMPARE(CellText(after, 6, 3, 2) + CellText(after, 6, 3, 4) + CellText(after, 6, 5, 2),
-                     QString("abc"));
-            QCOMPARE(CellText(after, 6, 4, 2), CellText(before, 6, 4, 2));
-            QCOMPARE(CellText(after, 6, 3, 3), CellText(before, 6, 3, 3));
-        });
+        QTest::newRow("block of texts, every second row and column")
+            << Operation([](QWordEngine &e) {
+                   e.SetTableBlockTexts(6, 3, 2, {{"a", "b"}, {"c"}}, 2, 2);
+               })
+            << Check([](const Package &before, const Package &after) {
+                   QCOMPARE(CellText(after, 6, 3, 2) + CellText(after, 6, 3, 4) +
+                                CellText(after, 6, 5, 2),
+                            QString("abc"));
+                   QCOMPARE(CellText(after, 6, 4, 2), CellText(before, 6, 4, 2));
+                   QCOMPARE(CellText(after, 6, 3, 3), CellText(before, 6, 3, 3));
+               });
         QTest::newRow("chart data") << Operation([](QWordEngine &e) {
             QVERIFY(e.SetChartData(2, {"PL", "BX"}, {"3", "1"}));
         }) << Check([](const Package &, const Package &after) {

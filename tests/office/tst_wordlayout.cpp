@@ -50,8 +50,8 @@ QByteArray MakePdf(const QList<QByteArray> &objects, bool table)
         pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
         for (const int offset : offsets)
             pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-        pdf += "trailer\n<</Size " + QByteArray::number(objects.size() + 1)
-               + "/Root 1 0 R>>\nstartxref\n" + QByteArray::number(xref) + "\n";
+        pdf += "trailer\n<</Size " + QByteArray::number(objects.size() + 1) +
+               "/Root 1 0 R>>\nstartxref\n" + QByteArray::number(xref) + "\n";
     }
     return pdf + "%%EOF\n";
 }
@@ -107,7 +107,8 @@ private slots:
             QSKIP("LibreOffice is not installed");
         if (!layout)
             qputenv("TQ420_NO_LAYOUT", "1");
-        const QString out = m_dir.filePath(QString(QTest::currentDataTag()).replace(' ', '_') + ".docx");
+        const QString out =
+            m_dir.filePath(QString(QTest::currentDataTag()).replace(' ', '_') + ".docx");
         QWordEngine engine;
         QVERIFY(engine.open(kTemplateDir + templateName, QString(), false));
         // Sixty wells push the chapters after them onto later pages.
@@ -175,16 +176,17 @@ private slots:
                 QVERIFY2(numbers.at(i) >= numbers.at(i - 1), qPrintable(entries.at(i)));
         }
         QVERIFY(numbers.at(entries.indexOf(QRegularExpression("^1 .*"))) >= 4);
-        QVERIFY(numbers.at(entries.indexOf(QRegularExpression("^4 .*")))
-                > numbers.at(entries.indexOf(QRegularExpression("^3\\.2 .*"))));
+        QVERIFY(numbers.at(entries.indexOf(QRegularExpression("^4 .*"))) >
+                numbers.at(entries.indexOf(QRegularExpression("^3\\.2 .*"))));
 
         // Each heading stands on its page in an independent rendering of the saved file.
         const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
         if (pdftotext.isEmpty())
             QSKIP("pdftotext is not installed: page numbers not checked against the pages");
         QProcess convert;
-        convert.start(soffice, {"-env:UserInstallation=file://" + m_dir.filePath("profile"),
-                                "--headless", "--convert-to", "pdf", "--outdir", m_dir.path(), out});
+        convert.start(soffice,
+                      {"-env:UserInstallation=file://" + m_dir.filePath("profile"), "--headless",
+                       "--convert-to", "pdf", "--outdir", m_dir.path(), out});
         QVERIFY(convert.waitForFinished(180000));
         QProcess text;
         text.start(pdftotext, {"-layout", QString(out).replace(".docx", ".pdf"), "-"});
@@ -192,8 +194,9 @@ private slots:
         const QStringList pageTexts = QString::fromUtf8(text.readAllStandardOutput()).split('\f');
         QCOMPARE(pageTexts.size() - 1, pages); // the text ends with a form feed
         for (int i = 0; i < entries.size(); ++i) {
-            QVERIFY2(Squeezed(pageTexts.value(numbers.at(i) - 1)).contains(Squeezed(entries.at(i))),
-                     qPrintable(QStringLiteral("%1 on page %2").arg(entries.at(i)).arg(numbers.at(i))));
+            QVERIFY2(
+                Squeezed(pageTexts.value(numbers.at(i) - 1)).contains(Squeezed(entries.at(i))),
+                qPrintable(QStringLiteral("%1 on page %2").arg(entries.at(i)).arg(numbers.at(i))));
         }
     }
 
@@ -210,10 +213,8 @@ private slots:
         // destination is a name, with a title that holds a key of its own.
         const QByteArray pdf = MakePdf(
             {"<</Type/Catalog/Pages 2 0 R/Outlines 6 0 R>>",
-             "<</Type/Pages/Kids[3 0 R 4 0 R 9 0 R]/Count 3>>",
-             "<</Type/Page/Parent 2 0 R>>",
-             "<</Type/Pages/Parent 2 0 R/Kids[ 5 0 R ]/Count 1>>",
-             "<</Type/Page/Parent 4 0 R>>",
+             "<</Type/Pages/Kids[3 0 R 4 0 R 9 0 R]/Count 3>>", "<</Type/Page/Parent 2 0 R>>",
+             "<</Type/Pages/Parent 2 0 R/Kids[ 5 0 R ]/Count 1>>", "<</Type/Page/Parent 4 0 R>>",
              "<</Type/Outlines/First 7 0 R/Last 10 0 R/Count 3>>",
              "<</Title<FEFF0031002000417ba1>/Dest[5 0 R/XYZ 0 0 0]/Parent 6 0 R/First 8 0 R"
              "/Next 10 0 R>>",
@@ -226,10 +227,13 @@ private slots:
         QCOMPARE(layout.pages, 3);
         QStringList headings;
         for (const WdPdfReader::Heading &heading : layout.headings)
-            headings << QStringLiteral("%1|%2|%3").arg(heading.title).arg(heading.level).arg(heading.page);
-        QCOMPARE(headings, QStringList({QString::fromUtf8("1 A\u7ba1|0|2"),
-                                        QString::fromUtf8("1.1 (x) \u00e4/Next 9 0 R|1|3"),
-                                        "2|0|0"}));
+            headings << QStringLiteral("%1|%2|%3")
+                            .arg(heading.title)
+                            .arg(heading.level)
+                            .arg(heading.page);
+        QCOMPARE(headings,
+                 QStringList({QString::fromUtf8("1 A\u7ba1|0|2"),
+                              QString::fromUtf8("1.1 (x) \u00e4/Next 9 0 R|1|3"), "2|0|0"}));
         QVERIFY(!WdPdfReader::Read("PK\3\4 not a PDF", &layout));
         QVERIFY(!WdPdfReader::Read(MakePdf({"<</Type/Catalog>>"}, table), &layout));
     }

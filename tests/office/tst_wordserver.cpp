@@ -17,21 +17,54 @@ using namespace DocxContent;
 
 namespace {
 
-const char *const kDocument = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
-    "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\" xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" xmlns:c=\"http://schemas.openxmlformats.org/drawingml/2006/chart\"><w:body>\n"
-    "<w:p><w:r><w:t>Project: </w:t></w:r><w:bookmarkStart w:id=\"1\" w:name=\"lbName\"/><w:r><w:rPr><w:b/></w:rPr><w:t>[lbName]</w:t></w:r><w:bookmarkEnd w:id=\"1\"/></w:p>\n"
-    "<w:p><w:bookmarkStart w:id=\"2\" w:name=\"contents\"/><w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText xml:space=\"preserve\"> TOC \\o \"1-3\" </w:instrText></w:r><w:r><w:fldChar w:fldCharType=\"separate\"/></w:r><w:r><w:t>old</w:t></w:r><w:r><w:fldChar w:fldCharType=\"end\"/></w:r><w:bookmarkEnd w:id=\"2\"/></w:p>\n"
-    "<w:tbl><w:tblPr/><w:tr><w:tc><w:p><w:r><w:t>No</w:t></w:r></w:p></w:tc><w:tc><w:p><w:r><w:t>Name</w:t></w:r></w:p></w:tc><w:tc><w:p/></w:tc></w:tr>\n"
-    "<w:tr><w:tc><w:tcPr><w:tcW w:w=\"1000\" w:type=\"dxa\"/><w:vAlign w:val=\"center\"/></w:tcPr><w:p><w:pPr><w:jc w:val=\"center\"/></w:pPr><w:r><w:rPr><w:i/></w:rPr><w:t>1</w:t></w:r></w:p></w:tc><w:tc><w:p/></w:tc><w:tc><w:p/></w:tc></w:tr></w:tbl>\n"
-    "<w:p><w:r><w:drawing><wp:inline><wp:extent cx=\"5400000\" cy=\"3000000\"/><wp:docPr id=\"7\" name=\"Chart 1\"/><a:graphic><a:graphicData uri=\"http://schemas.openxmlformats.org/drawingml/2006/chart\"><c:chart r:id=\"rId9\"/></a:graphicData></a:graphic></wp:inline></w:drawing></w:r></w:p>\n"
+const char *const kDocument =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<w:document xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\" "
+    "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" "
+    "xmlns:wp=\"http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing\" "
+    "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\" "
+    "xmlns:c=\"http://schemas.openxmlformats.org/drawingml/2006/chart\"><w:body>\n"
+    "<w:p><w:r><w:t>Project: </w:t></w:r><w:bookmarkStart w:id=\"1\" "
+    "w:name=\"lbName\"/><w:r><w:rPr><w:b/></w:rPr><w:t>[lbName]</w:t></w:r><w:bookmarkEnd "
+    "w:id=\"1\"/></w:p>\n"
+    "<w:p><w:bookmarkStart w:id=\"2\" w:name=\"contents\"/><w:r><w:fldChar "
+    "w:fldCharType=\"begin\"/></w:r><w:r><w:instrText xml:space=\"preserve\"> TOC \\o \"1-3\" "
+    "</w:instrText></w:r><w:r><w:fldChar "
+    "w:fldCharType=\"separate\"/></w:r><w:r><w:t>old</w:t></w:r><w:r><w:fldChar "
+    "w:fldCharType=\"end\"/></w:r><w:bookmarkEnd w:id=\"2\"/></w:p>\n"
+    "<w:tbl><w:tblPr/><w:tr><w:tc><w:p><w:r><w:t>No</w:t></w:r></w:p></"
+    "w:tc><w:tc><w:p><w:r><w:t>Name</w:t></w:r></w:p></w:tc><w:tc><w:p/></w:tc></w:tr>\n"
+    "<w:tr><w:tc><w:tcPr><w:tcW w:w=\"1000\" w:type=\"dxa\"/><w:vAlign "
+    "w:val=\"center\"/></w:tcPr><w:p><w:pPr><w:jc "
+    "w:val=\"center\"/></w:pPr><w:r><w:rPr><w:i/></w:rPr><w:t>1</w:t></w:r></w:p></w:tc><w:tc><w:p/"
+    "></w:tc><w:tc><w:p/></w:tc></w:tr></w:tbl>\n"
+    "<w:p><w:r><w:drawing><wp:inline><wp:extent cx=\"5400000\" cy=\"3000000\"/><wp:docPr id=\"7\" "
+    "name=\"Chart 1\"/><a:graphic><a:graphicData "
+    "uri=\"http://schemas.openxmlformats.org/drawingml/2006/chart\"><c:chart "
+    "r:id=\"rId9\"/></a:graphicData></a:graphic></wp:inline></w:drawing></w:r></w:p>\n"
     "<w:p><w:bookmarkStart w:id=\"3\" w:name=\"tbDetail\"/><w:r><w:t>Details</w:t></w:r></w:p>\n"
-    "<w:tbl><w:tblPr/><w:tr><w:tc><w:p><w:r><w:t>Video</w:t></w:r></w:p></w:tc><w:tc><w:p/></w:tc></w:tr>\n"
-    "<w:tr><w:tc><w:p/></w:tc><w:tc><w:p/></w:tc></w:tr><w:tr><w:tc><w:p/></w:tc><w:tc><w:p/></w:tc></w:tr></w:tbl>\n"
+    "<w:tbl><w:tblPr/><w:tr><w:tc><w:p><w:r><w:t>Video</w:t></w:r></w:p></w:tc><w:tc><w:p/></"
+    "w:tc></w:tr>\n"
+    "<w:tr><w:tc><w:p/></w:tc><w:tc><w:p/></w:tc></w:tr><w:tr><w:tc><w:p/></w:tc><w:tc><w:p/></"
+    "w:tc></w:tr></w:tbl>\n"
     "<w:p><w:bookmarkEnd w:id=\"3\"/></w:p><w:p/>\n"
-    "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/><w:pgMar w:top=\"1440\" w:right=\"1440\" w:bottom=\"1440\" w:left=\"1440\"/></w:sectPr></w:body></w:document>";
+    "<w:sectPr><w:pgSz w:w=\"11906\" w:h=\"16838\"/><w:pgMar w:top=\"1440\" w:right=\"1440\" "
+    "w:bottom=\"1440\" w:left=\"1440\"/></w:sectPr></w:body></w:document>";
 
-const char *const kChart = "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
-    "<c:chartSpace xmlns:c=\"http://schemas.openxmlformats.org/drawingml/2006/chart\" xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\"><c:chart><c:plotArea><c:pieChart><c:varyColors val=\"1\"/><c:ser><c:idx val=\"0\"/><c:order val=\"0\"/><c:tx><c:strRef><c:f>Sheet1!$B$1</c:f><c:strCache><c:ptCount val=\"1\"/><c:pt idx=\"0\"><c:v>Count</c:v></c:pt></c:strCache></c:strRef></c:tx><c:cat><c:strRef><c:f>Sheet1!$A$2:$A$2</c:f><c:strCache><c:ptCount val=\"1\"/><c:pt idx=\"0\"><c:v>A</c:v></c:pt></c:strCache></c:strRef></c:cat><c:val><c:numRef><c:f>Sheet1!$B$2:$B$2</c:f><c:numCache><c:formatCode>General</c:formatCode><c:ptCount val=\"1\"/><c:pt idx=\"0\"><c:v>1</c:v></c:pt></c:numCache></c:numRef></c:val></c:ser></c:pieChart></c:plotArea></c:chart></c:chartSpace>";
+const char *const kChart =
+    "<?xml version=\"1.0\" encoding=\"UTF-8\" standalone=\"yes\"?>\n"
+    "<c:chartSpace xmlns:c=\"http://schemas.openxmlformats.org/drawingml/2006/chart\" "
+    "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/"
+    "main\"><c:chart><c:plotArea><c:pieChart><c:varyColors val=\"1\"/><c:ser><c:idx "
+    "val=\"0\"/><c:order val=\"0\"/><c:tx><c:strRef><c:f>Sheet1!$B$1</c:f><c:strCache><c:ptCount "
+    "val=\"1\"/><c:pt "
+    "idx=\"0\"><c:v>Count</c:v></c:pt></c:strCache></c:strRef></"
+    "c:tx><c:cat><c:strRef><c:f>Sheet1!$A$2:$A$2</c:f><c:strCache><c:ptCount val=\"1\"/><c:pt "
+    "idx=\"0\"><c:v>A</c:v></c:pt></c:strCache></c:strRef></"
+    "c:cat><c:val><c:numRef><c:f>Sheet1!$B$2:$B$2</c:f><c:numCache><c:formatCode>General</"
+    "c:formatCode><c:ptCount val=\"1\"/><c:pt "
+    "idx=\"0\"><c:v>1</c:v></c:pt></c:numCache></c:numRef></c:val></c:ser></c:pieChart></"
+    "c:plotArea></c:chart></c:chartSpace>";
 
 // With a workbook, the chart refers to an embedded package of its own (its content does
 // not matter: it is replaced).
@@ -40,18 +73,55 @@ void MakeTemplate(const QString &path, bool workbook = false)
     KZip zip(path);
     QVERIFY(zip.open(QIODevice::WriteOnly));
     if (workbook) {
-        zip.writeFile("word/charts/_rels/chart1.xml.rels", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"><Relationship Id=\"rId3\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/package\" Target=\"../embeddings/Book.xlsx\"/></Relationships>");
+        zip.writeFile("word/charts/_rels/chart1.xml.rels",
+                      "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships "
+                      "xmlns=\"http://schemas.openxmlformats.org/package/2006/"
+                      "relationships\"><Relationship Id=\"rId3\" "
+                      "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+                      "package\" Target=\"../embeddings/Book.xlsx\"/></Relationships>");
         zip.writeFile("word/embeddings/Book.xlsx", "template data");
     }
-    zip.writeFile("[Content_Types].xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Types xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"><Default Extension=\"rels\" ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/><Default Extension=\"xml\" ContentType=\"application/xml\"/><Override PartName=\"/word/document.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/><Override PartName=\"/word/settings.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.wordprocessingml.settings+xml\"/><Override PartName=\"/word/charts/chart1.xml\" ContentType=\"application/vnd.openxmlformats-officedocument.drawingml.chart+xml\"/></Types>");
-    zip.writeFile("_rels/.rels", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"><Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument\" Target=\"word/document.xml\"/></Relationships>");
-    zip.writeFile("word/_rels/document.xml.rels", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships xmlns=\"http://schemas.openxmlformats.org/package/2006/relationships\"><Relationship Id=\"rId1\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/settings\" Target=\"settings.xml\"/><Relationship Id=\"rId9\" Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/chart\" Target=\"charts/chart1.xml\"/></Relationships>");
-    zip.writeFile("word/settings.xml", "<?xml version=\"1.0\" encoding=\"UTF-8\"?><w:settings xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/main\"><w:zoom w:percent=\"100\"/><w:compat/></w:settings>");
+    zip.writeFile("[Content_Types].xml",
+                  "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Types "
+                  "xmlns=\"http://schemas.openxmlformats.org/package/2006/content-types\"><Default "
+                  "Extension=\"rels\" "
+                  "ContentType=\"application/vnd.openxmlformats-package.relationships+xml\"/"
+                  "><Default Extension=\"xml\" ContentType=\"application/xml\"/><Override "
+                  "PartName=\"/word/document.xml\" "
+                  "ContentType=\"application/"
+                  "vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml\"/"
+                  "><Override PartName=\"/word/settings.xml\" "
+                  "ContentType=\"application/"
+                  "vnd.openxmlformats-officedocument.wordprocessingml.settings+xml\"/><Override "
+                  "PartName=\"/word/charts/chart1.xml\" "
+                  "ContentType=\"application/"
+                  "vnd.openxmlformats-officedocument.drawingml.chart+xml\"/></Types>");
+    zip.writeFile("_rels/.rels",
+                  "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships "
+                  "xmlns=\"http://schemas.openxmlformats.org/package/2006/"
+                  "relationships\"><Relationship Id=\"rId1\" "
+                  "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+                  "officeDocument\" Target=\"word/document.xml\"/></Relationships>");
+    zip.writeFile("word/_rels/document.xml.rels",
+                  "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Relationships "
+                  "xmlns=\"http://schemas.openxmlformats.org/package/2006/"
+                  "relationships\"><Relationship Id=\"rId1\" "
+                  "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+                  "settings\" Target=\"settings.xml\"/><Relationship Id=\"rId9\" "
+                  "Type=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships/"
+                  "chart\" Target=\"charts/chart1.xml\"/></Relationships>");
+    zip.writeFile("word/settings.xml",
+                  "<?xml version=\"1.0\" encoding=\"UTF-8\"?><w:settings "
+                  "xmlns:w=\"http://schemas.openxmlformats.org/wordprocessingml/2006/"
+                  "main\"><w:zoom w:percent=\"100\"/><w:compat/></w:settings>");
     zip.writeFile("word/document.xml", kDocument);
     QByteArray chart = kChart;
     if (workbook)
         chart.replace("</c:chart>", "</c:chart><c:externalData r:id=\"rId3\"/>")
-            .replace("<c:chartSpace ", "<c:chartSpace xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" ");
+            .replace(
+                "<c:chartSpace ",
+                "<c:chartSpace "
+                "xmlns:r=\"http://schemas.openxmlformats.org/officeDocument/2006/relationships\" ");
     zip.writeFile("word/charts/chart1.xml", chart);
     QVERIFY(zip.close());
 }
@@ -128,10 +198,14 @@ private slots:
         QCOMPARE(Text(Cell(package, 1, 4, 1)) + "/" + Text(Cell(package, 1, 4, 2)),
                  QString("3/last"));
         const QDomElement copied = Cell(package, 1, 3, 1);
-        QCOMPARE(copied.firstChildElement("w:tcPr").firstChildElement("w:vAlign").attribute("w:val"),
+        QCOMPARE(
+            copied.firstChildElement("w:tcPr").firstChildElement("w:vAlign").attribute("w:val"),
+            QString("center"));
+        QCOMPARE(copied.firstChildElement("w:p")
+                     .firstChildElement("w:pPr")
+                     .firstChildElement("w:jc")
+                     .attribute("w:val"),
                  QString("center"));
-        QCOMPARE(copied.firstChildElement("w:p").firstChildElement("w:pPr").firstChildElement("w:jc")
-                     .attribute("w:val"), QString("center"));
         QCOMPARE(package.all("w:trHeight").first().attribute("w:val"), QString("410"));
         // Copies: below the first, each after a new paragraph; the bookmark stays single.
         QCOMPARE(Text(Cell(package, 3, 1, 2)), QString("video-2"));
@@ -148,14 +222,18 @@ private slots:
         QCOMPARE(shd.attribute("w:color"), QString("auto"));
         const QDomElement rPr = caption.elementsByTagName("w:r").at(0).firstChildElement("w:rPr");
         QCOMPARE(rPr.firstChildElement("w:sz").attribute("w:val"), QString("18"));
-        QCOMPARE(rPr.firstChildElement("w:rFonts").attribute("w:eastAsia"), QString("Microsoft YaHei"));
+        QCOMPARE(rPr.firstChildElement("w:rFonts").attribute("w:eastAsia"),
+                 QString("Microsoft YaHei"));
         QVERIFY(!rPr.firstChildElement("w:b").isNull());
         // Pictures: extents in EMU, one media part per file, stored, related, typed.
         const QList<QDomElement> inlines = package.all("wp:inline");
         QCOMPARE(inlines.size(), 4);
-        QCOMPARE(inlines.at(1).firstChildElement("wp:extent").attribute("cx"), QString::number(265 * 12700));
-        QCOMPARE(inlines.at(1).firstChildElement("wp:extent").attribute("cy"), QString::number(187 * 12700));
-        QCOMPARE(inlines.at(3).firstChildElement("wp:extent").attribute("cx"), QString::number(100 * 12700));
+        QCOMPARE(inlines.at(1).firstChildElement("wp:extent").attribute("cx"),
+                 QString::number(265 * 12700));
+        QCOMPARE(inlines.at(1).firstChildElement("wp:extent").attribute("cy"),
+                 QString::number(187 * 12700));
+        QCOMPARE(inlines.at(3).firstChildElement("wp:extent").attribute("cx"),
+                 QString::number(100 * 12700));
         QSet<QString> media;
         QSet<QString> ids;
         for (const QDomElement &blip : package.all("a:blip")) {
@@ -174,13 +252,15 @@ private slots:
         QStringList defaults;
         const QDomNodeList typeList = types.elementsByTagName("Default");
         for (int i = 0; i < typeList.size(); ++i)
-            defaults << typeList.at(i).toElement().attribute("Extension") + "="
-                            + typeList.at(i).toElement().attribute("ContentType");
+            defaults << typeList.at(i).toElement().attribute("Extension") + "=" +
+                            typeList.at(i).toElement().attribute("ContentType");
         QCOMPARE(defaults.filter("png").size(), 1);
         QVERIFY(defaults.contains("png=image/png"));
         // Page break after the caption's table.
-        QCOMPARE(tables.at(1).nextSiblingElement().elementsByTagName("w:br").at(0).toElement()
-                     .attribute("w:type"), QString("page"));
+        QCOMPARE(
+            tables.at(1).nextSiblingElement().elementsByTagName("w:br").at(0).toElement().attribute(
+                "w:type"),
+            QString("page"));
         // Chart caches, contents refreshed on opening.
         QCOMPARE(ChartCache(package, "c:cat"), QStringList({"PL", "BX", "Sheet1!$A$2:$A$3"}));
         QCOMPARE(ChartCache(package, "c:val"), QStringList({"3", "1", "Sheet1!$B$2:$B$3"}));
@@ -267,8 +347,9 @@ private slots:
         QFETCH(int, table);
         QFETCH(QString, picture);
         QFETCH(bool, pictureOk);
-        const QString path = picture == "red" ? m_red
-                             : picture == "template" ? m_template : m_dir.filePath(picture);
+        const QString path = picture == "red"        ? m_red
+                             : picture == "template" ? m_template
+                                                     : m_dir.filePath(picture);
         QWordEngine engine;
         QVERIFY(engine.open(m_template, QString(), false));
         QCOMPARE(engine.InsertTableCellPicture(table, 2, 2, 1, path, 10, 10), pictureOk);
@@ -297,8 +378,9 @@ private slots:
         engine.save(out);
         engine.close(false);
         QProcess process;
-        process.start(soffice, {"-env:UserInstallation=file://" + m_dir.filePath("profile"),
-                                "--headless", "--convert-to", "pdf", "--outdir", m_dir.path(), out});
+        process.start(soffice,
+                      {"-env:UserInstallation=file://" + m_dir.filePath("profile"), "--headless",
+                       "--convert-to", "pdf", "--outdir", m_dir.path(), out});
         QVERIFY(process.waitForFinished(120000));
         QVERIFY(QFileInfo::exists(m_dir.filePath("lo.pdf")));
     }

@@ -6,10 +6,10 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-#include "core/settings/qsysteminfo.h"
-#include "core/database/ckln_tq420database.h"
 #include "core/common/appdatadir.h"
 #include "core/common/clanguagesettings.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/settings/qsysteminfo.h"
 #include "support/testsupport.h"
 
 namespace {
@@ -41,7 +41,8 @@ QSqlQuery Run(const QString &statement, const QVariantList &values)
 }
 
 // Runs a read on a connection of the test's own to the file.
-template <typename Read> void WithFile(const QString &path, Read read)
+template <typename Read>
+void WithFile(const QString &path, Read read)
 {
     const QString name = QStringLiteral("dbtest-inspect");
     {
@@ -66,7 +67,6 @@ void PrepareSuite(const QString &dataDir)
     DataFolder::SetAppDataDir(dataDir);
     QSystemInfo::GetInstance();
 }
-
 
 std::unique_ptr<QTemporaryDir> FreshDataFolder()
 {

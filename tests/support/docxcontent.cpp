@@ -12,8 +12,8 @@ bool CollectMarked(const QDomNode &node, const QString &name, QString *id, QStri
     for (QDomElement e = node.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
         if (e.tagName() == QLatin1String("w:bookmarkStart") && e.attribute("w:name") == name)
             *id = e.attribute("w:id");
-        else if (e.tagName() == QLatin1String("w:bookmarkEnd") && !id->isEmpty()
-                 && e.attribute("w:id") == *id)
+        else if (e.tagName() == QLatin1String("w:bookmarkEnd") && !id->isEmpty() &&
+                 e.attribute("w:id") == *id)
             return true;
         else if (e.tagName() == QLatin1String("w:t") && !id->isEmpty())
             *text += e.text();

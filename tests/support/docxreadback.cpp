@@ -1,6 +1,7 @@
 #include "support/docxreadback.h"
 
 #include <KZip> // first: the other KArchive headers rely on it
+
 #include <KArchiveDirectory>
 #include <KZipFileEntry>
 

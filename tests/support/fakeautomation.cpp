@@ -34,7 +34,8 @@ class FakeObject : public AxDispatch
 {
 public:
     FakeObject(const QString &name, std::shared_ptr<Server::State> state)
-        : m_name(name), m_state(std::move(state))
+        : m_name(name)
+        , m_state(std::move(state))
     {}
 
     QString typeName() const override { return m_name; }
@@ -66,7 +67,8 @@ private:
 } // namespace
 
 Server::Server(const QStringList &progIds, Mode mode)
-    : m_state(std::make_shared<State>()), m_progIds(progIds)
+    : m_state(std::make_shared<State>())
+    , m_progIds(progIds)
 {
     m_state->mode = mode;
     for (const char *product : {"word.Application", "Excel.Application"})

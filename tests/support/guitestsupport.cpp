@@ -35,8 +35,8 @@ void AnswerNextMessageBox(int result, QString *text)
                   auto *box = static_cast<MyMessageBox *>(widget);
                   if (text)
                       *text = box->contentText();
-                  QPushButton *button = result == MyMessageBox::ResultOk ? box->okButton()
-                                                                         : box->cancelButton();
+                  QPushButton *button =
+                      result == MyMessageBox::ResultOk ? box->okButton() : box->cancelButton();
                   button->click();
               });
 }

@@ -4,7 +4,6 @@
 
 #include <QStringList>
 
-
 class MyMessageBox;
 class QWidget;
 

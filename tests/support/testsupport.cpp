@@ -19,7 +19,8 @@ void RecordingHandler(QtMsgType type, const QMessageLogContext &context, const Q
     {
         QMutexLocker lock(&g_mutex);
         // The offscreen platform says this of every window shown; it is not the program's.
-        const bool platformNote = text == QLatin1String("This plugin does not support propagateSizeHints()");
+        const bool platformNote =
+            text == QLatin1String("This plugin does not support propagateSizeHints()");
         if ((type == QtWarningMsg || type == QtCriticalMsg) && !platformNote)
             g_warnings << text;
         else if (type == QtDebugMsg)
@@ -61,8 +62,7 @@ QString SamplePath(const QString &relative)
 
 QString CopySample(const QString &relative, const QTemporaryDir &dir, const QString &name)
 {
-    const QString target =
-        dir.filePath(name.isEmpty() ? QFileInfo(relative).fileName() : name);
+    const QString target = dir.filePath(name.isEmpty() ? QFileInfo(relative).fileName() : name);
     QFile::remove(target);
     if (!QFile::copy(SamplePath(relative), target))
         qFatal("cannot copy sample %s", qPrintable(relative));
@@ -120,11 +120,13 @@ namespace TestSupport {
 bool InstallReportTemplates()
 {
     const QString source = QStringLiteral(TQ420_APP_DIR "/Report-Modal/");
-    const QString target = QCoreApplication::applicationDirPath() + QStringLiteral("/Report-Modal/");
+    const QString target =
+        QCoreApplication::applicationDirPath() + QStringLiteral("/Report-Modal/");
     QDir().mkpath(target);
     bool copied = true;
-    for (const QString &name : {QStringLiteral("Report-Test_en.dot"), QStringLiteral("Report-Test_wps_en.dot"),
-                                QStringLiteral("Report-Test.dot"), QStringLiteral("Report-Test_wps.dot")}) {
+    for (const QString &name :
+         {QStringLiteral("Report-Test_en.dot"), QStringLiteral("Report-Test_wps_en.dot"),
+          QStringLiteral("Report-Test.dot"), QStringLiteral("Report-Test_wps.dot")}) {
         QFile::remove(target + name);
         copied = QFile::copy(source + name, target + name) && copied;
     }

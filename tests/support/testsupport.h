@@ -59,8 +59,8 @@ void ClearDebugLines();
 } // namespace TestSupport
 
 // In cleanup(): fails the test function that produced a warning.
-#define TQ_VERIFY_NO_WARNINGS()                                                              \
-    do {                                                                                     \
-        const QStringList warnings = TestSupport::TakeWarnings();                            \
-        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));          \
+#define TQ_VERIFY_NO_WARNINGS()                                                                    \
+    do {                                                                                           \
+        const QStringList warnings = TestSupport::TakeWarnings();                                  \
+        QVERIFY2(warnings.isEmpty(), qPrintable(warnings.join(QLatin1Char('\n'))));                \
     } while (false)

@@ -1,6 +1,7 @@
 #include "support/xlsxreadback.h"
 
 #include <KZip> // first: the other KArchive headers rely on it
+
 #include <KArchiveDirectory>
 #include <KArchiveFile>
 #include <QXmlStreamReader>
@@ -44,8 +45,8 @@ void ReadStylesPart(const QByteArray &data, SavedBook &book)
             fills.last() = Attr(xml, "rgb");
         else if (section == "borders" && name == "border")
             borders << QStringList();
-        else if (section == "borders"
-                 && QStringList{"left", "right", "top", "bottom"}.contains(name))
+        else if (section == "borders" &&
+                 QStringList{"left", "right", "top", "bottom"}.contains(name))
             borders.last() << Attr(xml, "style");
         else if (section == "cellXfs" && name == "xf") {
             SavedXf xf;
@@ -114,15 +115,15 @@ SavedBook ReadBack(const QString &path)
     QHash<QString, QString> targets;
     QXmlStreamReader rels(Part(root, "xl/_rels/workbook.xml.rels"));
     while (!rels.atEnd()) {
-        if (rels.readNext() == QXmlStreamReader::StartElement
-            && rels.name() == QLatin1String("Relationship"))
+        if (rels.readNext() == QXmlStreamReader::StartElement &&
+            rels.name() == QLatin1String("Relationship"))
             targets.insert(Attr(rels, "Id"), Attr(rels, "Target"));
     }
     ReadStylesPart(Part(root, "xl/styles.xml"), book);
     QXmlStreamReader workbook(Part(root, "xl/workbook.xml"));
     while (!workbook.atEnd()) {
-        if (workbook.readNext() != QXmlStreamReader::StartElement
-            || workbook.name() != QLatin1String("sheet"))
+        if (workbook.readNext() != QXmlStreamReader::StartElement ||
+            workbook.name() != QLatin1String("sheet"))
             continue;
         const QString name = Attr(workbook, "name");
         const QString target = targets.value(Attr(workbook, "r:id"));

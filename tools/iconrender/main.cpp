@@ -2,10 +2,10 @@
 // Usage: tq420-iconrender <manifest> <svg folder> <output folder>
 #include <QByteArray>
 #include <QColor>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRectF>

@@ -5,7 +5,8 @@
 
 namespace {
 
-struct Field {
+struct Field
+{
     const char *name;
     QString text;
 };
@@ -119,14 +120,15 @@ bool write(const QString &outDir, QJsonObject *manifest, QString *error)
     odd.removeLast(); // no Soil
     odd.removeLast(); // no Region
 
-    const bool ok = save(dir + QStringLiteral("good.xml"), good, error)
-                    && save(dir + QStringLiteral("wrongroot.xml"),
-                            document(QStringLiteral("videoinfo"), true, goodFields()), error)
-                    && save(dir + QStringLiteral("malformed.xml"), good.left(good.size() / 2), error)
-                    && save(dir + QStringLiteral("noheadline.xml"),
-                            document(QStringLiteral("VideoInfo"), false, goodFields()), error)
-                    && save(dir + QStringLiteral("unknownstock.xml"),
-                            document(QStringLiteral("VideoInfo"), true, odd), error);
+    const bool ok =
+        save(dir + QStringLiteral("good.xml"), good, error) &&
+        save(dir + QStringLiteral("wrongroot.xml"),
+             document(QStringLiteral("videoinfo"), true, goodFields()), error) &&
+        save(dir + QStringLiteral("malformed.xml"), good.left(good.size() / 2), error) &&
+        save(dir + QStringLiteral("noheadline.xml"),
+             document(QStringLiteral("VideoInfo"), false, goodFields()), error) &&
+        save(dir + QStringLiteral("unknownstock.xml"),
+             document(QStringLiteral("VideoInfo"), true, odd), error);
     if (!ok)
         return false;
 

@@ -22,8 +22,8 @@ SampleRtv describe()
     SampleRtv r;
     r.relativePath = QStringLiteral("large/large.rtv");
     r.header = SampleKit::makeHeader(QStringLiteral("Load Tester"), QStringLiteral("Long Street"),
-                                     QStringLiteral("2019-10-10"), QStringLiteral("Long Street trunk"),
-                                     true);
+                                     QStringLiteral("2019-10-10"),
+                                     QStringLiteral("Long Street trunk"), true);
     r.pipe = SampleKit::makePipe(QStringLiteral("LS-1"), QStringLiteral("LS-2"), 120.0f, 1000);
     r.pipe.nAreaProperty = 0;
     r.pipe.nSoilProperty = 3;
@@ -51,10 +51,9 @@ void renderPair(SampleDefect &d)
                                 .arg(double(d.fDistance), 0, 'f', 2);
     const QImage frame = Frames::pipeView(QSize(640, 480), d.nTimeIndex / 500, caption);
     d.imgDataOrg = Frames::encodePng(frame);
-    const QImage marked = Frames::annotated(frame, d.nTimeIndex,
-                                            QStringLiteral("Code %1  L%2")
-                                                .arg(d.DefectName)
-                                                .arg(d.DefectLevel + 1));
+    const QImage marked =
+        Frames::annotated(frame, d.nTimeIndex,
+                          QStringLiteral("Code %1  L%2").arg(d.DefectName).arg(d.DefectLevel + 1));
     d.imgDataDefect = Frames::encodePng(marked);
 }
 
@@ -75,10 +74,10 @@ bool write(const QString &path, QJsonObject *entry, QString *error)
         *error = db.lastError().text();
         return false;
     }
-    bool ok = RtvWriter::createTables(db, sample.version, error)
-              && RtvWriter::insertHeader(db, sample.version, sample.header, error)
-              && RtvWriter::insertPipe(db, sample.pipe, error)
-              && RtvWriter::insertTrack(db, sample.track, error);
+    bool ok = RtvWriter::createTables(db, sample.version, error) &&
+              RtvWriter::insertHeader(db, sample.version, sample.header, error) &&
+              RtvWriter::insertPipe(db, sample.pipe, error) &&
+              RtvWriter::insertTrack(db, sample.track, error);
 
     // Frames are drawn on the pool a batch at a time; rows go in on this thread.
     QThreadPool pool;

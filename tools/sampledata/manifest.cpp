@@ -12,12 +12,18 @@ namespace {
 QString kindName(BlobKind kind)
 {
     switch (kind) {
-    case BlobKind::Png: return QStringLiteral("png");
-    case BlobKind::Empty: return QStringLiteral("empty");
-    case BlobKind::TruncatedPng: return QStringLiteral("truncated-png");
-    case BlobKind::CorruptPng: return QStringLiteral("corrupt-png");
-    case BlobKind::RandomBytes: return QStringLiteral("random");
-    case BlobKind::Jpeg: return QStringLiteral("jpeg");
+    case BlobKind::Png:
+        return QStringLiteral("png");
+    case BlobKind::Empty:
+        return QStringLiteral("empty");
+    case BlobKind::TruncatedPng:
+        return QStringLiteral("truncated-png");
+    case BlobKind::CorruptPng:
+        return QStringLiteral("corrupt-png");
+    case BlobKind::RandomBytes:
+        return QStringLiteral("random");
+    case BlobKind::Jpeg:
+        return QStringLiteral("jpeg");
     }
     return QString();
 }
@@ -42,9 +48,10 @@ QJsonValue headerJson(const SampleRtv &rtv)
 
 QJsonObject wellJson(const SampleWell &w)
 {
-    return QJsonObject{{"strWellNum", w.strWellNum},         {"nWellType", w.nWellType},
-                       {"nWellMeterial", w.nWellMeterial},   {"nWellLidMeterial", w.nWellLidMeterial},
-                       {"WellDefectType", w.WellDefectType}, {"strWellDefect", w.strWellDefect}};
+    return QJsonObject{
+        {"strWellNum", w.strWellNum},         {"nWellType", w.nWellType},
+        {"nWellMeterial", w.nWellMeterial},   {"nWellLidMeterial", w.nWellLidMeterial},
+        {"WellDefectType", w.WellDefectType}, {"strWellDefect", w.strWellDefect}};
 }
 
 QJsonObject pipeJson(const SamplePipe &p)
@@ -110,22 +117,22 @@ QJsonArray shapesJson(const QList<SampleShape> &shapes)
 QJsonObject defectJson(const SampleDefect &d, bool decodeImages)
 {
     QJsonObject o{{"nTimeIndex", d.nTimeIndex},
-                       {"strCurTime", d.strCurTime},
-                       {"DefectName", d.DefectName},
-                       {"DefectProperty", d.DefectProperty},
-                       {"DefectLevel", d.DefectLevel},
-                       {"fDistance", Manifest::number(d.fDistance)},
-                       {"fLength", Manifest::number(d.fLength)},
-                       {"nRingStart", d.nRingStart},
-                       {"nRingEnd", d.nRingEnd},
-                       {"strRemark", d.strRemark},
-                       {"strInterpretDate", d.strInterpretDate},
-                       {"fRadioPixelLengthMM", Manifest::number(d.fRadioPixelLengthMM)},
-                       {"paramXmlReadable", d.paramXmlReadable},
-                       {"vectorXmlReadable", d.vectorXmlReadable},
-                       {"shapes", shapesJson(d.shapes)},
-                       {"imgDataOrgKind", kindName(d.orgKind)},
-                       {"imgDataDefectKind", kindName(d.defectKind)}};
+                  {"strCurTime", d.strCurTime},
+                  {"DefectName", d.DefectName},
+                  {"DefectProperty", d.DefectProperty},
+                  {"DefectLevel", d.DefectLevel},
+                  {"fDistance", Manifest::number(d.fDistance)},
+                  {"fLength", Manifest::number(d.fLength)},
+                  {"nRingStart", d.nRingStart},
+                  {"nRingEnd", d.nRingEnd},
+                  {"strRemark", d.strRemark},
+                  {"strInterpretDate", d.strInterpretDate},
+                  {"fRadioPixelLengthMM", Manifest::number(d.fRadioPixelLengthMM)},
+                  {"paramXmlReadable", d.paramXmlReadable},
+                  {"vectorXmlReadable", d.vectorXmlReadable},
+                  {"shapes", shapesJson(d.shapes)},
+                  {"imgDataOrgKind", kindName(d.orgKind)},
+                  {"imgDataDefectKind", kindName(d.defectKind)}};
     if (decodeImages) {
         o.insert("imgDataOrgIsPng", Frames::isValidPng(d.imgDataOrg));
         o.insert("imgDataDefectIsPng", Frames::isValidPng(d.imgDataDefect));
@@ -171,9 +178,10 @@ QJsonObject rtvEntry(const SampleRtv &rtv, bool decodeImages)
 
 QJsonObject unreadableEntry(int version, const QString &note)
 {
-    return QJsonObject{{"version", version},    {"readable", false},  {"hasHeaderRow", false},
-                       {"header", QJsonValue::Null}, {"hasPipeRow", false}, {"track", QJsonArray()},
-                       {"defectCount", 0},      {"defects", QJsonArray()}, {"note", note}};
+    return QJsonObject{
+        {"version", version},         {"readable", false},       {"hasHeaderRow", false},
+        {"header", QJsonValue::Null}, {"hasPipeRow", false},     {"track", QJsonArray()},
+        {"defectCount", 0},           {"defects", QJsonArray()}, {"note", note}};
 }
 
 bool write(const QString &path, const QJsonObject &root, QString *error)

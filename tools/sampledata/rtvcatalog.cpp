@@ -33,10 +33,9 @@ SampleRtv version0(FrameCache &frames)
     r.pipe.nAreaProperty = 2;
     r.pipe.nSoilProperty = 1;
     r.track = standardTrack();
-    r.defects << makeDefect(4500, 0, 0, 0, 3.5f, 0.5f)
-              << makeDefect(10500, 1, 0, 1, 8.0f, 1.0f)
+    r.defects << makeDefect(4500, 0, 0, 0, 3.5f, 0.5f) << makeDefect(10500, 1, 0, 1, 8.0f, 1.0f)
               << makeDefect(12000, 2, 0, 2, 8.75f, 0.0f)
-              << makeDefect(30000, 3, 0, 3, 0.0f, 1.5f) // distance comes from the track: 12.5
+              << makeDefect(30000, 3, 0, 3, 0.0f, 1.5f)     // distance comes from the track: 12.5
               << makeDefect(52500, 4, -1, 1, 42.0f, 0.25f); // beyond the 30 m section
     r.defects[1].strInterpretDate.clear();
     attachAll(r, frames);
@@ -49,8 +48,8 @@ SampleRtv version1(FrameCache &frames)
     r.relativePath = QStringLiteral("rtv/v1.rtv");
     r.version = RtvProjectNameBit;
     r.header = makeHeader(QStringLiteral("Li Na"), QStringLiteral("Station Street"),
-                          QStringLiteral("2019-03-14"), QStringLiteral("Station Street sewer survey"),
-                          false);
+                          QStringLiteral("2019-03-14"),
+                          QStringLiteral("Station Street sewer survey"), false);
     r.pipe = makePipe(QStringLiteral("WS-11"), QStringLiteral("WS-12"), 40.0f, 1200);
     r.pipe.nPipeSectionMaterial = 4;
     r.pipe.strPipeSectionMaterial = QStringLiteral("ConcretePipe");
@@ -59,8 +58,7 @@ SampleRtv version1(FrameCache &frames)
     r.track = standardTrack();
     r.defects << makeDefect(1500, 5, 0, 0, 2.0f, 0.5f)
               << makeDefect(7500, 6, 0, 1, 0.0f, 1.0f) // distance 0 and no track sample: stays 0
-              << makeDefect(16500, 7, 0, 2, 15.2f, 0.5f)
-              << makeDefect(19500, 8, 0, 0, 16.4f, 2.0f)
+              << makeDefect(16500, 7, 0, 2, 15.2f, 0.5f) << makeDefect(19500, 8, 0, 0, 16.4f, 2.0f)
               << makeDefect(40500, 9, 1, 3, 33.0f, 0.5f); // structural code filed as functional
     attachAll(r, frames);
     return r;
@@ -76,8 +74,7 @@ SampleRtv version1024(FrameCache &frames)
     r.pipe = makePipe(QStringLiteral("YS-21"), QStringLiteral("YS-22"), 25.0f, 400);
     r.pipe.nTestDirction = 1;
     r.track = standardTrack();
-    r.defects << makeDefect(2500, 10, 1, 0, 1.0f, 0.5f)
-              << makeDefect(14500, 11, 1, 1, 6.6f, 1.0f)
+    r.defects << makeDefect(2500, 10, 1, 0, 1.0f, 0.5f) << makeDefect(14500, 11, 1, 1, 6.6f, 1.0f)
               << makeDefect(16000, 12, 1, 2, 7.4f, 0.5f)
               << makeDefect(47500, 13, 1, 3, 20.0f, 3.0f);
     attachAll(r, frames);
@@ -89,8 +86,9 @@ SampleRtv version1025(FrameCache &frames)
     SampleRtv r;
     r.relativePath = QStringLiteral("rtv/v1025.rtv");
     r.version = RtvCurrent;
-    r.header = makeHeader(QStringLiteral("Chen Jie"), QStringLiteral("River Avenue"),
-                          QStringLiteral("2019-05-06"), QStringLiteral("River Avenue renewal"), false);
+    r.header =
+        makeHeader(QStringLiteral("Chen Jie"), QStringLiteral("River Avenue"),
+                   QStringLiteral("2019-05-06"), QStringLiteral("River Avenue renewal"), false);
     r.pipe = makePipe(QStringLiteral("HS-31"), QStringLiteral("HS-32"), 60.0f, 1600);
     r.pipe.nPipeSectionType = 2;
     r.pipe.nAreaProperty = 3;
@@ -136,8 +134,7 @@ SampleRtv withoutHeaderRow(FrameCache &frames)
     r.hasHeaderRow = false;
     r.pipe = makePipe(QStringLiteral("NH-1"), QStringLiteral("NH-2"), 20.0f, 500);
     r.track = standardTrack();
-    r.defects << makeDefect(3500, 10, 1, 1, 4.0f, 1.0f)
-              << makeDefect(8500, 1, 0, 0, 9.0f, 0.5f);
+    r.defects << makeDefect(3500, 10, 1, 1, 4.0f, 1.0f) << makeDefect(8500, 1, 0, 0, 9.0f, 0.5f);
     r.defects[1].strInterpretDate.clear(); // filled from the record date when read
     attachAll(r, frames);
     return r;

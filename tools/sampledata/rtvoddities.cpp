@@ -113,7 +113,11 @@ SampleRtv brokenImages(FrameCache &frames)
 
     const QByteArray good = frames.orgPng(777, QStringLiteral("brokenimages.rtv source"));
     const QByteArray jpeg = Frames::encodeJpeg(QImage::fromData(good, "PNG"));
-    struct Broken { BlobKind kind; QByteArray bytes; };
+    struct Broken
+    {
+        BlobKind kind;
+        QByteArray bytes;
+    };
     const QList<Broken> kinds = {
         {BlobKind::Empty, QByteArray("")},
         {BlobKind::TruncatedPng, Frames::truncatedPng(good)},
@@ -170,50 +174,60 @@ SampleRtv malformedXml(FrameCache &frames)
                                               "  <nPipeSectionDiameter>800");
 
     r.track = makeTrack(10, 3000, 1.25f);
-    setRawState(r.track[1], QStringLiteral("<VectorGrapth><ControlParam><fDistance>1.25</fDistance>"),
-                false);
-    setRawState(r.track[2], QStringLiteral("<KLN_CONFIG><ControlParam><fDistance>2.5</fDistance>"
-                                           "</ControlParam></KLN_CONFIG>"),
+    setRawState(r.track[1],
+                QStringLiteral("<VectorGrapth><ControlParam><fDistance>1.25</fDistance>"), false);
+    setRawState(r.track[2],
+                QStringLiteral("<KLN_CONFIG><ControlParam><fDistance>2.5</fDistance>"
+                               "</ControlParam></KLN_CONFIG>"),
                 false);
     setRawState(r.track[3], kEmpty, false);
-    setRawState(r.track[4], QStringLiteral("<VectorGrapth><ControlParam><fDistance>five</fDistance>"
-                                           "<nRunningState>x</nRunningState></ControlParam></VectorGrapth>"),
+    setRawState(r.track[4],
+                QStringLiteral("<VectorGrapth><ControlParam><fDistance>five</fDistance>"
+                               "<nRunningState>x</nRunningState></ControlParam></VectorGrapth>"),
                 true);
-    setRawState(r.track[5], QStringLiteral("<VectorGrapth><fDistance>6.25</fDistance></VectorGrapth>"),
-                false);
+    setRawState(r.track[5],
+                QStringLiteral("<VectorGrapth><fDistance>6.25</fDistance></VectorGrapth>"), false);
 
     QList<SampleDefect> d;
     for (int i = 0; i < 6; ++i)
         d << makeDefect(500 + 1000 * i, 2 + i, 0, i % 4, 3.0f + float(i), 0.5f);
 
-    setRawParam(d[0], kXmlHead + QStringLiteral("<DefectParam>\n <DefectParam>\n  <DefectName>3"), false);
-    setRawVector(d[0], QStringLiteral("<VectorGrapth><Line LocalMachine=\"1\"><X1>1</X1>"), false, {});
-    setRawParam(d[1], QStringLiteral("<KLN_CONFIG><DefectParam><DefectName>3</DefectName>"
-                                     "<fDistance>7.5</fDistance></DefectParam></KLN_CONFIG>"),
+    setRawParam(d[0], kXmlHead + QStringLiteral("<DefectParam>\n <DefectParam>\n  <DefectName>3"),
                 false);
-    setRawVector(d[1], QStringLiteral("<KLN_CONFIG><Line LocalMachine=\"1\"><X1>1</X1></Line></KLN_CONFIG>"),
-                 false, {});
+    setRawVector(d[0], QStringLiteral("<VectorGrapth><Line LocalMachine=\"1\"><X1>1</X1>"), false,
+                 {});
+    setRawParam(d[1],
+                QStringLiteral("<KLN_CONFIG><DefectParam><DefectName>3</DefectName>"
+                               "<fDistance>7.5</fDistance></DefectParam></KLN_CONFIG>"),
+                false);
+    setRawVector(
+        d[1], QStringLiteral("<KLN_CONFIG><Line LocalMachine=\"1\"><X1>1</X1></Line></KLN_CONFIG>"),
+        false, {});
     setRawParam(d[2], kEmpty, false);
     setRawVector(d[2], kEmpty, false, {});
     // The inner element is missing: fields straight below the root are not read.
-    setRawParam(d[4], QStringLiteral("<DefectParam><DefectName>5</DefectName>"
-                                     "<DefectLevel>2</DefectLevel></DefectParam>"),
+    setRawParam(d[4],
+                QStringLiteral("<DefectParam><DefectName>5</DefectName>"
+                               "<DefectLevel>2</DefectLevel></DefectParam>"),
                 false);
     // Only unknown shape elements: the list is empty, yet the text counts as read.
-    setRawVector(d[4], QStringLiteral("<VectorGrapth><Circle LocalMachine=\"1\"><X>1</X></Circle>"
-                                      "<Polygon/></VectorGrapth>"), true, {});
+    setRawVector(d[4],
+                 QStringLiteral("<VectorGrapth><Circle LocalMachine=\"1\"><X>1</X></Circle>"
+                                "<Polygon/></VectorGrapth>"),
+                 true, {});
     for (int i : {0, 1, 2, 4})
         expectDefaultParams(d[i]);
 
     // Numbers that are not numbers read as 0; an empty number keeps its default.
-    setRawParam(d[3], QStringLiteral("<DefectParam><DefectParam><DefectName>abc</DefectName>"
-                                     "<DefectProperty>1</DefectProperty><DefectLevel>two</DefectLevel>"
-                                     "<fDistance>12.5m</fDistance><fLength></fLength>"
-                                     "<nRingStart>3</nRingStart><nRingEnd>nine</nRingEnd>"
-                                     "<strRemark>non-numeric fields</strRemark>"
-                                     "<strInterpretDate>2019-09-09 10:00:00</strInterpretDate>"
-                                     "<fRadioPixelLengthMM>x</fRadioPixelLengthMM>"
-                                     "</DefectParam></DefectParam>"),
+    setRawParam(d[3],
+                QStringLiteral("<DefectParam><DefectParam><DefectName>abc</DefectName>"
+                               "<DefectProperty>1</DefectProperty><DefectLevel>two</DefectLevel>"
+                               "<fDistance>12.5m</fDistance><fLength></fLength>"
+                               "<nRingStart>3</nRingStart><nRingEnd>nine</nRingEnd>"
+                               "<strRemark>non-numeric fields</strRemark>"
+                               "<strInterpretDate>2019-09-09 10:00:00</strInterpretDate>"
+                               "<fRadioPixelLengthMM>x</fRadioPixelLengthMM>"
+                               "</DefectParam></DefectParam>"),
                 true);
     expectDefaultParams(d[3]);
     d[3].DefectName = 0;
@@ -222,12 +236,13 @@ SampleRtv malformedXml(FrameCache &frames)
     d[3].strRemark = QStringLiteral("non-numeric fields");
     d[3].strInterpretDate = QStringLiteral("2019-09-09 10:00:00");
     d[3].fRadioPixelLengthMM = 0.0f;
-    setRawVector(d[3],
-                 QStringLiteral("<VectorGrapth><Line LocalMachine=\"yes\"><X1>abc</X1><Y1>2</Y1><X2></X2>"
-                                "<Y2>4</Y2></Line><Unknown/><Rect><X>1</X></Rect></VectorGrapth>"),
-                 true,
-                 {shapeAt(1, QPointF(0, 2), QPointF(0, 4), QRectF(), true),
-                  shapeAt(2, QPointF(), QPointF(), QRectF(1, 0, 0, 0), false)});
+    setRawVector(
+        d[3],
+        QStringLiteral("<VectorGrapth><Line LocalMachine=\"yes\"><X1>abc</X1><Y1>2</Y1><X2></X2>"
+                       "<Y2>4</Y2></Line><Unknown/><Rect><X>1</X></Rect></VectorGrapth>"),
+        true,
+        {shapeAt(1, QPointF(0, 2), QPointF(0, 4), QRectF(), true),
+         shapeAt(2, QPointF(), QPointF(), QRectF(1, 0, 0, 0), false)});
     // d[5] stays well-formed, for contrast.
 
     for (SampleDefect &defect : d)

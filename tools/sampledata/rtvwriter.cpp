@@ -13,13 +13,15 @@ namespace {
 // The field unit's creation statements, blank runs included.
 const char kProjectParamHead[] =
     "CREATE TABLE IF NOT EXISTS ProjectParam (id INTEGER UNIQUE PRIMARY KEY, strTester VARCHAR,"
-    "            strTestUnit VARCHAR,           strTestDevice VARCHAR,           strTestSite VARCHAR,"
+    "            strTestUnit VARCHAR,           strTestDevice VARCHAR,           strTestSite "
+    "VARCHAR,"
     "           strTestDate VARCHAR";
 const char kProjectNameColumn[] = ",           strProjectName VARCHAR";
 const char kInterpretationColumn[] = ",           bIsInterpretation BOOL";
 const char kPipelineParam[] =
     "CREATE TABLE IF NOT EXISTS PipelineParam (strStartWellID VARCHAR, strEndWellID VARCHAR,"
-    "                 strParam VARCHAR,CONSTRAINT pk_PipelineID PRIMARY KEY (strStartWellID,strEndWellID))";
+    "                 strParam VARCHAR,CONSTRAINT pk_PipelineID PRIMARY KEY "
+    "(strStartWellID,strEndWellID))";
 const char kRobotTrackLog[] =
     "CREATE TABLE IF NOT EXISTS RobotTrackLog (nTimeIndex INTEGER UNIQUE PRIMARY KEY,"
     "                strCurTime VARCHAR,                 strRobotState VARCHAR)";
@@ -102,14 +104,15 @@ bool createTables(QSqlDatabase &db, int version, QString *error)
     if (version & RtvInterpretationBit)
         projectParam += QLatin1String(kInterpretationColumn);
     projectParam += QLatin1Char(')');
-    return run(db, projectParam, error) && run(db, QLatin1String(kPipelineParam), error)
-           && run(db, QLatin1String(kRobotTrackLog), error)
-           && run(db, QLatin1String(kDefectsFound), error);
+    return run(db, projectParam, error) && run(db, QLatin1String(kPipelineParam), error) &&
+           run(db, QLatin1String(kRobotTrackLog), error) &&
+           run(db, QLatin1String(kDefectsFound), error);
 }
 
 bool insertHeader(QSqlDatabase &db, int version, const SampleHeader &h, QString *error)
 {
-    QString columns = QStringLiteral("id, strTester, strTestUnit, strTestDevice, strTestSite, strTestDate");
+    QString columns =
+        QStringLiteral("id, strTester, strTestUnit, strTestDevice, strTestSite, strTestDate");
     QString values = QStringLiteral("1, ?, ?, ?, ?, ?");
     if (version & RtvProjectNameBit) {
         columns += QStringLiteral(", strProjectName");

@@ -30,8 +30,8 @@ bool writeText(const QString &path, const QByteArray &bytes, QString *error)
 bool blobsAsIntended(const SampleRtv &rtv, QString *error)
 {
     for (const SampleDefect &d : rtv.defects) {
-        if ((d.orgKind == BlobKind::Png) != Frames::isValidPng(d.imgDataOrg)
-            || (d.defectKind == BlobKind::Png) != Frames::isValidPng(d.imgDataDefect)) {
+        if ((d.orgKind == BlobKind::Png) != Frames::isValidPng(d.imgDataOrg) ||
+            (d.defectKind == BlobKind::Png) != Frames::isValidPng(d.imgDataDefect)) {
             *error = QStringLiteral("%1: blob of defect %2 is not what it should be")
                          .arg(rtv.relativePath)
                          .arg(d.nTimeIndex);
@@ -43,7 +43,9 @@ bool blobsAsIntended(const SampleRtv &rtv, QString *error)
 
 } // namespace
 
-SampleGenerator::SampleGenerator(const QString &outDir) : m_outDir(QDir::cleanPath(outDir)) {}
+SampleGenerator::SampleGenerator(const QString &outDir)
+    : m_outDir(QDir::cleanPath(outDir))
+{}
 
 QString SampleGenerator::path(const QString &relative) const
 {
@@ -62,8 +64,8 @@ bool SampleGenerator::prepareFolders(bool large, QString *error)
         }
     }
     // mkpath succeeds on an existing read-only folder; probe with a real write.
-    return writeText(path(QStringLiteral("rtv/.write-probe")), "probe", error)
-           && QFile::remove(path(QStringLiteral("rtv/.write-probe")));
+    return writeText(path(QStringLiteral("rtv/.write-probe")), "probe", error) &&
+           QFile::remove(path(QStringLiteral("rtv/.write-probe")));
 }
 
 bool SampleGenerator::writeRtvFiles(QString *error)
@@ -91,8 +93,9 @@ bool SampleGenerator::writeRtvFiles(QString *error)
 bool SampleGenerator::writeUnreadableFiles(QString *error)
 {
     if (!writeText(path(QStringLiteral("rtv/notsqlite.rtv")),
-                   "This is a plain text file with an .rtv name.\nIt is no SQLite database.\n", error)
-        || !writeText(path(QStringLiteral("rtv/empty.rtv")), QByteArray(), error))
+                   "This is a plain text file with an .rtv name.\nIt is no SQLite database.\n",
+                   error) ||
+        !writeText(path(QStringLiteral("rtv/empty.rtv")), QByteArray(), error))
         return false;
     if (!RtvWriter::writeWithoutTables(path(QStringLiteral("rtv/notables.rtv")), error)) {
         *error = QStringLiteral("rtv/notables.rtv: ") + *error;
@@ -102,8 +105,10 @@ bool SampleGenerator::writeUnreadableFiles(QString *error)
     // without the table probes as version 0 but holds nothing to read.
     m_rtv.insert("rtv/notsqlite.rtv",
                  Manifest::unreadableEntry(RtvUnreadable, "text file, not a database"));
-    m_rtv.insert("rtv/empty.rtv", Manifest::unreadableEntry(RtvV0, "zero bytes: an empty database"));
-    m_rtv.insert("rtv/notables.rtv", Manifest::unreadableEntry(RtvV0, "SQLite file without tables"));
+    m_rtv.insert("rtv/empty.rtv",
+                 Manifest::unreadableEntry(RtvV0, "zero bytes: an empty database"));
+    m_rtv.insert("rtv/notables.rtv",
+                 Manifest::unreadableEntry(RtvV0, "SQLite file without tables"));
     m_rtvFiles += 3;
     return true;
 }
@@ -124,8 +129,8 @@ bool SampleGenerator::writeLarge(QString *error)
 
 bool SampleGenerator::run(bool large, QString *error)
 {
-    if (!prepareFolders(large, error) || !writeRtvFiles(error) || !writeUnreadableFiles(error)
-        || !BmwSamples::write(m_outDir, &m_bmw, error))
+    if (!prepareFolders(large, error) || !writeRtvFiles(error) || !writeUnreadableFiles(error) ||
+        !BmwSamples::write(m_outDir, &m_bmw, error))
         return false;
     if (!VideoFolder::write(m_outDir, path(QStringLiteral("rtv/v1025.rtv")),
                             path(QStringLiteral("bmw/good.xml")), &m_videos, error))

@@ -104,8 +104,8 @@ SampleDefect makeDefect(int timeIndex, int name, int property, int level, float 
     d.nRingStart = (timeIndex / 1000) % 12 + 1;
     d.nRingEnd = (d.nRingStart + 3) % 12 + 1;
     d.strRemark = QStringLiteral("Defect %1 at %2").arg(name).arg(d.strCurTime);
-    d.strInterpretDate = QStringLiteral("2019-05-07 10:%1:00").arg(timeIndex / 1000 % 60, 2, 10,
-                                                                  QLatin1Char('0'));
+    d.strInterpretDate =
+        QStringLiteral("2019-05-07 10:%1:00").arg(timeIndex / 1000 % 60, 2, 10, QLatin1Char('0'));
     d.fRadioPixelLengthMM = 1.25f;
     d.shapes = everyShape(timeIndex / 500, QStringLiteral("Code %1").arg(name));
     return d;
@@ -151,10 +151,10 @@ SamplePipe makePipe(const QString &startId, const QString &endId, float length, 
 
 void FrameCache::attach(SampleDefect &defect, const QString &fileTag)
 {
-    const QString caption = QStringLiteral("%1  #%2  %3").arg(fileTag).arg(defect.nTimeIndex)
-                                .arg(defect.strCurTime);
-    const QString label = QStringLiteral("Code %1  L%2").arg(defect.DefectName)
-                              .arg(defect.DefectLevel + 1);
+    const QString caption =
+        QStringLiteral("%1  #%2  %3").arg(fileTag).arg(defect.nTimeIndex).arg(defect.strCurTime);
+    const QString label =
+        QStringLiteral("Code %1  L%2").arg(defect.DefectName).arg(defect.DefectLevel + 1);
     const int seed = int(qHash(fileTag)) ^ defect.nTimeIndex;
     defect.imgDataOrg = orgPng(seed, caption);
     defect.imgDataDefect = defectPng(seed, caption, label);

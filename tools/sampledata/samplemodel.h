@@ -18,17 +18,19 @@ enum RtvVersion {
     RtvUnreadable = -1
 };
 
-struct SampleHeader {
+struct SampleHeader
+{
     QString strTester;
     QString strTestUnit;
     QString strTestDevice;
     QString strTestSite;
     QString strTestDate;
-    QString strProjectName;      // stored only when the version has the column
+    QString strProjectName;         // stored only when the version has the column
     bool bIsInterpretation = false; // stored only when the version has the column
 };
 
-struct SampleWell {
+struct SampleWell
+{
     QString strWellNum;
     int nWellType = 0;
     int nWellMeterial = 0;
@@ -37,7 +39,8 @@ struct SampleWell {
     QString strWellDefect;
 };
 
-struct SamplePipe {
+struct SamplePipe
+{
     QString strStartWellID;
     QString strEndWellID;
     float fWellElevation = 12.5f;
@@ -73,7 +76,8 @@ struct SamplePipe {
     bool xmlReadable = true; // whether the stored text yields the values above
 };
 
-struct SampleTrack {
+struct SampleTrack
+{
     int nTimeIndex = 0;
     QString strCurTime;
     int nRunningState = 1;
@@ -91,12 +95,14 @@ struct SampleTrack {
     int nLPhead = 0;
 
     bool useRawXml = false;
-    QString rawXml; // fDistance then holds what a reader should get from it
+    QString rawXml;          // fDistance then holds what a reader should get from it
     bool xmlReadable = true; // the text has the "VectorGrapth" root and a "ControlParam"
 };
 
-struct SampleShape {
-    int nType = 1; // 1 Line, 2 Rect, 3 Ellipse, 4 Path, 5 Text, 6 Arrow, 8 Angle, 9 RULER, 30 EditText
+struct SampleShape
+{
+    int nType =
+        1; // 1 Line, 2 Rect, 3 Ellipse, 4 Path, 5 Text, 6 Arrow, 8 Angle, 9 RULER, 30 EditText
     QPointF pt1;
     QPointF pt2;
     QPointF pt3;
@@ -109,7 +115,8 @@ struct SampleShape {
 // What a blob holds; only Png decodes as a PNG image.
 enum class BlobKind { Png, Empty, TruncatedPng, CorruptPng, RandomBytes, Jpeg };
 
-struct SampleDefect {
+struct SampleDefect
+{
     int nTimeIndex = 0;
     QString strCurTime;
     int DefectName = -1;
@@ -139,7 +146,8 @@ struct SampleDefect {
     bool vectorXmlReadable = true; // root "VectorGrapth"
 };
 
-struct SampleRtv {
+struct SampleRtv
+{
     QString relativePath; // below OUTDIR, with "/"
     int version = RtvCurrent;
     bool readable = true;

@@ -8,11 +8,17 @@ namespace {
 // Placeholder bytes: an MP4 "ftyp" box and a "free" box naming the clip.
 QByteArray placeholderVideo(const QByteArray &name)
 {
-    QByteArray bytes("\x00\x00\x00\x18" "ftypisom" "\x00\x00\x02\x00" "isommp41", 24);
+    QByteArray bytes("\x00\x00\x00\x18"
+                     "ftypisom"
+                     "\x00\x00\x02\x00"
+                     "isommp41",
+                     24);
     const QByteArray payload = "tq420 sample clip " + name;
     const int size = 8 + payload.size();
-    bytes.append(char((size >> 24) & 0xff)).append(char((size >> 16) & 0xff))
-        .append(char((size >> 8) & 0xff)).append(char(size & 0xff));
+    bytes.append(char((size >> 24) & 0xff))
+        .append(char((size >> 16) & 0xff))
+        .append(char((size >> 8) & 0xff))
+        .append(char(size & 0xff));
     bytes.append("free").append(payload);
     return bytes;
 }
@@ -51,13 +57,16 @@ bool write(const QString &outDir, const QString &rtvSource, const QString &xmlSo
                         error))
             return false;
     }
-    if (!copyOver(rtvSource, dir + QStringLiteral("road1.rtv"), error)
-        || !copyOver(xmlSource, dir + QStringLiteral("road2.xml"), error))
+    if (!copyOver(rtvSource, dir + QStringLiteral("road1.rtv"), error) ||
+        !copyOver(xmlSource, dir + QStringLiteral("road2.xml"), error))
         return false;
 
-    manifest->insert("videos/road1.mp4", QJsonObject{{"sidecar", "videos/road1.rtv"}, {"kind", "rtv"}});
-    manifest->insert("videos/road2.mp4", QJsonObject{{"sidecar", "videos/road2.xml"}, {"kind", "bmw"}});
-    manifest->insert("videos/road3.mp4", QJsonObject{{"sidecar", QJsonValue::Null}, {"kind", "none"}});
+    manifest->insert("videos/road1.mp4",
+                     QJsonObject{{"sidecar", "videos/road1.rtv"}, {"kind", "rtv"}});
+    manifest->insert("videos/road2.mp4",
+                     QJsonObject{{"sidecar", "videos/road2.xml"}, {"kind", "bmw"}});
+    manifest->insert("videos/road3.mp4",
+                     QJsonObject{{"sidecar", QJsonValue::Null}, {"kind", "none"}});
     return true;
 }
 

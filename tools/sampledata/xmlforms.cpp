@@ -11,7 +11,8 @@ public:
     // The declaration goes in as text: it must be the very first thing in the
     // document, and the auto-formatting writer would put a line break before it.
     explicit FormWriter(const QString &root)
-        : m_text(QStringLiteral("<?xml version=\"1.0\" encoding=\"GB2312\"?>")), m_xml(&m_text)
+        : m_text(QStringLiteral("<?xml version=\"1.0\" encoding=\"GB2312\"?>"))
+        , m_xml(&m_text)
     {
         m_xml.setAutoFormatting(true);
         m_xml.setAutoFormattingIndent(1);
@@ -73,16 +74,26 @@ void writeTextShape(FormWriter &w, const SampleShape &shape)
 QString shapeElement(int type)
 {
     switch (type) {
-    case 1: return QStringLiteral("Line");
-    case 2: return QStringLiteral("Rect");
-    case 3: return QStringLiteral("Ellipse");
-    case 4: return QStringLiteral("Path");
-    case 5: return QStringLiteral("Text");
-    case 6: return QStringLiteral("Arrow");
-    case 8: return QStringLiteral("Angle");
-    case 9: return QStringLiteral("RULER");
-    case 30: return QStringLiteral("EditText");
-    default: return QString();
+    case 1:
+        return QStringLiteral("Line");
+    case 2:
+        return QStringLiteral("Rect");
+    case 3:
+        return QStringLiteral("Ellipse");
+    case 4:
+        return QStringLiteral("Path");
+    case 5:
+        return QStringLiteral("Text");
+    case 6:
+        return QStringLiteral("Arrow");
+    case 8:
+        return QStringLiteral("Angle");
+    case 9:
+        return QStringLiteral("RULER");
+    case 30:
+        return QStringLiteral("EditText");
+    default:
+        return QString();
     }
 }
 

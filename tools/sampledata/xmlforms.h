@@ -13,9 +13,9 @@ namespace XmlForms {
 QString floatText(float value);
 QString doubleText(double value);
 
-QString pipeSection(const SamplePipe &pipe);      // root "KLN_CONFIG"
-QString defectParam(const SampleDefect &defect);  // root "DefectParam"
+QString pipeSection(const SamplePipe &pipe);           // root "KLN_CONFIG"
+QString defectParam(const SampleDefect &defect);       // root "DefectParam"
 QString vectorGraph(const QList<SampleShape> &shapes); // root "VectorGrapth"
-QString robotState(const SampleTrack &sample);    // root "VectorGrapth", "ControlParam"
+QString robotState(const SampleTrack &sample);         // root "VectorGrapth", "ControlParam"
 
 } // namespace XmlForms

@@ -13,8 +13,8 @@
 
 #include "core/common/appdatadir.h"
 #include "core/common/clanguagesettings.h"
-#include "gui/shell/applicationstartup.h"
 #include "gui/chrome/guiresources.h"
+#include "gui/shell/applicationstartup.h"
 #include "office/automation/officeservers.h"
 #include "screenshotscenes.h"
 
@@ -25,11 +25,14 @@ int main(int argc, char *argv[])
     RegisterOfficeServers();
     QCommandLineParser parser;
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("app-dir"), QStringLiteral("Data folder."), QStringLiteral("DIR")});
+    parser.addOption(
+        {QStringLiteral("app-dir"), QStringLiteral("Data folder."), QStringLiteral("DIR")});
     parser.addOption({QStringLiteral("lang"), QStringLiteral("en or zh."), QStringLiteral("LANG"),
                       QStringLiteral("en")});
-    parser.addPositionalArgument(QStringLiteral("outdir"), QStringLiteral("Folder of the PNG files."));
-    parser.addPositionalArgument(QStringLiteral("scene"), QStringLiteral("Scenes to take (all by default)."));
+    parser.addPositionalArgument(QStringLiteral("outdir"),
+                                 QStringLiteral("Folder of the PNG files."));
+    parser.addPositionalArgument(QStringLiteral("scene"),
+                                 QStringLiteral("Scenes to take (all by default)."));
     parser.process(application);
     const QStringList positional = parser.positionalArguments();
     if (positional.isEmpty())
@@ -48,7 +51,8 @@ int main(int argc, char *argv[])
     ApplicationStartup::InstallUserPrompt();
     ApplicationStartup::ApplyApplicationFont();
 
-    ScreenshotScenes scenes(positional.first(), chinese ? QStringLiteral("zh") : QStringLiteral("en"));
+    ScreenshotScenes scenes(positional.first(),
+                            chinese ? QStringLiteral("zh") : QStringLiteral("en"));
     const QStringList wanted = positional.mid(1);
     return scenes.Run(wanted) ? 0 : 1;
 }

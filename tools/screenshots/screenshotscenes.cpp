@@ -11,22 +11,23 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "gui/shell/qtoptoolbar.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/settings/ckln_tq420setting.h"
+#include "gui/chrome/mymessagebox.h"
 #include "gui/chrome/waitview.h"
-#include "gui/dialogs/qdlgsystemsettings.h"
+#include "gui/dialogs/generatereportdlg.h"
 #include "gui/dialogs/qdlgdataexport.h"
+#include "gui/dialogs/qdlgsystemsettings.h"
 #include "gui/pages/qdlgdetail.h"
 #include "gui/pages/qpagedefectinfo.h"
-#include "gui/shell/qpageshow.h"
-#include "core/database/ckln_tq420database.h"
-#include "gui/dialogs/generatereportdlg.h"
-#include "gui/chrome/mymessagebox.h"
-#include "gui/shell/qdlgsetlanguage.h"
-#include "core/settings/ckln_tq420setting.h"
 #include "gui/shell/mainwindow.h"
+#include "gui/shell/qdlgsetlanguage.h"
+#include "gui/shell/qpageshow.h"
+#include "gui/shell/qtoptoolbar.h"
 
 ScreenshotScenes::ScreenshotScenes(const QString &outDir, const QString &language)
-    : m_strOutDir(outDir), m_strLanguage(language)
+    : m_strOutDir(outDir)
+    , m_strLanguage(language)
 {
     QDir().mkpath(outDir);
 }
@@ -42,7 +43,8 @@ QList<ScreenshotScenes::Scene> ScreenshotScenes::Scenes()
         {QStringLiteral("waitview"), [this] { return WaitViewScene(); }},
         {QStringLiteral("reportdialog"), [this] { return ReportDialogScene(); }},
         {QStringLiteral("videopage"), [this] { return PageScene(1, QStringLiteral("videopage")); }},
-        {QStringLiteral("defectpage"), [this] { return PageScene(2, QStringLiteral("defectpage")); }},
+        {QStringLiteral("defectpage"),
+         [this] { return PageScene(2, QStringLiteral("defectpage")); }},
         {QStringLiteral("detail"), [this] { return DetailScene(); }},
         {QStringLiteral("settings"), [this] { return SettingsScene(); }},
         {QStringLiteral("dataexport"), [this] { return DataExportScene(); }},
@@ -78,8 +80,9 @@ bool ScreenshotScenes::SaveScreen(QWidget *widget, const QString &name) const
         return false;
     const QRect area = widget->window()->frameGeometry();
     const QPixmap picture = screen->grabWindow(0, area.x(), area.y(), area.width(), area.height());
-    return picture.save(QDir(m_strOutDir).filePath(name + QLatin1Char('_') + m_strLanguage
-                                                   + QStringLiteral(".png")));
+    return picture.save(
+        QDir(m_strOutDir)
+            .filePath(name + QLatin1Char('_') + m_strLanguage + QStringLiteral(".png")));
 }
 
 MainWindow *ScreenshotScenes::Window()
@@ -151,15 +154,19 @@ void ScreenshotScenes::SelectFirstProjectWithVideos()
         return;
     const QVariantMap &row = rows.first();
     CKLN_TQ420Setting::GetInstance()->SetCurrentProject(
-        row.value(QStringLiteral("ProjectNumber")).toString(), row.value(QStringLiteral("HashCode")).toString(),
-        row.value(QStringLiteral("ProjectName")).toString(), row.value(QStringLiteral("ProjectSite")).toString());
+        row.value(QStringLiteral("ProjectNumber")).toString(),
+        row.value(QStringLiteral("HashCode")).toString(),
+        row.value(QStringLiteral("ProjectName")).toString(),
+        row.value(QStringLiteral("ProjectSite")).toString());
 }
 
 bool ScreenshotScenes::PageScene(int type, const QString &name)
 {
     MainWindow *window = Window();
     SelectFirstProjectWithVideos();
-    window->TopToolBar()->Action(type == 1 ? QTopToolBar::VedioAction : QTopToolBar::ReportAction)->trigger();
+    window->TopToolBar()
+        ->Action(type == 1 ? QTopToolBar::VedioAction : QTopToolBar::ReportAction)
+        ->trigger();
     Settle(1500); // a selected video's file is read behind the wait view
     return SaveScreen(window, name);
 }

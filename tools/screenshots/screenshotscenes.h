@@ -20,7 +20,8 @@ public:
     bool Run(const QStringList &wanted);
 
 private:
-    struct Scene {
+    struct Scene
+    {
         QString name;
         std::function<bool()> take;
     };

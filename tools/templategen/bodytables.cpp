@@ -47,7 +47,8 @@ void BodyWriter::table(const QDomElement &element)
         m_xml.writeEmptyElement(QLatin1String(side));
         m_xml.writeAttribute(QStringLiteral("w:val"), QStringLiteral("single"));
         const bool outer = side[2] != 'i';
-        m_xml.writeAttribute(QStringLiteral("w:sz"), outer ? QStringLiteral("8") : QStringLiteral("4"));
+        m_xml.writeAttribute(QStringLiteral("w:sz"),
+                             outer ? QStringLiteral("8") : QStringLiteral("4"));
         m_xml.writeAttribute(QStringLiteral("w:space"), QStringLiteral("0"));
         m_xml.writeAttribute(QStringLiteral("w:color"), QStringLiteral("404040"));
     }
@@ -58,7 +59,8 @@ void BodyWriter::table(const QDomElement &element)
     for (const char *side : {"w:top", "w:left", "w:bottom", "w:right"}) {
         const bool vertical = side[2] == 't' || side[2] == 'b';
         m_xml.writeEmptyElement(QLatin1String(side));
-        m_xml.writeAttribute(QStringLiteral("w:w"), vertical ? QStringLiteral("0") : QStringLiteral("57"));
+        m_xml.writeAttribute(QStringLiteral("w:w"),
+                             vertical ? QStringLiteral("0") : QStringLiteral("57"));
         m_xml.writeAttribute(QStringLiteral("w:type"), QStringLiteral("dxa"));
     }
     m_xml.writeEndElement();

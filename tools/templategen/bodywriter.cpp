@@ -7,9 +7,8 @@ namespace {
 
 const QString kW = QStringLiteral("http://schemas.openxmlformats.org/wordprocessingml/2006/main");
 constexpr double kEmuPerPoint = 12700.0;
-constexpr int kA4Width = 11906;  // twips
+constexpr int kA4Width = 11906; // twips
 constexpr int kA4Height = 16838;
-
 
 QList<int> Numbers(const QString &text)
 {
@@ -37,16 +36,19 @@ QByteArray BodyWriter::write(const QDomElement &report, QString *error)
     m_xml.writeStartDocument(QStringLiteral("1.0"), true);
     m_xml.writeStartElement(QStringLiteral("w:document"));
     m_xml.writeAttribute(QStringLiteral("xmlns:w"), kW);
-    m_xml.writeAttribute(QStringLiteral("xmlns:r"), QStringLiteral(
-        "http://schemas.openxmlformats.org/officeDocument/2006/relationships"));
-    m_xml.writeAttribute(QStringLiteral("xmlns:wp"), QStringLiteral(
-        "http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing"));
-    m_xml.writeAttribute(QStringLiteral("xmlns:a"), QStringLiteral(
-        "http://schemas.openxmlformats.org/drawingml/2006/main"));
-    m_xml.writeAttribute(QStringLiteral("xmlns:pic"), QStringLiteral(
-        "http://schemas.openxmlformats.org/drawingml/2006/picture"));
-    m_xml.writeAttribute(QStringLiteral("xmlns:c"), QStringLiteral(
-        "http://schemas.openxmlformats.org/drawingml/2006/chart"));
+    m_xml.writeAttribute(
+        QStringLiteral("xmlns:r"),
+        QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships"));
+    m_xml.writeAttribute(
+        QStringLiteral("xmlns:wp"),
+        QStringLiteral("http://schemas.openxmlformats.org/drawingml/2006/wordprocessingDrawing"));
+    m_xml.writeAttribute(QStringLiteral("xmlns:a"),
+                         QStringLiteral("http://schemas.openxmlformats.org/drawingml/2006/main"));
+    m_xml.writeAttribute(
+        QStringLiteral("xmlns:pic"),
+        QStringLiteral("http://schemas.openxmlformats.org/drawingml/2006/picture"));
+    m_xml.writeAttribute(QStringLiteral("xmlns:c"),
+                         QStringLiteral("http://schemas.openxmlformats.org/drawingml/2006/chart"));
     m_xml.writeStartElement(QStringLiteral("w:body"));
     const QDomNodeList sections = report.elementsByTagName(QStringLiteral("section"));
     for (int i = 0; i < sections.count(); ++i)
@@ -93,8 +95,8 @@ void BodyWriter::section(const QDomElement &section, bool last)
 void BodyWriter::sectionProperties(const QDomElement &section)
 {
     const bool landscape = section.attribute(QStringLiteral("landscape")) == QLatin1String("1");
-    QList<int> margins = Numbers(section.attribute(QStringLiteral("margins"),
-                                                   QStringLiteral("1440 1134 1247 1134")));
+    QList<int> margins = Numbers(
+        section.attribute(QStringLiteral("margins"), QStringLiteral("1440 1134 1247 1134")));
     if (margins.size() != 4) {
         fail(QStringLiteral("section margins need four values"));
         margins = {1440, 1134, 1247, 1134};
@@ -300,13 +302,15 @@ void BodyWriter::drawing(const QString &id, double width, double height, bool ch
     m_xml.writeStartElement(QStringLiteral("a:graphic"));
     m_xml.writeStartElement(QStringLiteral("a:graphicData"));
     if (chart) {
-        m_xml.writeAttribute(QStringLiteral("uri"), QStringLiteral(
-            "http://schemas.openxmlformats.org/drawingml/2006/chart"));
+        m_xml.writeAttribute(
+            QStringLiteral("uri"),
+            QStringLiteral("http://schemas.openxmlformats.org/drawingml/2006/chart"));
         m_xml.writeEmptyElement(QStringLiteral("c:chart"));
         m_xml.writeAttribute(QStringLiteral("r:id"), id);
     } else {
-        m_xml.writeAttribute(QStringLiteral("uri"), QStringLiteral(
-            "http://schemas.openxmlformats.org/drawingml/2006/picture"));
+        m_xml.writeAttribute(
+            QStringLiteral("uri"),
+            QStringLiteral("http://schemas.openxmlformats.org/drawingml/2006/picture"));
         m_xml.writeStartElement(QStringLiteral("pic:pic"));
         m_xml.writeStartElement(QStringLiteral("pic:nvPicPr"));
         m_xml.writeEmptyElement(QStringLiteral("pic:cNvPr"));

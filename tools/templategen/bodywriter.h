@@ -44,8 +44,7 @@ private:
     void row(const QDomElement &tr, QList<Lead> &lead, const QList<int> &grid);
     void cell(const QDomElement *td, const QString &text, int width, int span,
               const QString &vmerge, bool head);
-    void drawing(const QString &id, double width, double height, bool chart,
-                 const QString &name);
+    void drawing(const QString &id, double width, double height, bool chart, const QString &name);
     void sectionProperties(const QDomElement &section);
     void fail(const QString &message);
 

@@ -100,7 +100,8 @@ bool BuildParts(const QString &sourceDir, const Labels &labels, Parts *parts)
             Err() << "cannot read " << path << "\n";
             return false;
         }
-        parts->insert(packageDir.relativeFilePath(path), Substitute(file.readAll(), labels, &missing));
+        parts->insert(packageDir.relativeFilePath(path),
+                      Substitute(file.readAll(), labels, &missing));
     }
     QFile layoutFile(sourceDir + QStringLiteral("/report.xml"));
     if (!layoutFile.open(QIODevice::ReadOnly)) {
@@ -147,8 +148,10 @@ bool BuildParts(const QString &sourceDir, const Labels &labels, Parts *parts)
         parts->insert(QStringLiteral("word/") + part, png);
         QDomElement rel = rels.createElement(QStringLiteral("Relationship"));
         rel.setAttribute(QStringLiteral("Id"), QStringLiteral("rIdImg_") + name);
-        rel.setAttribute(QStringLiteral("Type"), QStringLiteral(
-            "http://schemas.openxmlformats.org/officeDocument/2006/relationships/image"));
+        rel.setAttribute(
+            QStringLiteral("Type"),
+            QStringLiteral(
+                "http://schemas.openxmlformats.org/officeDocument/2006/relationships/image"));
         rel.setAttribute(QStringLiteral("Target"), part);
         rels.documentElement().appendChild(rel);
     }
@@ -174,8 +177,8 @@ bool WritePackage(const QString &path, const Parts &parts)
     for (const QString &name : order) {
         zip.setCompression(name.endsWith(QLatin1String(".png")) ? KZip::NoCompression
                                                                 : KZip::DeflateCompression);
-        ok = ok && zip.writeFile(name, parts.value(name), 0100644, QString(), QString(), time,
-                                 time, time);
+        ok = ok && zip.writeFile(name, parts.value(name), 0100644, QString(), QString(), time, time,
+                                 time);
     }
     if (!zip.close() || !ok) {
         Err() << "cannot write " << path << "\n";
@@ -198,8 +201,8 @@ int main(int argc, char **argv)
     const QString out = args.at(2);
     Labels zh;
     Labels en;
-    if (!ReadLabels(source + QStringLiteral("/labels_zh.tsv"), &zh)
-        || !ReadLabels(source + QStringLiteral("/labels_en.tsv"), &en))
+    if (!ReadLabels(source + QStringLiteral("/labels_zh.tsv"), &zh) ||
+        !ReadLabels(source + QStringLiteral("/labels_en.tsv"), &en))
         return 1;
     if (zh.keys() != en.keys()) {
         QStringList only;
@@ -228,8 +231,8 @@ int main(int argc, char **argv)
         if (!BuildParts(source, *language.labels, &parts))
             return 1;
         // The WPS Writer templates hold the same package as the Word ones.
-        if (!WritePackage(out + QLatin1Char('/') + QLatin1String(language.word), parts)
-            || !WritePackage(out + QLatin1Char('/') + QLatin1String(language.wps), parts))
+        if (!WritePackage(out + QLatin1Char('/') + QLatin1String(language.word), parts) ||
+            !WritePackage(out + QLatin1Char('/') + QLatin1String(language.wps), parts))
             return 1;
     }
     return 0;

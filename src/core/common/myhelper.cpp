@@ -64,8 +64,23 @@ int MyHelper::LevelFromText(const QString &text)
     return rest.toInt() - 1;
 }
 
-bool MyHelper::FuzzyEqual(double a, double b) { return std::fabs(a - b) < kFuzzyEpsilon; }
-bool MyHelper::FuzzyLess(double a, double b) { return !MyHelper::FuzzyEqual(a, b) && a < b; }
-bool MyHelper::FuzzyLessEqual(double a, double b) { return MyHelper::FuzzyEqual(a, b) || a < b; }
-bool MyHelper::FuzzyGreater(double a, double b) { return !MyHelper::FuzzyEqual(a, b) && a > b; }
-bool MyHelper::FuzzyGreaterEqual(double a, double b) { return MyHelper::FuzzyEqual(a, b) || a > b; }
+bool MyHelper::FuzzyEqual(double a, double b)
+{
+    return std::fabs(a - b) < kFuzzyEpsilon;
+}
+bool MyHelper::FuzzyLess(double a, double b)
+{
+    return !MyHelper::FuzzyEqual(a, b) && a < b;
+}
+bool MyHelper::FuzzyLessEqual(double a, double b)
+{
+    return MyHelper::FuzzyEqual(a, b) || a < b;
+}
+bool MyHelper::FuzzyGreater(double a, double b)
+{
+    return !MyHelper::FuzzyEqual(a, b) && a > b;
+}
+bool MyHelper::FuzzyGreaterEqual(double a, double b)
+{
+    return MyHelper::FuzzyEqual(a, b) || a > b;
+}

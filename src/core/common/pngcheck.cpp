@@ -18,7 +18,8 @@ bool Png::IsValidPng(const QByteArray &bytes)
 {
     const auto *data = reinterpret_cast<const uchar *>(bytes.constData());
     const qint64 size = bytes.size();
-    if (size < kSignatureSize || bytes.left(kSignatureSize) != QByteArray(kSignature, kSignatureSize))
+    if (size < kSignatureSize ||
+        bytes.left(kSignatureSize) != QByteArray(kSignature, kSignatureSize))
         return false;
     qint64 pos = kSignatureSize;
     bool first = true;

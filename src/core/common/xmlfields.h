@@ -37,8 +37,7 @@ inline void AppendValue(QDomDocument &document, QDomElement &parent, const QStri
 {
     XmlFile::AppendXmlText(document, parent, tag, value);
 }
-inline void AppendValue(QDomDocument &document, QDomElement &parent, const QString &tag,
-                        int value)
+inline void AppendValue(QDomDocument &document, QDomElement &parent, const QString &tag, int value)
 {
     XmlFile::AppendXmlInt(document, parent, tag, value);
 }
@@ -92,8 +91,7 @@ void Append(QDomDocument &document, QDomElement &parent, const Entity &entity,
 // Reads each field from the first descendant of its tag; a missing or empty number element
 // leaves the field as it is.
 template <class Entity>
-void Read(const QDomElement &parent, Entity &entity, const Field<Entity> *fields,
-          std::size_t count)
+void Read(const QDomElement &parent, Entity &entity, const Field<Entity> *fields, std::size_t count)
 {
     for (std::size_t i = 0; i < count; ++i) {
         const QString tag = QString::fromLatin1(fields[i].tag);

@@ -129,7 +129,7 @@ bool XmlFile::ReadXmlBool(const QDomElement &parent, const QString &tag, bool &v
 }
 
 QDomElement XmlFile::AppendXmlText(QDomDocument &document, QDomElement &parent, const QString &tag,
-                          const QString &value)
+                                   const QString &value)
 {
     QDomElement element = document.createElement(tag);
     element.appendChild(document.createTextNode(value));
@@ -138,28 +138,28 @@ QDomElement XmlFile::AppendXmlText(QDomDocument &document, QDomElement &parent, 
 }
 
 QDomElement XmlFile::AppendXmlInt(QDomDocument &document, QDomElement &parent, const QString &tag,
-                         int value)
+                                  int value)
 {
     return XmlFile::AppendXmlText(document, parent, tag, QString::number(value));
 }
 
 QDomElement XmlFile::AppendXmlFloat(QDomDocument &document, QDomElement &parent, const QString &tag,
-                           float value)
+                                    float value)
 {
     return XmlFile::AppendXmlText(document, parent, tag, QString::number(double(value), 'g', 6));
 }
 
-QDomElement XmlFile::AppendXmlDouble(QDomDocument &document, QDomElement &parent, const QString &tag,
-                            double value)
+QDomElement XmlFile::AppendXmlDouble(QDomDocument &document, QDomElement &parent,
+                                     const QString &tag, double value)
 {
     return XmlFile::AppendXmlText(document, parent, tag, QString::number(value, 'f', 10));
 }
 
 QDomElement XmlFile::AppendXmlBool(QDomDocument &document, QDomElement &parent, const QString &tag,
-                          bool value)
+                                   bool value)
 {
     return XmlFile::AppendXmlText(document, parent, tag,
-                         value ? QStringLiteral("true") : QStringLiteral("false"));
+                                  value ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
 QDomElement XmlFile::CreateXmlStringDocument(QDomDocument &document, const QString &rootName)
@@ -176,7 +176,8 @@ QString XmlFile::XmlStringOf(const QDomDocument &document)
     return document.toString(1);
 }
 
-QDomElement XmlFile::ParseXmlString(const QString &text, const QString &rootName, QDomDocument &document)
+QDomElement XmlFile::ParseXmlString(const QString &text, const QString &rootName,
+                                    QDomDocument &document)
 {
     document.setContent(text);
     const QDomElement root = document.documentElement();

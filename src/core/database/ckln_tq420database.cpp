@@ -116,7 +116,7 @@ void CKLN_TQ420DataBase::ReleaseInstance()
 QString CKLN_TQ420DataBase::DataBaseFilePath()
 {
     return DataFolder::AppDataDir() + CLanguageSettings::GetInstance()->LanguageFileName(
-                              QStringLiteral("/KLN_TQ420_DataBase.prj"));
+                                          QStringLiteral("/KLN_TQ420_DataBase.prj"));
 }
 
 QString CKLN_TQ420DataBase::ConnectionName() const

@@ -7,13 +7,13 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-#include "core/settings/qsysteminfo.h"
-#include "core/inspection/cdefectitem.h"
-#include "core/inspection/pipelineparam.h"
-#include "core/inspection/cdefectvocabulary.h"
 #include "core/common/debuglog.h"
 #include "core/common/myhelper.h"
 #include "core/common/sqlquote.h"
+#include "core/inspection/cdefectitem.h"
+#include "core/inspection/cdefectvocabulary.h"
+#include "core/inspection/pipelineparam.h"
+#include "core/settings/qsysteminfo.h"
 
 namespace {
 constexpr int kProjectKeyLength = 10;
@@ -155,7 +155,8 @@ bool CKLN_TQ420DataBase::UpdateProjectCountInfo(const QString &projectKey, int &
         QStringLiteral("UPDATE ProjectDetail SET VedioNums = %2 ,PipeNums=%3 ,Mileages=%4 "
                        ",StandardInterpretationNums=%5 ,iInterpretationNums=%6 WHERE HashCode = %1")
             .arg(SqlText::SqlQuote(projectKey), SqlText::SqlQuote(QString::number(videoCount)),
-                 SqlText::SqlQuote(QString::number(pipeCount)), SqlText::SqlQuote(QString::number(mileage, 'g', 6)),
+                 SqlText::SqlQuote(QString::number(pipeCount)),
+                 SqlText::SqlQuote(QString::number(mileage, 'g', 6)),
                  SqlText::SqlQuote(QString::number(standardInterpretationCount)),
                  SqlText::SqlQuote(QString::number(interpretationCount)));
     QSqlQuery query(db);
@@ -171,8 +172,8 @@ bool CKLN_TQ420DataBase::DeleteDefectItem(const QString &defectKey)
     QSqlDatabase db;
     if (!OpenConnection(db, "DeleteDefectItem"))
         return false;
-    const QString statement =
-        QStringLiteral("DELETE FROM DefectInfo WHERE HashCode == %1 ;").arg(SqlText::SqlQuote(defectKey));
+    const QString statement = QStringLiteral("DELETE FROM DefectInfo WHERE HashCode == %1 ;")
+                                  .arg(SqlText::SqlQuote(defectKey));
     QSqlQuery query(db);
     if (!query.exec(statement)) {
         TQ_LOG << statement << "  ERROR:" << query.lastError().text();

@@ -6,8 +6,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 
-#include "core/files/qvedioinfo.h"
 #include "core/common/debuglog.h"
+#include "core/files/qvedioinfo.h"
 
 namespace {
 // An identifier in double quotes (table and column names come from the program).

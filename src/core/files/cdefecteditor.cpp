@@ -19,8 +19,8 @@ struct FrameCopy
 bool SameFile(const QString &source, const QString &target)
 {
     const QFileInfo targetInfo(target);
-    return targetInfo.exists()
-        && targetInfo.canonicalFilePath() == QFileInfo(source).canonicalFilePath();
+    return targetInfo.exists() &&
+           targetInfo.canonicalFilePath() == QFileInfo(source).canonicalFilePath();
 }
 
 // Copies the frames onto their targets, overwriting. A frame without a source keeps its
@@ -47,9 +47,11 @@ bool CopyFrames(const QList<FrameCopy> &copies, QStringList &written)
 
 CDefectEditor::CDefectEditor(const QString &videoKey, const QString &videoDir, CFileRTV &file,
                              CKLN_TQ420DataBase &database)
-    : m_videoKey(videoKey), m_videoDir(videoDir), m_file(file), m_database(database)
-{
-}
+    : m_videoKey(videoKey)
+    , m_videoDir(videoDir)
+    , m_file(file)
+    , m_database(database)
+{}
 
 int CDefectEditor::PositionOf(int timeIndex) const
 {
@@ -123,8 +125,8 @@ CDefectEditor::Result CDefectEditor::Add(CDefectItem item)
     result.added = true;
     const ProjectParam &header = m_file.GetProjectParam();
     if (!m_database.InsertDefectItem(header.strTestSite, m_videoKey, header.strTestDate,
-                                     m_file.GetPipelineParam(), item)
-        || !UpdateDefectCount()) {
+                                     m_file.GetPipelineParam(), item) ||
+        !UpdateDefectCount()) {
         result.outcome = Outcome::DatabaseNotWritten;
         return result;
     }
@@ -150,7 +152,7 @@ CDefectEditor::Result CDefectEditor::DeleteAt(int position)
     result.nextPosition = m_file.DeleteDefectItem(position);
     const bool fileOk = m_file.GetDefectList().size() < count;
     const bool countOk = UpdateDefectCount();
-    result.outcome = !fileOk                    ? Outcome::FileNotWritten
+    result.outcome = !fileOk                   ? Outcome::FileNotWritten
                      : !databaseOk || !countOk ? Outcome::DatabaseNotWritten
                                                : Outcome::Written;
     return result;

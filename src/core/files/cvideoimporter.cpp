@@ -3,13 +3,13 @@
 #include <QDateTime>
 #include <QFileInfo>
 
-#include "core/files/qfilemanager.h"
-#include "core/settings/qsysteminfo.h"
-#include "core/database/ckln_tq420database.h"
-#include "core/inspection/cfilebmw.h"
-#include "core/inspection/cfilertv.h"
 #include "core/common/debuglog.h"
 #include "core/common/myhelper.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/files/qfilemanager.h"
+#include "core/inspection/cfilebmw.h"
+#include "core/inspection/cfilertv.h"
+#include "core/settings/qsysteminfo.h"
 
 namespace {
 constexpr int kVideoCodeLength = 5;
@@ -92,8 +92,8 @@ CVideoImporter::Result CVideoImporter::ImportOne(const QString &sourcePath,
 }
 
 CVideoImporter::RtvSource CVideoImporter::PrepareRtvFile(const QString &sourcePath,
-                                                         const QString &rtvPath,
-                                                         CFileRTV &target, QString &note)
+                                                         const QString &rtvPath, CFileRTV &target,
+                                                         QString &note)
 {
     const QFileInfo source(sourcePath);
     const QString base = source.path() + QLatin1Char('/') + source.completeBaseName();
@@ -101,8 +101,8 @@ CVideoImporter::RtvSource CVideoImporter::PrepareRtvFile(const QString &sourcePa
     // An RTV file beside the video: copied and read whole.
     const QString besideRtv = base + QStringLiteral(".rtv");
     if (QFileInfo::exists(besideRtv)) {
-        const bool read = QFileManager::CopyFileToPath(besideRtv, rtvPath) && target.open(rtvPath)
-                          && target.TraversalFile();
+        const bool read = QFileManager::CopyFileToPath(besideRtv, rtvPath) &&
+                          target.open(rtvPath) && target.TraversalFile();
         target.close();
         if (read)
             return RtvCopied;

@@ -30,8 +30,8 @@ public:
 
     // Imports one video; target is the inspection file object that reads the RTV file
     // and holds its contents afterwards.
-    static Result ImportOne(const QString &sourcePath, const QString &projectKey,
-                            CFileRTV &target, bool storeDefects);
+    static Result ImportOne(const QString &sourcePath, const QString &projectKey, CFileRTV &target,
+                            bool storeDefects);
     // "copied", "converted", "empty" (or empty text).
     static QString SourceName(RtvSource source);
 

@@ -65,7 +65,8 @@ bool FileCopy::CopyWholeFile(const QString &source, const QString &target)
     const QString partial = target + QStringLiteral(".part");
     const QByteArray to = QFile::encodeName(partial);
     Descriptor in{::open(from.constData(), O_RDONLY | O_CLOEXEC)};
-    struct stat info {};
+    struct stat info
+    {};
     if (in.fd < 0 || ::fstat(in.fd, &info) != 0) {
         TQ_LOG << "cannot read" << source;
         return false;

@@ -57,8 +57,8 @@ QString RealLocation(const QString &absolute, bool followLast)
 bool RemoveTree(const QString &dir)
 {
     bool removed = true;
-    const QFileInfoList entries = QDir(dir).entryInfoList(
-        QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    const QFileInfoList entries = QDir(dir).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot |
+                                                          QDir::Hidden | QDir::System);
     for (const QFileInfo &entry : entries) {
         const QString path = entry.absoluteFilePath();
         if (entry.isDir() && !entry.isSymLink()) {
@@ -93,9 +93,8 @@ void QFileManager::ReleaseInstance()
 
 QFileManager::QFileManager()
 {
-    m_strRootDir = DataFolder::AppDataDir()
-                   + CLanguageSettings::GetInstance()->LanguageFileName(
-                       QStringLiteral("/KLN_TQ420_Cache"));
+    m_strRootDir = DataFolder::AppDataDir() + CLanguageSettings::GetInstance()->LanguageFileName(
+                                                  QStringLiteral("/KLN_TQ420_Cache"));
     m_strTempDir = m_strRootDir + QStringLiteral("/Temp");
     m_strTemplateDir = m_strRootDir + QStringLiteral("/Template");
     for (const QString &dir : {m_strRootDir, m_strTempDir, m_strTemplateDir}) {
@@ -115,9 +114,8 @@ QString QFileManager::PathToFileName(const QString &path)
 
 bool QFileManager::IsValidFolderName(const QString &name)
 {
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
-           && !name.contains(kSlash) && !name.contains(kBackslash)
-           && !name.contains(QChar(0));
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") &&
+           !name.contains(kSlash) && !name.contains(kBackslash) && !name.contains(QChar(0));
 }
 
 QString QFileManager::CheckedPath(const QString &path, bool followLast, bool allowRoot) const
@@ -128,8 +126,8 @@ QString QFileManager::CheckedPath(const QString &path, bool followLast, bool all
     }
     const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     const QString real = RealLocation(absolute, followLast);
-    const bool inside = (allowRoot && real == m_strRealRootDir)
-                        || (!real.isEmpty() && real.startsWith(m_strRealRootDir + kSlash));
+    const bool inside = (allowRoot && real == m_strRealRootDir) ||
+                        (!real.isEmpty() && real.startsWith(m_strRealRootDir + kSlash));
     if (!inside) {
         TQ_LOG << "outside the cache root, refused:" << path << "!!!";
         return QString();
@@ -139,8 +137,8 @@ QString QFileManager::CheckedPath(const QString &path, bool followLast, bool all
 
 QString QFileManager::GetProjectDir(const QString &projectFolder, const QString &subFolder) const
 {
-    if (!IsValidFolderName(projectFolder)
-        || (!subFolder.isEmpty() && !IsValidFolderName(subFolder))) {
+    if (!IsValidFolderName(projectFolder) ||
+        (!subFolder.isEmpty() && !IsValidFolderName(subFolder))) {
         TQ_LOG << "not a folder name:" << projectFolder << subFolder << "!!!";
         return QString();
     }
@@ -195,8 +193,7 @@ bool QFileManager::CopyFileToPath(const QString &source, const QString &target)
         return false;
     }
     // Removing the target first would destroy a source that is the same file.
-    if (targetInfo.exists()
-        && targetInfo.canonicalFilePath() == sourceInfo.canonicalFilePath())
+    if (targetInfo.exists() && targetInfo.canonicalFilePath() == sourceInfo.canonicalFilePath())
         return true;
     if ((targetInfo.exists() || targetInfo.isSymLink()) && !QFile::remove(to)) {
         TQ_LOG << "cannot replace" << to << "!!!";

@@ -66,7 +66,10 @@ const char *const kSoilTexts[] = {
 const int kAreaFactors[] = {10, 6, 3, 0};
 const int kSoilFactors[] = {0, 6, 8, 10};
 
-bool ValidCode(int code) { return code >= 0 && code < CDefectVocabulary::kCodeCount; }
+bool ValidCode(int code)
+{
+    return code >= 0 && code < CDefectVocabulary::kCodeCount;
+}
 
 template <int N>
 QStringList TranslatedList(const char *const (&texts)[N])

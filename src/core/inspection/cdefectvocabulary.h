@@ -15,7 +15,7 @@ class CDefectVocabulary
 public:
     static constexpr int kCodeCount = 16;
 
-    static QStringList DefectNameList();       // translated, in code order
+    static QStringList DefectNameList(); // translated, in code order
     static QString NameText(const DefectParam &param);
     static QString ClassText(const DefectParam &param);
     static QString LevelText(const DefectParam &param);

@@ -4,11 +4,11 @@
 #include <QDomDocument>
 #include <QFile>
 
-#include "core/settings/qsysteminfo.h"
 #include "core/common/debuglog.h"
 #include "core/common/xmlfile.h"
 #include "core/inspection/cdefectvocabulary.h"
 #include "core/inspection/cfilertv.h"
+#include "core/settings/qsysteminfo.h"
 
 namespace {
 QString TextOf(const QDomElement &headline, const char *tag)
@@ -21,7 +21,8 @@ QString TextOf(const QDomElement &headline, const char *tag)
 // Region and soil texts may be written with full-width parentheses.
 QString WithAsciiParentheses(QString text)
 {
-    return text.replace(QStringLiteral("（"), QStringLiteral("(")).replace(QStringLiteral("）"), QStringLiteral(")"));
+    return text.replace(QStringLiteral("（"), QStringLiteral("("))
+        .replace(QStringLiteral("）"), QStringLiteral(")"));
 }
 
 int IndexInOptionList(int slot, const QString &text)
@@ -66,10 +67,13 @@ bool CFileBMW::ReadFile(const QString &path, CFileRTV *target)
     pipe.startWell.strWellNum = pipe.strStartWellID;
     pipe.strEndWellID = TextOf(headline, "EndWellNum");
     pipe.endWell.strWellNum = pipe.strEndWellID;
-    pipe.nTestDirction =
-        TextOf(headline, "InspectDirection") == QCoreApplication::translate("PipelineParam", "Downcurrent") ? 0 : 1;
+    pipe.nTestDirction = TextOf(headline, "InspectDirection") ==
+                                 QCoreApplication::translate("PipelineParam", "Downcurrent")
+                             ? 0
+                             : 1;
     pipe.nPipeSectionType = IndexInOptionList(QSystemInfo::PipeType, TextOf(headline, "PipeType"));
-    pipe.nPipeSectionMaterial = IndexInOptionList(QSystemInfo::PipeMaterial, TextOf(headline, "PipeStock"));
+    pipe.nPipeSectionMaterial =
+        IndexInOptionList(QSystemInfo::PipeMaterial, TextOf(headline, "PipeStock"));
     XmlFile::ReadXmlInt(headline, QStringLiteral("PipeDiameter"), pipe.nPipeSectionDiameter);
     project.strTestUnit = TextOf(headline, "InspectUnit");
     project.strTester = TextOf(headline, "Inspector");
@@ -78,8 +82,8 @@ bool CFileBMW::ReadFile(const QString &path, CFileRTV *target)
     XmlFile::ReadXmlFloat(headline, QStringLiteral("EndWellDepth"), pipe.fendBuriedDepth);
     pipe.nAreaProperty = IndexOrZero(CDefectVocabulary::AreaTexts(),
                                      WithAsciiParentheses(TextOf(headline, "Region")));
-    pipe.nSoilProperty = IndexOrZero(CDefectVocabulary::SoilTexts(),
-                                     WithAsciiParentheses(TextOf(headline, "Soil")));
+    pipe.nSoilProperty =
+        IndexOrZero(CDefectVocabulary::SoilTexts(), WithAsciiParentheses(TextOf(headline, "Soil")));
     return true;
 }
 

@@ -12,11 +12,11 @@
 #include <QThread>
 #include <QVariant>
 
-#include "core/settings/qsysteminfo.h"
 #include "core/common/debuglog.h"
 #include "core/common/myhelper.h"
 #include "core/inspection/cframewriter.h"
 #include "core/inspection/rtvschema.h"
+#include "core/settings/qsysteminfo.h"
 
 namespace {
 std::atomic<int> g_connectionCounter{0};
@@ -31,8 +31,7 @@ QString ErrorOf(const QSqlQuery &query)
 
 CFileRTV::CFileRTV()
     : m_connectionName(QStringLiteral("DB3_%1").arg(g_connectionCounter++))
-{
-}
+{}
 
 CFileRTV::~CFileRTV()
 {
@@ -230,7 +229,8 @@ bool CFileRTV::queryPipelineParam()
 {
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("select strStartWellID ,strEndWellID ,strParam from PipelineParam"))) {
+    if (!query.exec(
+            QStringLiteral("select strStartWellID ,strEndWellID ,strParam from PipelineParam"))) {
         TQ_LOG << "  ERROR:" << ErrorOf(query);
         return false;
     }
@@ -242,9 +242,11 @@ bool CFileRTV::queryPipelineParam()
     COptionList *materials = QSystemInfo::GetInstance()->OptionList(QSystemInfo::PipeMaterial);
     if (materials) {
         if (m_pipelineParam.nPipeSectionMaterial == -1)
-            m_pipelineParam.nPipeSectionMaterial = materials->indexOf(m_pipelineParam.strPipeSectionMaterial);
+            m_pipelineParam.nPipeSectionMaterial =
+                materials->indexOf(m_pipelineParam.strPipeSectionMaterial);
         else
-            m_pipelineParam.strPipeSectionMaterial = materials->itemAt(m_pipelineParam.nPipeSectionMaterial);
+            m_pipelineParam.strPipeSectionMaterial =
+                materials->itemAt(m_pipelineParam.nPipeSectionMaterial);
         if (!materials->contains(m_pipelineParam.strPipeSectionMaterial))
             materials->append(m_pipelineParam.strPipeSectionMaterial);
     }
@@ -255,8 +257,8 @@ bool CFileRTV::queryTrackLog()
 {
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral(
-            "select nTimeIndex, strCurTime, strRobotState from RobotTrackLog Order By nTimeIndex ASC"))) {
+    if (!query.exec(QStringLiteral("select nTimeIndex, strCurTime, strRobotState from "
+                                   "RobotTrackLog Order By nTimeIndex ASC"))) {
         TQ_LOG << "  ERROR:" << ErrorOf(query);
         return false;
     }
@@ -314,10 +316,12 @@ bool CFileRTV::queryDefectItem()
 
         DefectParam &param = item.defectParam;
         const auto sample = trackDistance.constFind(item.nTimeIndex);
-        if (m_bUseTrackDistance && sample != trackDistance.constEnd() && MyHelper::FuzzyEqual(param.fDistance, 0))
+        if (m_bUseTrackDistance && sample != trackDistance.constEnd() &&
+            MyHelper::FuzzyEqual(param.fDistance, 0))
             param.fDistance = *sample;
         if (param.strInterpretDate.isEmpty())
-            param.strInterpretDate = m_projectParam.strTestDate + QLatin1Char(' ') + item.TimeText();
+            param.strInterpretDate =
+                m_projectParam.strTestDate + QLatin1Char(' ') + item.TimeText();
         m_listDefect.append(item);
         if (param.fDistance > m_pipelineParam.fPipeBranchDepth)
             m_pipelineParam.fPipeBranchDepth = param.fDistance;

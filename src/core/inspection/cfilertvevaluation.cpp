@@ -43,9 +43,8 @@ const char *const kFunctionalGradeTexts[4] = {
     QT_TRANSLATE_NOOP("CFileRTV",
                       "The flow in pipeline is to a certain extent blocked, but the operation "
                       "is not affected much"),
-    QT_TRANSLATE_NOOP("CFileRTV",
-                      "The flow in pipeline is seriously blocked, the operation is "
-                      "significantly affected"),
+    QT_TRANSLATE_NOOP("CFileRTV", "The flow in pipeline is seriously blocked, the operation is "
+                                  "significantly affected"),
     QT_TRANSLATE_NOOP("CFileRTV",
                       "The flow in pipeline is very seriously blocked, soon or it has already "
                       "caused the paralysis of operation"),
@@ -55,12 +54,10 @@ const char *const kMaintenanceGradeTexts[4] = {
     QT_TRANSLATE_NOOP("CFileRTV", "No obvious defects to be processed"),
     QT_TRANSLATE_NOOP("CFileRTV",
                       "No need for immediate processing, but should arrange a treatment plan"),
-    QT_TRANSLATE_NOOP("CFileRTV",
-                      "It should be handled as soon as possible after comprehensive "
-                      "consideration, which is based on the underlying data"),
-    QT_TRANSLATE_NOOP("CFileRTV",
-                      "The water delivery function is seriously affected and should be "
-                      "processed immediately"),
+    QT_TRANSLATE_NOOP("CFileRTV", "It should be handled as soon as possible after comprehensive "
+                                  "consideration, which is based on the underlying data"),
+    QT_TRANSLATE_NOOP("CFileRTV", "The water delivery function is seriously affected and should be "
+                                  "processed immediately"),
 };
 
 // Spacing factor of a single defect from its gap to a neighbour: 1.1 for 1.0 < gap <= 1.5.
@@ -127,8 +124,8 @@ void CFileRTV::Evaluate()
     QList<int> functional;
     for (int i = 0; i < m_listDefect.size(); ++i) {
         const DefectParam &param = m_listDefect.at(i).defectParam;
-        if (param.DefectName < 0 || param.DefectName >= kDefectCodes || param.DefectLevel < 0
-            || param.DefectLevel >= kDefectLevels)
+        if (param.DefectName < 0 || param.DefectName >= kDefectCodes || param.DefectLevel < 0 ||
+            param.DefectLevel >= kDefectLevels)
             continue;
         ++m_nDefectCount[param.DefectName][param.DefectLevel];
         if (param.DefectProperty == 0) {
@@ -233,8 +230,7 @@ int CFileRTV::GetFunctionalGrade(QString *text) const
 
 int CFileRTV::GetMaintenanceGrade(QString *text) const
 {
-    return GradeWithText(CDefectVocabulary::PriorityGrade(m_fMI), kMaintenanceGradeTexts,
-                         text);
+    return GradeWithText(CDefectVocabulary::PriorityGrade(m_fMI), kMaintenanceGradeTexts, text);
 }
 
 QString CFileRTV::GetStructuralDensityText() const

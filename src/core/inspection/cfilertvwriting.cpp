@@ -19,8 +19,9 @@ QString ErrorOf(const QSqlQuery &query)
 // value holding "%2" never changes another value.
 QString HeaderStatement(const QString &shape, const ProjectParam &p)
 {
-    return shape.arg(SqlText::SqlQuote(p.strTester), SqlText::SqlQuote(p.strTestUnit), SqlText::SqlQuote(p.strTestDevice),
-                     SqlText::SqlQuote(p.strTestSite), SqlText::SqlQuote(p.strTestDate), SqlText::SqlQuote(p.strProjectName),
+    return shape.arg(SqlText::SqlQuote(p.strTester), SqlText::SqlQuote(p.strTestUnit),
+                     SqlText::SqlQuote(p.strTestDevice), SqlText::SqlQuote(p.strTestSite),
+                     SqlText::SqlQuote(p.strTestDate), SqlText::SqlQuote(p.strProjectName),
                      p.bIsInterpretation ? QStringLiteral("1") : QStringLiteral("0"));
 }
 

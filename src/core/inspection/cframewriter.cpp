@@ -9,8 +9,7 @@
 
 CFrameWriter::CFrameWriter()
     : m_thread(&CFrameWriter::Run, this)
-{
-}
+{}
 
 CFrameWriter::~CFrameWriter()
 {
@@ -78,8 +77,9 @@ void CFrameWriter::WriteFrame(const QByteArray &blob, const QString &path)
     // extracted again from the file.
     const QString partial = path + QStringLiteral(".part");
     QFile file(partial);
-    const bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)
-                         && file.write(bytes) == bytes.size();
+    const bool written =
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) &&
+        file.write(bytes) == bytes.size();
     file.close();
     if (!written || !QFile::rename(partial, path)) {
         QFile::remove(partial);

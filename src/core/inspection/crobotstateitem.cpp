@@ -31,8 +31,7 @@ const XmlFields::Field<CRobotStateItem> kFields[] = {
 
 CRobotStateItem::CRobotStateItem()
     : curTime(QTime::currentTime())
-{
-}
+{}
 
 CRobotStateItem::CRobotStateItem(const CRobotStateItem &other)
     : QObject()
@@ -84,6 +83,7 @@ bool CRobotStateItem::LoadFromXml(const QDomElement &element)
 bool CRobotStateItem::fromXMLString(const QString &text)
 {
     QDomDocument document;
-    const QDomElement root = XmlFile::ParseXmlString(text, QStringLiteral("VectorGrapth"), document);
+    const QDomElement root =
+        XmlFile::ParseXmlString(text, QStringLiteral("VectorGrapth"), document);
     return !root.isNull() && LoadFromXml(root);
 }

@@ -10,8 +10,17 @@
 class CVectorGraphItem
 {
 public:
-    enum Type { Line = 1, Rect = 2, Ellipse = 3, Path = 4, Text = 5, Arrow = 6, Angle = 8,
-                Ruler = 9, EditText = 30 };
+    enum Type {
+        Line = 1,
+        Rect = 2,
+        Ellipse = 3,
+        Path = 4,
+        Text = 5,
+        Arrow = 6,
+        Angle = 8,
+        Ruler = 9,
+        EditText = 30
+    };
 
     // Element name of a shape type; empty for types without an XML form (7 and others).
     static QString ElementName(int nType);

@@ -46,15 +46,12 @@ CCityDataJson::Center CCityDataJson::DefaultCenter()
 
 QString CCityDataJson::CenterText(const Center &center)
 {
-    return QStringLiteral("%1,%2")
-        .arg(center.longitude, 0, 'f', 6)
-        .arg(center.latitude, 0, 'f', 6);
+    return QStringLiteral("%1,%2").arg(center.longitude, 0, 'f', 6).arg(center.latitude, 0, 'f', 6);
 }
 
 CCityDataJson::CCityDataJson(const QString &path)
     : m_strPath(path)
-{
-}
+{}
 
 CCityDataJson::~CCityDataJson()
 {
@@ -101,7 +98,8 @@ bool CCityDataJson::ListNodes(const cJSON *array, QStringList &names,
     positions.clear();
     int position = 0;
     const cJSON *node = nullptr;
-    cJSON_ArrayForEach(node, array) {
+    cJSON_ArrayForEach(node, array)
+    {
         const QString name = NameOf(node);
         if (!name.isEmpty() && HasLevel(node)) {
             names << name;

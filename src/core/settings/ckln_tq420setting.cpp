@@ -41,9 +41,8 @@ void CKLN_TQ420Setting::ReleaseInstance()
 CKLN_TQ420Setting::CKLN_TQ420Setting()
 {
     const QString appDir = QCoreApplication::applicationDirPath();
-    m_strFilePath = DataFolder::AppDataDir()
-                    + CLanguageSettings::GetInstance()->LanguageFileName(
-                        QStringLiteral("/KLN_TQ420_Config.xml"));
+    m_strFilePath = DataFolder::AppDataDir() + CLanguageSettings::GetInstance()->LanguageFileName(
+                                                   QStringLiteral("/KLN_TQ420_Config.xml"));
     m_strMapResourceDir = appDir + QStringLiteral("/Map/Resource");
     m_strLastImportVedioDir = appDir;
     m_strMapImagesDir = appDir + QStringLiteral("/Map/Images");
@@ -96,9 +95,11 @@ bool CKLN_TQ420Setting::saveXml()
     QDomElement user = document.createElement(kUserTag);
     root.appendChild(user);
     XmlFile::AppendXmlText(document, user, QStringLiteral("currentProNum"), m_strCurrentProNum);
-    XmlFile::AppendXmlText(document, user, QStringLiteral("currentProHashCode"), m_strCurrentProHashCode);
+    XmlFile::AppendXmlText(document, user, QStringLiteral("currentProHashCode"),
+                           m_strCurrentProHashCode);
     XmlFile::AppendXmlText(document, user, QStringLiteral("currentProName"), m_strCurrentProName);
-    XmlFile::AppendXmlText(document, user, QStringLiteral("LastImportVedioDir"), m_strLastImportVedioDir);
+    XmlFile::AppendXmlText(document, user, QStringLiteral("LastImportVedioDir"),
+                           m_strLastImportVedioDir);
     m_fileRTV.GetProjectParam().SaveToXml(document, user, true);
     XmlFile::AppendXmlText(document, user, QStringLiteral("LastExportPath"), m_strLastExportPath);
     m_dataExportParam.SaveToXml(document, user);
@@ -156,9 +157,9 @@ bool CKLN_TQ420Setting::IsAddingProject() const
 {
     if (!m_bAddingProject)
         return false;
-    Prompts::ShowUserInformation(tr("Prompt"),
-                        tr("Adding new project operate in progress , you should  press OK or "
-                           "cancel button firstly  , then you can do others things !"));
+    Prompts::ShowUserInformation(
+        tr("Prompt"), tr("Adding new project operate in progress , you should  press OK or "
+                         "cancel button firstly  , then you can do others things !"));
     return true;
 }
 

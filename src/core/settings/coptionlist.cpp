@@ -4,8 +4,7 @@
 
 COptionList::COptionList(const QString &name)
     : m_strName(name)
-{
-}
+{}
 
 QString COptionList::UnknownText()
 {

@@ -32,7 +32,8 @@ void DataExportParam::SaveToXml(QDomDocument &document, QDomElement &parent) con
     QDomElement element = document.createElement(QStringLiteral("DataExportParam"));
     parent.appendChild(element);
     for (const Flag &flag : kFlags)
-        XmlFile::AppendXmlBool(document, element, QString::fromLatin1(flag.tag), this->*flag.member);
+        XmlFile::AppendXmlBool(document, element, QString::fromLatin1(flag.tag),
+                               this->*flag.member);
 }
 
 void DataExportParam::LoadFromXml(const QDomElement &element)

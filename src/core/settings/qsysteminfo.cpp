@@ -41,9 +41,10 @@ void QSystemInfo::ReleaseInstance()
 
 QSystemInfo::QSystemInfo()
 {
-    m_strFileName = DataFolder::AppDataDir() + QLatin1Char('/')
-                    + (CLanguageSettings::GetInstance()->IsChinese() ? tr("KLN_TQ420_Settings.xml")
-                                                                     : tr("KLN_TQ420_Settings_En.xml"));
+    m_strFileName =
+        DataFolder::AppDataDir() + QLatin1Char('/') +
+        (CLanguageSettings::GetInstance()->IsChinese() ? tr("KLN_TQ420_Settings.xml")
+                                                       : tr("KLN_TQ420_Settings_En.xml"));
     for (int slot = 0; slot < OptionSlotCount; ++slot) {
         const char *key = DefaultsOf(slot).key;
         m_slotOfKey.insert(QString::fromLatin1(key), slot);
@@ -95,11 +96,10 @@ const QSystemInfo::OptionDefaults &QSystemInfo::DefaultsOf(int slot)
     static const OptionDefaults defaults[OptionSlotCount] = {
         {QT_TR_NOOP("TestType"),
          {QT_TR_NOOP("RoutineWitnessTest"), QT_TR_NOOP("RoutineInspection"),
-          QT_TR_NOOP("SampleInspection"), QT_TR_NOOP("DelegateInspection"),
-          QT_TR_NOOP("Others")}},
+          QT_TR_NOOP("SampleInspection"), QT_TR_NOOP("DelegateInspection"), QT_TR_NOOP("Others")}},
         {QT_TR_NOOP("MoveMode"),
-         {QT_TR_NOOP("ArtificialTraction"), QT_TR_NOOP("FloatingRaft"),
-          QT_TR_NOOP("CrawlerWalk"), QT_TR_NOOP("Others")}},
+         {QT_TR_NOOP("ArtificialTraction"), QT_TR_NOOP("FloatingRaft"), QT_TR_NOOP("CrawlerWalk"),
+          QT_TR_NOOP("Others")}},
         {QT_TR_NOOP("BlockingWay"),
          {QT_TR_NOOP("None"), QT_TR_NOOP("AirSeal"), QT_TR_NOOP("BrickPlug"),
           QT_TR_NOOP("AirBagBrickPlug"), QT_TR_NOOP("Others")}},
@@ -121,11 +121,10 @@ const QSystemInfo::OptionDefaults &QSystemInfo::DefaultsOf(int slot)
         {QT_TR_NOOP("PipeMaterial"),
          {QT_TR_NOOP("GlassSteelPipe"), QT_TR_NOOP("SteelPipe"),
           QT_TR_NOOP("ReinforcedConcretePipe"), QT_TR_NOOP("HDPE Double-WallCorrugatedPipe"),
-          QT_TR_NOOP("ConcretePipe"), QT_TR_NOOP("PlasticsPipe"),
-          QT_TR_NOOP("AsbestosCementPipe"), QT_TR_NOOP("CeramicPipe"), QT_TR_NOOP("ClayPipe"),
-          QT_TR_NOOP("MasonryDitch"), QT_TR_NOOP("CastIconPipe"),
-          QT_TR_NOOP("Reinforced-PVCU-Pipe"), QT_TR_NOOP("Steel-PlasticCompositePipe"),
-          QT_TR_NOOP("SandPipe"), QT_TR_NOOP("UnKnow")}},
+          QT_TR_NOOP("ConcretePipe"), QT_TR_NOOP("PlasticsPipe"), QT_TR_NOOP("AsbestosCementPipe"),
+          QT_TR_NOOP("CeramicPipe"), QT_TR_NOOP("ClayPipe"), QT_TR_NOOP("MasonryDitch"),
+          QT_TR_NOOP("CastIconPipe"), QT_TR_NOOP("Reinforced-PVCU-Pipe"),
+          QT_TR_NOOP("Steel-PlasticCompositePipe"), QT_TR_NOOP("SandPipe"), QT_TR_NOOP("UnKnow")}},
         {QT_TR_NOOP("InterfaceShape"),
          {QT_TR_NOOP("Circle"), QT_TR_NOOP("Rectangle"), QT_TR_NOOP("Egg-Shaped"),
           QT_TR_NOOP("Y-Shaped")}},
@@ -183,8 +182,8 @@ void QSystemInfo::SetCommonDefaults()
 
 void QSystemInfo::SetDefaultPersons()
 {
-    m_persons = {SystemRecord(QStringLiteral("Alden Marsh"), QString(), QString(), QString(),
-                              QString())};
+    m_persons = {
+        SystemRecord(QStringLiteral("Alden Marsh"), QString(), QString(), QString(), QString())};
 }
 
 void QSystemInfo::SetDefaultEquipments()
@@ -197,8 +196,7 @@ void QSystemInfo::SetDefaultEquipments()
     };
 }
 
-const SystemRecord *QSystemInfo::FindByName(const QList<SystemRecord> &records,
-                                            const QString &name)
+const SystemRecord *QSystemInfo::FindByName(const QList<SystemRecord> &records, const QString &name)
 {
     if (name.isEmpty())
         return nullptr;
@@ -326,8 +324,8 @@ bool QSystemInfo::SaveSystemInfo()
     for (int slot = 0; slot < OptionSlotCount; ++slot) {
         const COptionList &list = m_optionLists[size_t(slot)];
         // A nameless list would make an unreadable file; it is stored under its key.
-        QDomElement element = document.createElement(
-            list.name().isEmpty() ? tr(DefaultsOf(slot).key) : list.name());
+        QDomElement element =
+            document.createElement(list.name().isEmpty() ? tr(DefaultsOf(slot).key) : list.name());
         element.setAttribute(kSelectedAttribute, list.selectedIndex());
         XmlFile::AppendXmlText(document, element, tr("Items"), list.items().join(kItemSeparator));
         options.appendChild(element);

@@ -107,8 +107,7 @@ private:
     void SetDefaultEquipments();
     void LoadOptionList(int slot, const QDomElement &element);
     QList<SystemRecord> ReadRecords(const QDomElement &section, bool equipment) const;
-    static const SystemRecord *FindByName(const QList<SystemRecord> &records,
-                                          const QString &name);
+    static const SystemRecord *FindByName(const QList<SystemRecord> &records, const QString &name);
 
     QString m_strFileName;
     QString m_strInstitutionCode;

@@ -13,8 +13,8 @@ public:
     static constexpr int FieldBytes = 40;
 
     SystemRecord();
-    SystemRecord(const QString &name, const QString &type, const QString &no,
-                 const QString &cardId, const QString &fifth);
+    SystemRecord(const QString &name, const QString &type, const QString &no, const QString &cardId,
+                 const QString &fifth);
 
     // A text longer than 39 bytes is cut before the first character that does not fit
     // whole. An index outside 0-4 is ignored (and reads as an empty text).

@@ -20,12 +20,10 @@ void basewindow::initTitleBar()
 {
     m_titleBar = new MyTitleBar(this);
     m_titleBar->move(0, 0);
-    connect(m_titleBar, &MyTitleBar::signalButtonMinClicked, this,
-            &basewindow::onButtonMinClicked);
+    connect(m_titleBar, &MyTitleBar::signalButtonMinClicked, this, &basewindow::onButtonMinClicked);
     connect(m_titleBar, &MyTitleBar::signalButtonRestoreClicked, this,
             &basewindow::onButtonRestoreClicked);
-    connect(m_titleBar, &MyTitleBar::signalButtonMaxClicked, this,
-            &basewindow::onButtonMaxClicked);
+    connect(m_titleBar, &MyTitleBar::signalButtonMaxClicked, this, &basewindow::onButtonMaxClicked);
     connect(m_titleBar, &MyTitleBar::signalButtonCloseClicked, this,
             &basewindow::onButtonCloseClicked);
 }

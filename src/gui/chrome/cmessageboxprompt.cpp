@@ -16,8 +16,8 @@ void CMessageBoxPrompt::Information(const QString &title, const QString &text)
         QWidget *owner = QApplication::activeWindow();
         if (owner && !owner->isVisible())
             owner = nullptr;
-        MyMessageBox::ShowMessage(owner, title, text,
-                                  MyMessageBox::IconInformation, MyMessageBox::ButtonOk);
+        MyMessageBox::ShowMessage(owner, title, text, MyMessageBox::IconInformation,
+                                  MyMessageBox::ButtonOk);
     };
     if (QThread::currentThread() == app->thread())
         show();

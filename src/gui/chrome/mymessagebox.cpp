@@ -100,7 +100,8 @@ void MyMessageBox::initWindow()
 
     loadStyleSheet(QStringLiteral(":/Resources/MyMessageBox.css"));
     StyleSheet::AppendStyleSheet(m_btnOK, QStringLiteral(":/css/Theme/QSS/QPushButton_OK.css"));
-    StyleSheet::AppendStyleSheet(m_btnCancel, QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
+    StyleSheet::AppendStyleSheet(m_btnCancel,
+                                 QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
 }
 
 void MyMessageBox::setWindowTitle(const QString &title, int fontSize)
@@ -152,8 +153,7 @@ void MyMessageBox::setMessageType(int iconType)
         m_labelIcon->setVisible(false);
         break;
     case IconTitle:
-        m_labelIcon->setStyleSheet(
-            QStringLiteral("border-image: url(:/Resources/titleicon.png);"));
+        m_labelIcon->setStyleSheet(QStringLiteral("border-image: url(:/Resources/titleicon.png);"));
         break;
     default:
         break;

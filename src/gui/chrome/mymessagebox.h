@@ -13,16 +13,21 @@ class MyMessageBox : public basewindow
     Q_OBJECT
 
 public:
-    enum IconType { IconInformation = 0, IconQuestion = 1, IconError = 2, IconNone = 3,
-                    IconTitle = 4 };
+    enum IconType {
+        IconInformation = 0,
+        IconQuestion = 1,
+        IconError = 2,
+        IconNone = 3,
+        IconTitle = 4
+    };
     enum ButtonsType { ButtonOk = 0, ButtonOkCancel = 1 };
     enum Result { ResultNone = -1, ResultOk = 0, ResultCancel = 1 };
 
     explicit MyMessageBox(QWidget *parent = nullptr);
     ~MyMessageBox() override;
 
-    static int ShowMessage(QWidget *parent, const QString &title, const QString &text,
-                           int iconType, int buttons, bool modal = true);
+    static int ShowMessage(QWidget *parent, const QString &title, const QString &text, int iconType,
+                           int buttons, bool modal = true);
 
     void setWindowTitle(const QString &title, int fontSize = 10);
     void setContentText(const QString &text);

@@ -38,9 +38,9 @@ QIcon MakeGlyph(GlyphKind kind)
         break;
     case GlyphRestore:
         painter.drawRect(box.adjusted(0, 2, -2, 0));
-        painter.drawPolyline(QPolygonF({QPointF(12.5, 12.5), QPointF(12.5, 10.5),
-                                        QPointF(19.5, 10.5), QPointF(19.5, 17.5),
-                                        QPointF(17.5, 17.5)}));
+        painter.drawPolyline(
+            QPolygonF({QPointF(12.5, 12.5), QPointF(12.5, 10.5), QPointF(19.5, 10.5),
+                       QPointF(19.5, 17.5), QPointF(17.5, 17.5)}));
         break;
     case GlyphClose:
         painter.drawLine(box.topLeft(), box.bottomRight());
@@ -113,7 +113,7 @@ void MyTitleBar::ConnectSlots()
 bool MyTitleBar::LoadStyleSheet(const QString &sheetName)
 {
     return StyleSheet::AppendStyleSheetFile(this, QStringLiteral(":/Resources/") + sheetName +
-                                          QStringLiteral(".css"));
+                                                      QStringLiteral(".css"));
 }
 
 void MyTitleBar::SetBackgroundColor(int r, int g, int b, bool isTransparent)

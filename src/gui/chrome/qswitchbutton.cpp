@@ -171,16 +171,67 @@ void QSwitchButton::setButtonStyle(int buttonStyle)
     update();
 }
 
-void QSwitchButton::setBgColorOff(const QColor &color) { m_bgColorOff = color; update(); }
-void QSwitchButton::setBgColorOn(const QColor &color) { m_bgColorOn = color; update(); }
-void QSwitchButton::setSliderColorOff(const QColor &color) { m_sliderColorOff = color; update(); }
-void QSwitchButton::setSliderColorOn(const QColor &color) { m_sliderColorOn = color; update(); }
-void QSwitchButton::setTextColorOff(const QColor &color) { m_textColorOff = color; update(); }
-void QSwitchButton::setTextColorOn(const QColor &color) { m_textColorOn = color; update(); }
-void QSwitchButton::setTextOff(const QString &text) { m_textOff = text; update(); }
-void QSwitchButton::setTextOn(const QString &text) { m_textOn = text; update(); }
-void QSwitchButton::setImageOff(const QString &image) { m_imageOff = image; update(); }
-void QSwitchButton::setImageOn(const QString &image) { m_imageOn = image; update(); }
-void QSwitchButton::setSpace(int space) { m_space = space; update(); }
-void QSwitchButton::setRectRadius(int radius) { m_rectRadius = radius; update(); }
-void QSwitchButton::setLocked(bool locked) { m_locked = locked; }
+void QSwitchButton::setBgColorOff(const QColor &color)
+{
+    m_bgColorOff = color;
+    update();
+}
+void QSwitchButton::setBgColorOn(const QColor &color)
+{
+    m_bgColorOn = color;
+    update();
+}
+void QSwitchButton::setSliderColorOff(const QColor &color)
+{
+    m_sliderColorOff = color;
+    update();
+}
+void QSwitchButton::setSliderColorOn(const QColor &color)
+{
+    m_sliderColorOn = color;
+    update();
+}
+void QSwitchButton::setTextColorOff(const QColor &color)
+{
+    m_textColorOff = color;
+    update();
+}
+void QSwitchButton::setTextColorOn(const QColor &color)
+{
+    m_textColorOn = color;
+    update();
+}
+void QSwitchButton::setTextOff(const QString &text)
+{
+    m_textOff = text;
+    update();
+}
+void QSwitchButton::setTextOn(const QString &text)
+{
+    m_textOn = text;
+    update();
+}
+void QSwitchButton::setImageOff(const QString &image)
+{
+    m_imageOff = image;
+    update();
+}
+void QSwitchButton::setImageOn(const QString &image)
+{
+    m_imageOn = image;
+    update();
+}
+void QSwitchButton::setSpace(int space)
+{
+    m_space = space;
+    update();
+}
+void QSwitchButton::setRectRadius(int radius)
+{
+    m_rectRadius = radius;
+    update();
+}
+void QSwitchButton::setLocked(bool locked)
+{
+    m_locked = locked;
+}

@@ -24,8 +24,12 @@ class QSwitchButton : public QWidget
     Q_PROPERTY(int rectRadius READ rectRadius WRITE setRectRadius)
 
 public:
-    enum ButtonStyle { ButtonStyle_Rect = 0, ButtonStyle_CircleIn = 1,
-                       ButtonStyle_CircleOut = 2, ButtonStyle_Image = 3 };
+    enum ButtonStyle {
+        ButtonStyle_Rect = 0,
+        ButtonStyle_CircleIn = 1,
+        ButtonStyle_CircleOut = 2,
+        ButtonStyle_Image = 3
+    };
 
     explicit QSwitchButton(QWidget *parent = nullptr);
 

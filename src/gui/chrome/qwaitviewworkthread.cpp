@@ -7,8 +7,7 @@ QWaitViewWorkThread::QWaitViewWorkThread(CWaitViewInterface *work, const QVarian
     : QThread(parent)
     , m_work(work)
     , m_arg(arg)
-{
-}
+{}
 
 void QWaitViewWorkThread::run()
 {

@@ -69,9 +69,10 @@ GenerateReportDlg::GenerateReportDlg(QWidget *parent)
     m_pDeleteBtn = MakeButton(QStringLiteral("DeleteBtn"), tr("Delete"), this);
     QPushButton *clearBtn = MakeButton(QStringLiteral("ClearBtn"), tr("Clean"), this);
     QPushButton *reportBtn = MakeButton(QStringLiteral("ReportBtn"), tr("Report"), this);
-    auto *hint = new QLabel(tr("<html><head/><body><p>After adding rtv file , then you can press the "
-                               "button used to generate report</p></body></html>"),
-                            this);
+    auto *hint =
+        new QLabel(tr("<html><head/><body><p>After adding rtv file , then you can press the "
+                      "button used to generate report</p></body></html>"),
+                   this);
     buttonRow->addWidget(addBtn);
     buttonRow->addWidget(m_pDeleteBtn);
     buttonRow->addWidget(clearBtn);
@@ -137,8 +138,9 @@ void GenerateReportDlg::RebuildTable()
         const CFileRTV &file = item->GetFileRTV();
         const ProjectParam &header = file.GetProjectParam();
         QList<QStandardItem *> row;
-        for (const QString &text : {item->GetPath(), header.strTester, header.strTestDate,
-                                    header.strTestSite, QString::number(file.GetDefectList().size())})
+        for (const QString &text :
+             {item->GetPath(), header.strTester, header.strTestDate, header.strTestSite,
+              QString::number(file.GetDefectList().size())})
             row.append(new QStandardItem(text));
         m_pModel->appendRow(row);
     }
@@ -155,8 +157,8 @@ void GenerateReportDlg::AddFiles(const QStringList &paths)
 
 void GenerateReportDlg::on_AddBtn_clicked()
 {
-    const QStringList paths = QFileDialog::getOpenFileNames(this, QString(), QDir::homePath(),
-                                                            tr("RTV (*.RTV *.rtv)"));
+    const QStringList paths =
+        QFileDialog::getOpenFileNames(this, QString(), QDir::homePath(), tr("RTV (*.RTV *.rtv)"));
     if (!paths.isEmpty())
         AddFiles(paths);
 }
@@ -180,9 +182,10 @@ void GenerateReportDlg::on_ReportBtn_clicked()
     }
     // No word processor keeps a window open here: the report is saved as a temporary
     // document and handed to the desktop's program for it, unsaved work of the user's own.
-    const QString path = QDir::tempPath() + QStringLiteral("/KLN_TQ420-Report-")
-        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz"))
-        + QStringLiteral(".docx");
+    const QString path =
+        QDir::tempPath() + QStringLiteral("/KLN_TQ420-Report-") +
+        QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss-zzz")) +
+        QStringLiteral(".docx");
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool written = m_report.GenerateReport(path);
     QApplication::restoreOverrideCursor();

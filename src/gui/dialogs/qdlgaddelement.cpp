@@ -11,14 +11,17 @@
 #include "gui/chrome/stylesheet.h"
 
 QDlgAddElement::QDlgAddElement(bool equipment, const SystemRecord &record, QWidget *parent)
-    : QDialog(parent), m_bEquipment(equipment), m_record(record)
+    : QDialog(parent)
+    , m_bEquipment(equipment)
+    , m_record(record)
 {
     setWindowTitle(equipment ? tr("Equipment information") : tr("Personnel information"));
-    const QStringList labels = equipment
-        ? QStringList {tr("Equipment name:"), tr("Equipment type:"), tr("Manufacturing number:"),
-                       tr("Authentication number:"), tr("manufacturer:")}
-        : QStringList {tr("Name :"), tr("Identification card :"), tr("Duties on a project :"),
-                       tr("Authentication number:"), tr("Telephone number:")};
+    const QStringList labels =
+        equipment
+            ? QStringList{tr("Equipment name:"), tr("Equipment type:"), tr("Manufacturing number:"),
+                          tr("Authentication number:"), tr("manufacturer:")}
+            : QStringList{tr("Name :"), tr("Identification card :"), tr("Duties on a project :"),
+                          tr("Authentication number:"), tr("Telephone number:")};
 
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(Display::ScaledPixels(10));
@@ -50,8 +53,8 @@ QDlgAddElement::QDlgAddElement(bool equipment, const SystemRecord &record, QWidg
     buttons->addStretch();
 
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(Display::ScaledPixels(24), Display::ScaledPixels(20), Display::ScaledPixels(24),
-                               Display::ScaledPixels(16));
+    layout->setContentsMargins(Display::ScaledPixels(24), Display::ScaledPixels(20),
+                               Display::ScaledPixels(24), Display::ScaledPixels(16));
     layout->setSpacing(Display::ScaledPixels(20));
     layout->addLayout(grid);
     layout->addStretch();
@@ -59,7 +62,8 @@ QDlgAddElement::QDlgAddElement(bool equipment, const SystemRecord &record, QWidg
 
     StyleSheet::AppendStyleSheet(this, QStringLiteral(":/css/Theme/QSS/QWidget.css"));
     StyleSheet::AppendStyleSheet(m_btnOK, QStringLiteral(":/css/Theme/QSS/QPushButton_OK.css"));
-    StyleSheet::AppendStyleSheet(m_btnCancel, QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
+    StyleSheet::AppendStyleSheet(m_btnCancel,
+                                 QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
 }
 
 QString QDlgAddElement::ValidStyle()

@@ -36,7 +36,7 @@ private:
 
     bool m_bEquipment;
     SystemRecord m_record;
-    std::array<QLineEdit *, SystemRecord::FieldCount> m_edits {};
+    std::array<QLineEdit *, SystemRecord::FieldCount> m_edits{};
     QPushButton *m_btnOK = nullptr;
     QPushButton *m_btnCancel = nullptr;
 };

@@ -9,19 +9,21 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "gui/chrome/qswitchbutton.h"
-#include "office/report/cdataexporter.h"
-#include "gui/chrome/displayscale.h"
-#include "gui/chrome/stylesheet.h"
 #include "core/settings/ckln_tq420setting.h"
+#include "gui/chrome/displayscale.h"
+#include "gui/chrome/qswitchbutton.h"
+#include "gui/chrome/stylesheet.h"
+#include "office/report/cdataexporter.h"
 
 namespace {
 // The member of each switch, in the order of QDlgDataExport::Switch.
 bool DataExportParam::*const kMembers[QDlgDataExport::SwitchCount] = {
-    &DataExportParam::bProReport, &DataExportParam::bInterpretation,
-    &DataExportParam::bSection, &DataExportParam::bVideo, &DataExportParam::bImage,
-    &DataExportParam::bSegmentImage, &DataExportParam::bHasPro, &DataExportParam::bHasRoad,
-    &DataExportParam::bHasPipeType, &DataExportParam::bHasPipeNum, &DataExportParam::bHasDate};
+    &DataExportParam::bProReport,   &DataExportParam::bInterpretation,
+    &DataExportParam::bSection,     &DataExportParam::bVideo,
+    &DataExportParam::bImage,       &DataExportParam::bSegmentImage,
+    &DataExportParam::bHasPro,      &DataExportParam::bHasRoad,
+    &DataExportParam::bHasPipeType, &DataExportParam::bHasPipeNum,
+    &DataExportParam::bHasDate};
 
 const char *const kTexts[QDlgDataExport::SwitchCount] = {
     QT_TRANSLATE_NOOP("QDlgDataExport", "Detect information"),
@@ -41,7 +43,8 @@ const QString kGroupTitleStyle = QStringLiteral("font-size:11pt;background:rgb(4
 const QString kHeaderStyle = QStringLiteral("font-size:11pt;background:rgb(21,73,154);");
 } // namespace
 
-QDlgDataExport::QDlgDataExport(QWidget *parent) : QDialog(parent)
+QDlgDataExport::QDlgDataExport(QWidget *parent)
+    : QDialog(parent)
 {
     setWindowTitle(tr("Data export-KLN-TQ420"));
     const DataExportParam param = CKLN_TQ420Setting::GetInstance()->GetDataExportParam();
@@ -62,7 +65,8 @@ QDlgDataExport::QDlgDataExport(QWidget *parent) : QDialog(parent)
         button->setMinimumSize(Display::ScaledPixels(110), Display::ScaledPixels(36));
     m_btnExport->setDefault(true);
     StyleSheet::AppendStyleSheet(m_btnExport, QStringLiteral(":/css/Theme/QSS/QPushButton_OK.css"));
-    StyleSheet::AppendStyleSheet(m_btnCancel, QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
+    StyleSheet::AppendStyleSheet(m_btnCancel,
+                                 QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
     connect(m_btnExport, &QPushButton::clicked, this, &QDlgDataExport::onExport);
     connect(m_btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     auto *buttons = new QHBoxLayout;
@@ -104,8 +108,8 @@ void QDlgDataExport::FitPreviewWidth()
     longest.bHasPipeNum = false;
     m_labelPicture->ensurePolished(); // the style sheet sets its font
     int text = 0;
-    for (const QString &preview : {CDataExporter::VideoPreviewText(longest),
-                                   CDataExporter::ImagePreviewText(longest)})
+    for (const QString &preview :
+         {CDataExporter::VideoPreviewText(longest), CDataExporter::ImagePreviewText(longest)})
         text = qMax(text, m_labelPicture->fontMetrics().horizontalAdvance(preview));
     int width = qMax(sizeHint().width(), text + Display::ScaledPixels(40));
     if (const QScreen *screen = QGuiApplication::primaryScreen())
@@ -120,13 +124,13 @@ QWidget *QDlgDataExport::NewPreview()
     auto *header = new QWidget(this);
     header->setAttribute(Qt::WA_StyledBackground, true);
     header->setObjectName(QStringLiteral("DataExportHeader"));
-    header->setStyleSheet(QStringLiteral("#DataExportHeader{%1}QLabel{color:white;}")
-                              .arg(kHeaderStyle));
+    header->setStyleSheet(
+        QStringLiteral("#DataExportHeader{%1}QLabel{color:white;}").arg(kHeaderStyle));
     m_labelVideo = new QLabel(header);
     m_labelPicture = new QLabel(header);
     auto *layout = new QVBoxLayout(header);
-    layout->setContentsMargins(Display::ScaledPixels(14), Display::ScaledPixels(10), Display::ScaledPixels(14),
-                               Display::ScaledPixels(10));
+    layout->setContentsMargins(Display::ScaledPixels(14), Display::ScaledPixels(10),
+                               Display::ScaledPixels(14), Display::ScaledPixels(10));
     for (QLabel *label : {m_labelVideo, m_labelPicture}) {
         label->setWordWrap(true);
         label->setStyleSheet(QStringLiteral("font-size:11pt;"));

@@ -19,8 +19,20 @@ class QDlgDataExport : public QDialog
 
 public:
     // The switches in the order of DataExportParam.
-    enum Switch { ProReport = 0, Interpretation, Section, Video, Image, SegmentImage, HasPro,
-                  HasRoad, HasPipeType, HasPipeNum, HasDate, SwitchCount };
+    enum Switch {
+        ProReport = 0,
+        Interpretation,
+        Section,
+        Video,
+        Image,
+        SegmentImage,
+        HasPro,
+        HasRoad,
+        HasPipeType,
+        HasPipeNum,
+        HasDate,
+        SwitchCount
+    };
 
     explicit QDlgDataExport(QWidget *parent = nullptr);
 
@@ -45,8 +57,8 @@ private:
     QWidget *NewPreview();
     void FitPreviewWidth();
 
-    std::array<QSwitchButton *, SwitchCount> m_switches {};
-    std::array<QLabel *, SwitchCount> m_labels {};
+    std::array<QSwitchButton *, SwitchCount> m_switches{};
+    std::array<QLabel *, SwitchCount> m_labels{};
     QLabel *m_labelVideo = nullptr;
     QLabel *m_labelPicture = nullptr;
     QPushButton *m_btnExport = nullptr;

@@ -9,14 +9,15 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "core/settings/qsysteminfo.h"
 #include "gui/chrome/displayscale.h"
 #include "gui/chrome/stylesheet.h"
 #include "gui/dialogs/qpagecommonsettings.h"
 #include "gui/dialogs/qpageoptionsettings.h"
 #include "gui/dialogs/qpagepersonequipment.h"
-#include "core/settings/qsysteminfo.h"
 
-QDlgSystemSettings::QDlgSystemSettings(QWidget *parent) : QDialog(parent)
+QDlgSystemSettings::QDlgSystemSettings(QWidget *parent)
+    : QDialog(parent)
 {
     setWindowTitle(tr("System Setting"));
     setStyleSheet(QStringLiteral("font-size:12pt;background:rgb(21,73,154);"));
@@ -40,7 +41,8 @@ QDlgSystemSettings::QDlgSystemSettings(QWidget *parent) : QDialog(parent)
     m_pTabs->tabBar()->setElideMode(Qt::ElideNone);
     // The pages get the light form style back under the dialog's dark band.
     for (int tab = 0; tab < m_pTabs->count(); ++tab)
-        StyleSheet::AppendStyleSheet(m_pTabs->widget(tab), QStringLiteral(":/css/Theme/QSS/QWidget.css"));
+        StyleSheet::AppendStyleSheet(m_pTabs->widget(tab),
+                                     QStringLiteral(":/css/Theme/QSS/QWidget.css"));
 
     m_btnOK = new QPushButton(tr("OK"), this);
     m_btnCancel = new QPushButton(tr("Cancel"), this);
@@ -48,7 +50,8 @@ QDlgSystemSettings::QDlgSystemSettings(QWidget *parent) : QDialog(parent)
         button->setFixedSize(Display::ScaledPixels(150), Display::ScaledPixels(45));
     m_btnOK->setDefault(true);
     StyleSheet::AppendStyleSheet(m_btnOK, QStringLiteral(":/css/Theme/QSS/QPushButton_OK.css"));
-    StyleSheet::AppendStyleSheet(m_btnCancel, QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
+    StyleSheet::AppendStyleSheet(m_btnCancel,
+                                 QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
     connect(m_btnOK, &QPushButton::clicked, this, &QDlgSystemSettings::on_btnOK_Clicked);
     connect(m_btnCancel, &QPushButton::clicked, this, &QDlgSystemSettings::on_btnCancel_Clicked);
 
@@ -59,8 +62,8 @@ QDlgSystemSettings::QDlgSystemSettings(QWidget *parent) : QDialog(parent)
     buttons->addWidget(m_btnCancel);
     buttons->addStretch();
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(Display::ScaledPixels(10), Display::ScaledPixels(10), Display::ScaledPixels(10),
-                               Display::ScaledPixels(10));
+    layout->setContentsMargins(Display::ScaledPixels(10), Display::ScaledPixels(10),
+                               Display::ScaledPixels(10), Display::ScaledPixels(10));
     layout->setSpacing(Display::ScaledPixels(10));
     layout->addWidget(m_pTabs, 1);
     layout->addLayout(buttons);

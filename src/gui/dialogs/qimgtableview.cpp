@@ -9,7 +9,8 @@
 #include "gui/chrome/displayscale.h"
 #include "gui/dialogs/qpicturetextwinbox.h"
 
-QImgTableView::QImgTableView(QWidget *parent) : QTableView(parent)
+QImgTableView::QImgTableView(QWidget *parent)
+    : QTableView(parent)
 {
     m_model = new QStandardItemModel(this);
     setModel(m_model);
@@ -84,12 +85,12 @@ void QImgTableView::Rebuild()
     for (int position = 0; position < m_cells.size(); ++position) {
         const Cell &cell = m_cells.at(position);
         auto *box = new QPictureTextWinBox(cell.image, cell.deleteImage, cell.title, cell.text);
-        connect(box, &QPictureTextWinBox::signal_deleteRequested, this,
-                [this, position] { emit signal_deleteRequested(position); },
-                Qt::QueuedConnection);
-        connect(box, &QPictureTextWinBox::signal_doubleClicked, this,
-                [this, position] { emit signal_doubleClicked(position); },
-                Qt::QueuedConnection);
+        connect(
+            box, &QPictureTextWinBox::signal_deleteRequested, this,
+            [this, position] { emit signal_deleteRequested(position); }, Qt::QueuedConnection);
+        connect(
+            box, &QPictureTextWinBox::signal_doubleClicked, this,
+            [this, position] { emit signal_doubleClicked(position); }, Qt::QueuedConnection);
         const int row = position / m_nColumns;
         setIndexWidget(m_model->index(row, position % m_nColumns), box);
         // Wrapped names and jobs make their row taller rather than being cut.

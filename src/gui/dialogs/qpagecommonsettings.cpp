@@ -9,8 +9,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "gui/chrome/displayscale.h"
 #include "core/settings/qsysteminfo.h"
+#include "gui/chrome/displayscale.h"
 
 namespace {
 QLabel *NewLabel(const QString &text, QWidget *parent)
@@ -22,12 +22,14 @@ QLabel *NewLabel(const QString &text, QWidget *parent)
 } // namespace
 
 QPageCommonSettings::QPageCommonSettings(QWidget *parent, const QString &cityDataPath)
-    : QWidget(parent), m_cityData(std::make_unique<CCityDataJson>(cityDataPath))
+    : QWidget(parent)
+    , m_cityData(std::make_unique<CCityDataJson>(cityDataPath))
 {
     for (QLineEdit *&edit : m_edits)
         edit = new QLineEdit(this);
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(Display::ScaledPixels(6), Display::ScaledPixels(4), Display::ScaledPixels(6), Display::ScaledPixels(4));
+    layout->setContentsMargins(Display::ScaledPixels(6), Display::ScaledPixels(4),
+                               Display::ScaledPixels(6), Display::ScaledPixels(4));
     layout->setSpacing(Display::ScaledPixels(6));
     layout->addWidget(NewUnitGroup());
     layout->addWidget(NewMapGroup());
@@ -102,7 +104,8 @@ QWidget *QPageCommonSettings::NewReportGroup()
     m_cmbBoxStandard = new QComboBox(group);
     m_cmbBoxTemplate = new QComboBox(group);
     auto *layout = new QVBoxLayout(group);
-    layout->setContentsMargins(Display::ScaledPixels(8), Display::ScaledPixels(4), Display::ScaledPixels(8), Display::ScaledPixels(8));
+    layout->setContentsMargins(Display::ScaledPixels(8), Display::ScaledPixels(4),
+                               Display::ScaledPixels(8), Display::ScaledPixels(8));
     layout->setSpacing(Display::ScaledPixels(4));
     layout->addWidget(new QLabel(tr("Evaluation stardard:"), group));
     layout->addWidget(m_cmbBoxStandard);
@@ -126,8 +129,8 @@ void QPageCommonSettings::LoadStore()
 {
     const QSystemInfo *info = QSystemInfo::GetInstance();
     const QString texts[FieldCount] = {
-        info->InstitutionCode(), info->UnitName(), info->UnitSite(), info->ContactNumber(),
-        info->PostCode(), info->Contacts(), info->Reporters(), info->OriginPosition()};
+        info->InstitutionCode(), info->UnitName(), info->UnitSite(),  info->ContactNumber(),
+        info->PostCode(),        info->Contacts(), info->Reporters(), info->OriginPosition()};
     for (int field = 0; field < FieldCount; ++field)
         m_edits[size_t(field)]->setText(texts[field]);
 

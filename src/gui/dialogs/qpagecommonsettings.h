@@ -18,8 +18,17 @@ class QPageCommonSettings : public QWidget
     Q_OBJECT
 
 public:
-    enum Field { InstitutionCode = 0, UnitName, UnitSite, ContactNumber, PostCode, Contacts,
-                 Reporters, OriginPosition, FieldCount };
+    enum Field {
+        InstitutionCode = 0,
+        UnitName,
+        UnitSite,
+        ContactNumber,
+        PostCode,
+        Contacts,
+        Reporters,
+        OriginPosition,
+        FieldCount
+    };
 
     explicit QPageCommonSettings(QWidget *parent = nullptr,
                                  const QString &cityDataPath = CCityDataJson::ResourcePath());
@@ -53,7 +62,7 @@ private:
     static void SelectText(QComboBox *box, const QString &text);
 
     std::unique_ptr<CCityDataJson> m_cityData;
-    std::array<QLineEdit *, FieldCount> m_edits {};
+    std::array<QLineEdit *, FieldCount> m_edits{};
     QComboBox *m_cmbBoxStandard = nullptr;
     QComboBox *m_cmbBoxTemplate = nullptr;
     QComboBox *m_cmbBoxProvince = nullptr;

@@ -8,11 +8,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "gui/chrome/displayscale.h"
 #include "core/settings/coptionlist.h"
 #include "core/settings/qsysteminfo.h"
+#include "gui/chrome/displayscale.h"
 
-QPageOptionSettings::QPageOptionSettings(QWidget *parent) : QWidget(parent)
+QPageOptionSettings::QPageOptionSettings(QWidget *parent)
+    : QWidget(parent)
 {
     m_listName = new QListWidget(this);
     m_listContent = new QListWidget(this);

@@ -2,9 +2,9 @@
 
 #include <QVBoxLayout>
 
+#include "core/settings/qsysteminfo.h"
 #include "gui/dialogs/qdlgaddelement.h"
 #include "gui/dialogs/qimgtableview.h"
-#include "core/settings/qsysteminfo.h"
 
 namespace {
 const QString kImageDir =
@@ -12,7 +12,9 @@ const QString kImageDir =
 } // namespace
 
 QPagePersonEquipment::QPagePersonEquipment(bool equipment, QWidget *parent)
-    : QWidget(parent), m_bEquipment(equipment), m_records(StoreRecords())
+    : QWidget(parent)
+    , m_bEquipment(equipment)
+    , m_records(StoreRecords())
 {
     m_pView = new QImgTableView(this);
     auto *layout = new QVBoxLayout(this);
@@ -42,8 +44,8 @@ void QPagePersonEquipment::Rebuild()
         cells.append({kImageDir + QStringLiteral("Equipment_Add.png"), QString(),
                       tr("Add Equipment"), QString()});
     else
-        cells.append({kImageDir + QStringLiteral("person_add.png"), QString(), tr("Add Person"),
-                      QString()});
+        cells.append(
+            {kImageDir + QStringLiteral("person_add.png"), QString(), tr("Add Person"), QString()});
     for (const SystemRecord &record : qAsConst(m_records)) {
         if (m_bEquipment)
             cells.append({kImageDir + QStringLiteral("Equipment.png"),

@@ -14,13 +14,16 @@ const int kPictureSide = 32;
 } // namespace
 
 QPictureTextWinBox::QPictureTextWinBox(const QString &image, const QString &deleteImage,
-                                       const QString &title, const QString &text,
-                                       QWidget *parent)
-    : QWidget(parent), m_strImage(image), m_strDeleteImage(deleteImage), m_strTitle(title),
-      m_strText(text)
+                                       const QString &title, const QString &text, QWidget *parent)
+    : QWidget(parent)
+    , m_strImage(image)
+    , m_strDeleteImage(deleteImage)
+    , m_strTitle(title)
+    , m_strText(text)
 {
     m_labelPicture = new QLabel(this);
-    m_labelPicture->setFixedSize(Display::ScaledPixels(kPictureSide), Display::ScaledPixels(kPictureSide));
+    m_labelPicture->setFixedSize(Display::ScaledPixels(kPictureSide),
+                                 Display::ScaledPixels(kPictureSide));
     m_labelPicture->setScaledContents(true);
     // Long texts wrap; the grid makes the row as high as its cells need.
     m_labelTitle = new QLabel(m_strTitle, this);
@@ -38,7 +41,8 @@ QPictureTextWinBox::QPictureTextWinBox(const QString &image, const QString &dele
     texts->addWidget(m_labelText);
     texts->addStretch();
     auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(Display::ScaledPixels(kPictureX), 0, Display::ScaledPixels(4), Display::ScaledPixels(2));
+    layout->setContentsMargins(Display::ScaledPixels(kPictureX), 0, Display::ScaledPixels(4),
+                               Display::ScaledPixels(2));
     layout->setSpacing(Display::ScaledPixels(6));
     layout->addWidget(m_labelPicture, 0, Qt::AlignLeft | Qt::AlignTop);
     layout->addLayout(texts, 1);

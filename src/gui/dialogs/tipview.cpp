@@ -5,7 +5,9 @@
 #include <QScreen>
 #include <QTimer>
 
-TipView::TipView(int msec, QWidget *parent) : QDialog(parent), m_nInterval(msec)
+TipView::TipView(int msec, QWidget *parent)
+    : QDialog(parent)
+    , m_nInterval(msec)
 {
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setWindowOpacity(0.7);

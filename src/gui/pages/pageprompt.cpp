@@ -9,7 +9,7 @@ PagePromptHandler &Handler()
 } // namespace
 
 int Pages::PagePrompt(QWidget *parent, const QString &title, const QString &text, int iconType,
-               int buttons)
+                      int buttons)
 {
     if (Handler())
         return Handler()(title, text, iconType, buttons);

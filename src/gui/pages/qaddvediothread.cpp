@@ -3,7 +3,8 @@
 #include "core/common/debuglog.h"
 #include "core/files/cvideoimporter.h"
 
-QAddVedioThread::QAddVedioThread(QObject *parent) : QThread(parent)
+QAddVedioThread::QAddVedioThread(QObject *parent)
+    : QThread(parent)
 {
     qRegisterMetaType<QVedioInfo>("QVedioInfo");
 }
@@ -28,9 +29,8 @@ void QAddVedioThread::run()
             TQ_LOG << "no target inspection file, skipped:" << m_strCurrentPath << "----";
             continue;
         }
-        const CVideoImporter::Result result =
-            CVideoImporter::ImportOne(m_strCurrentPath, m_strProjectKey, *m_pFileRTV,
-                                      m_bStoreDefects);
+        const CVideoImporter::Result result = CVideoImporter::ImportOne(
+            m_strCurrentPath, m_strProjectKey, *m_pFileRTV, m_bStoreDefects);
         if (!result.note.isEmpty())
             TQ_LOG << m_strCurrentPath << result.note;
         if (!result.ok) {

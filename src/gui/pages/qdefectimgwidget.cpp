@@ -5,7 +5,9 @@
 #include <QPainter>
 #include <QPainterPath>
 
-QDefectImgWidget::QDefectImgWidget(QWidget *parent) : QWidget(parent) {}
+QDefectImgWidget::QDefectImgWidget(QWidget *parent)
+    : QWidget(parent)
+{}
 
 bool QDefectImgWidget::SetImage(const QString &path, const QString &text)
 {
@@ -33,8 +35,8 @@ void QDefectImgWidget::paintEvent(QPaintEvent *)
         const QImage image(m_strImagePath, "png");
         painter.fillRect(imageArea, Qt::black);
         if (!image.isNull()) {
-            const QImage scaled = image.scaled(imageArea.size(), Qt::KeepAspectRatio,
-                                               Qt::SmoothTransformation);
+            const QImage scaled =
+                image.scaled(imageArea.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
             QRect target(QPoint(0, 0), scaled.size());
             target.moveCenter(imageArea.center());
             painter.drawImage(target, scaled);

@@ -11,7 +11,8 @@
 #include "gui/pages/cdefectdetailtext.h"
 #include "gui/pages/qdefectimgwidget.h"
 
-QDlgDetail::QDlgDetail(QWidget *parent) : QDialog(parent)
+QDlgDetail::QDlgDetail(QWidget *parent)
+    : QDialog(parent)
 {
     auto *layout = new QVBoxLayout(this);
     m_pImgWidget = new QDefectImgWidget(this);

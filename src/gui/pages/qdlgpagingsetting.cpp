@@ -7,7 +7,9 @@
 #include <QSpinBox>
 
 QDlgPagingSetting::QDlgPagingSetting(int rowsPerPage, int targetPage, QWidget *parent)
-    : QDialog(parent), m_nRowsPerPage(rowsPerPage), m_nTargetPage(targetPage)
+    : QDialog(parent)
+    , m_nRowsPerPage(rowsPerPage)
+    , m_nTargetPage(targetPage)
 {
     setWindowTitle(tr("Paging settings"));
     m_pSpinRows = new QSpinBox(this);

@@ -28,10 +28,11 @@ const char *const kProjectTitles[] = {
     QT_TRANSLATE_NOOP("QProjectInfoManage", "HashCode"),
 };
 const char *const kProjectColumns[] = {
-    "ProjectNumber", "ProjectName", "ProjectSite", "Principal", "CommencementDate",
-    "ReportNum", "ClientUnits", "ConstructionUnits", "DesignUnits", "BuildUnits",
-    "SuperviseUnits", "MeasureType", "MoveMethod", "SealMethod", "DrainageMethod",
-    "DesiltMethod", "VedioNums", "PipeNums", "Mileages", "StandardInterpretationNums",
+    "ProjectNumber",       "ProjectName", "ProjectSite",    "Principal",
+    "CommencementDate",    "ReportNum",   "ClientUnits",    "ConstructionUnits",
+    "DesignUnits",         "BuildUnits",  "SuperviseUnits", "MeasureType",
+    "MoveMethod",          "SealMethod",  "DrainageMethod", "DesiltMethod",
+    "VedioNums",           "PipeNums",    "Mileages",       "StandardInterpretationNums",
     "iInterpretationNums", "HashCode",
 };
 
@@ -53,9 +54,9 @@ const char *const kVideoTitles[] = {
     QT_TRANSLATE_NOOP("QVedioInfoManage", "PipeSectionDiameter"),
 };
 const char *const kVideoColumns[] = {
-    "RoadName", "PipeNum", "PipeType", "PipeMeterial", "VedioFileName", "RecordDate",
-    "ImportDate", "iDefectNums", "Longitude", "Latitude", "HashCode", "ProHashCode",
-    "PipeSectionLen", "PipeBranchDepth", "PipeSectionDiameter",
+    "RoadName",   "PipeNum",     "PipeType",       "PipeMeterial",    "VedioFileName",
+    "RecordDate", "ImportDate",  "iDefectNums",    "Longitude",       "Latitude",
+    "HashCode",   "ProHashCode", "PipeSectionLen", "PipeBranchDepth", "PipeSectionDiameter",
 };
 
 const char *const kDefectTitles[] = {
@@ -79,7 +80,11 @@ const char *const kDefectTitles[] = {
     QT_TRANSLATE_NOOP("QDefectInfoManage", "DefectLength"),
 };
 
-template <typename T, std::size_t N> constexpr int CountOf(T (&)[N]) { return int(N); }
+template <typename T, std::size_t N>
+constexpr int CountOf(T (&)[N])
+{
+    return int(N);
+}
 static_assert(CountOf(kProjectTitles) == CountOf(kProjectColumns), "project columns");
 static_assert(CountOf(kVideoTitles) == CountOf(kVideoColumns), "video columns");
 } // namespace
@@ -112,7 +117,9 @@ QString QManageInterface::NameAt(const char *const *names, int i) const
     return QString::fromLatin1(names[i]);
 }
 
-QProjectInfoManage::QProjectInfoManage() : QManageInterface(CountOf(kProjectColumns)) {}
+QProjectInfoManage::QProjectInfoManage()
+    : QManageInterface(CountOf(kProjectColumns))
+{}
 
 QProjectInfoManage *QProjectInfoManage::GetInstance()
 {
@@ -130,7 +137,9 @@ QString QProjectInfoManage::ColumnName(int i)
     return NameAt(kProjectColumns, i);
 }
 
-QVedioInfoManage::QVedioInfoManage() : QManageInterface(CountOf(kVideoColumns)) {}
+QVedioInfoManage::QVedioInfoManage()
+    : QManageInterface(CountOf(kVideoColumns))
+{}
 
 QVedioInfoManage *QVedioInfoManage::GetInstance()
 {
@@ -149,7 +158,9 @@ QString QVedioInfoManage::ColumnName(int i)
 }
 
 // The defect titles are the column names themselves.
-QDefectInfoManage::QDefectInfoManage() : QManageInterface(CountOf(kDefectTitles)) {}
+QDefectInfoManage::QDefectInfoManage()
+    : QManageInterface(CountOf(kDefectTitles))
+{}
 
 QDefectInfoManage *QDefectInfoManage::GetInstance()
 {

@@ -21,7 +21,9 @@ public:
     int nColumnCount = 0;
 
 protected:
-    explicit QManageInterface(int columnCount) : nColumnCount(columnCount) {}
+    explicit QManageInterface(int columnCount)
+        : nColumnCount(columnCount)
+    {}
     // The entry i of two parallel tables, or the empty text outside them.
     QString TitleAt(const char *const *titles, const char *context, int i) const;
     QString NameAt(const char *const *names, int i) const;

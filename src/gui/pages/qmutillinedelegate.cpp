@@ -18,9 +18,9 @@ const char *const kValidBorder = "QLineEdit{border:1px solid gray}";
 } // namespace
 
 QMutilLineDelegate::QMutilLineDelegate(QMyTableView *view)
-    : QStyledItemDelegate(view), m_pView(view)
-{
-}
+    : QStyledItemDelegate(view)
+    , m_pView(view)
+{}
 
 bool QMutilLineDelegate::IsValidDateText(const QString &text)
 {
@@ -62,8 +62,8 @@ QWidget *QMutilLineDelegate::createEditor(QWidget *parent, const QStyleOptionVie
                 QRegularExpression(QString::fromLatin1(kNonEmptyPattern)), edit));
             edit->setToolTip(tr("The string could't be empty ."));
             auto mark = [edit](const QString &text) {
-                edit->setStyleSheet(QString::fromLatin1(IsNonEmptyText(text) ? kValidBorder
-                                                                             : kInvalidBorder));
+                edit->setStyleSheet(
+                    QString::fromLatin1(IsNonEmptyText(text) ? kValidBorder : kInvalidBorder));
             };
             connect(edit, &QLineEdit::textChanged, edit, mark);
             mark(index.data(Qt::EditRole).toString());
@@ -104,8 +104,8 @@ void QMutilLineDelegate::setModelData(QWidget *editor, QAbstractItemModel *model
     if (m_pView && m_pView->EditorKind(index.column()) == HeaderColumnSpec::DateText &&
         !IsValidDateText(text)) {
         Pages::PagePrompt(m_pView, tr("Warn"),
-                   tr("The date format must be 'YYYY-MM-DD' ,please put in again"),
-                   MyMessageBox::IconError, MyMessageBox::ButtonOk);
+                          tr("The date format must be 'YYYY-MM-DD' ,please put in again"),
+                          MyMessageBox::IconError, MyMessageBox::ButtonOk);
         return;
     }
     model->setData(index, text, Qt::EditRole);

@@ -2,8 +2,7 @@
 
 QMySqlTableModel::QMySqlTableModel(QObject *parent, QSqlDatabase db)
     : QSqlTableModel(parent, db)
-{
-}
+{}
 
 QVariant QMySqlTableModel::data(const QModelIndex &index, int role) const
 {

@@ -22,7 +22,8 @@ const char *const kScrollBarStyle =
 
 QMyTableView::QMyTableView(QSqlDatabase db, const QString &tableName, const QString &headerSpec,
                            QWidget *parent)
-    : QTableView(parent), m_columns(Pages::ParseHeaderSpec(headerSpec))
+    : QTableView(parent)
+    , m_columns(Pages::ParseHeaderSpec(headerSpec))
 {
     m_pModel = new QMySqlTableModel(this, db);
     m_pModel->setEditStrategy(QSqlTableModel::OnManualSubmit);

@@ -11,19 +11,21 @@
 #include <QThread>
 #include <QVBoxLayout>
 
-#include "gui/shell/qlefttexttoolbar.h"
-#include "gui/pages/qpagingwidget.h"
-#include "core/database/ckln_tq420database.h"
 #include "core/common/debuglog.h"
-#include "gui/chrome/displayscale.h"
+#include "core/database/ckln_tq420database.h"
 #include "core/settings/ckln_tq420setting.h"
+#include "gui/chrome/displayscale.h"
 #include "gui/pages/headerspec.h"
 #include "gui/pages/pageprompt.h"
 #include "gui/pages/qmanageinterface.h"
 #include "gui/pages/qmysqltablemodel.h"
 #include "gui/pages/qmytableview.h"
+#include "gui/pages/qpagingwidget.h"
+#include "gui/shell/qlefttexttoolbar.h"
 
-QPageChild::QPageChild(QWidget *parent) : QWidget(parent) {}
+QPageChild::QPageChild(QWidget *parent)
+    : QWidget(parent)
+{}
 
 QPageChild::~QPageChild()
 {
@@ -82,8 +84,8 @@ bool QPageChild::SubmitChanges()
     const QString error = model->lastError().text();
     db.rollback();
     TQ_LOG << "SubmitChanges failed:" << error << "!!!";
-    Pages::PagePrompt(this, tr("Error"), tr("Database Error:") + error,
-               MyMessageBox::IconError, MyMessageBox::ButtonOk);
+    Pages::PagePrompt(this, tr("Error"), tr("Database Error:") + error, MyMessageBox::IconError,
+                      MyMessageBox::ButtonOk);
     return false;
 }
 
@@ -122,9 +124,9 @@ void QPageChild::OnCurrentRowChanged(int) {}
 bool QPageChild::ConfirmDelete()
 {
     return Pages::PagePrompt(this, tr("Prompt"),
-                      tr("Performing a delete operation ,are you sure to delete the row ?"),
-                      MyMessageBox::IconQuestion, MyMessageBox::ButtonOkCancel)
-           == MyMessageBox::ResultOk;
+                             tr("Performing a delete operation ,are you sure to delete the row ?"),
+                             MyMessageBox::IconQuestion,
+                             MyMessageBox::ButtonOkCancel) == MyMessageBox::ResultOk;
 }
 
 void QPageChild::SeletctedRowDoubleClick(int) {}
@@ -177,7 +179,8 @@ void QPageChild::RefreshCurrentPage(int offset, int limit, const QString &orderC
     if (filter.isEmpty())
         return;
     QMySqlTableModel *model = m_pTableView->Model();
-    model->setFilter(filter + CKLN_TQ420DataBase::PageClause(orderColumn, ascending, limit, offset));
+    model->setFilter(filter +
+                     CKLN_TQ420DataBase::PageClause(orderColumn, ascending, limit, offset));
     if (!model->select())
         TQ_LOG << "select failed:" << model->lastError().text() << "!!!";
     AfterSelect();
@@ -237,8 +240,7 @@ void QPageChild::on_slot_toolChanged(int tool)
 
 void QPageChild::on_DispayRowRangeChanged(int nStartIndex, int Count)
 {
-    const bool ascending =
-        type() == 1 && CKLN_TQ420Setting::GetInstance()->GetSortMode(1) == 7;
+    const bool ascending = type() == 1 && CKLN_TQ420Setting::GetInstance()->GetSortMode(1) == 7;
     RefreshCurrentPage(nStartIndex, Count, GetDefaultOrderColumn(), ascending);
 }
 
@@ -275,7 +277,8 @@ void QPageChild::InitPage()
             &QLeftTextToolBar::OnRetranslate);
 
     auto *column = new QVBoxLayout;
-    column->setContentsMargins(Display::ScaledPixels(4), Display::ScaledPixels(4), Display::ScaledPixels(4), 0);
+    column->setContentsMargins(Display::ScaledPixels(4), Display::ScaledPixels(4),
+                               Display::ScaledPixels(4), 0);
     root->addLayout(column, 1);
     m_pTopBarLayout = new QHBoxLayout;
     m_pButtonLayout = new QHBoxLayout;

@@ -7,14 +7,14 @@
 #include <QFile>
 #include <QFileDialog>
 
-#include "gui/chrome/waitview.h"
-#include "office/report/qexportsheetthread.h"
-#include "core/database/ckln_tq420database.h"
-#include "office/report/csheetdata.h"
 #include "core/common/debuglog.h"
+#include "core/database/ckln_tq420database.h"
 #include "core/settings/ckln_tq420setting.h"
+#include "gui/chrome/waitview.h"
 #include "gui/pages/pageprompt.h"
 #include "gui/pages/qmanageinterface.h"
+#include "office/report/csheetdata.h"
+#include "office/report/qexportsheetthread.h"
 
 QString QPageChild::SheetExportCaption(int type)
 {
@@ -76,7 +76,7 @@ bool QPageChild::ExportSheetTo(const QString &path)
     const QVariantList rows = SheetRows(columns);
     if (rows.isEmpty()) {
         Pages::PagePrompt(this, tr("Warn"), tr("The current sheet is empty !"),
-                   MyMessageBox::IconError, MyMessageBox::ButtonOk);
+                          MyMessageBox::IconError, MyMessageBox::ButtonOk);
         return false;
     }
 
@@ -114,8 +114,9 @@ QVariantList QPageChild::SheetRows(int &columns)
     QVariantList rows;
     const QString order = GetDefaultOrderColumn();
     const QList<QVariantMap> records = CKLN_TQ420DataBase::GetInstance()->SelectRows(
-        GetTableName(), order.isEmpty() ? filter : filter + QStringLiteral(" order by ") + order +
-                                                        QStringLiteral(" desc"));
+        GetTableName(),
+        order.isEmpty() ? filter
+                        : filter + QStringLiteral(" order by ") + order + QStringLiteral(" desc"));
     for (const QVariantMap &record : records) {
         QVariantList row;
         for (int i = 0; i < columns; ++i)

@@ -11,15 +11,14 @@
 #include <QSqlRecord>
 #include <QUrl>
 
-#include "gui/chrome/waitview.h"
-#include "core/files/qfilemanager.h"
-#include "core/settings/qsysteminfo.h"
-#include "office/report/qexportreportthread.h"
-#include "core/database/ckln_tq420database.h"
 #include "core/common/clanguagesettings.h"
 #include "core/common/debuglog.h"
-#include "gui/chrome/displayscale.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/files/qfilemanager.h"
 #include "core/settings/ckln_tq420setting.h"
+#include "core/settings/qsysteminfo.h"
+#include "gui/chrome/displayscale.h"
+#include "gui/chrome/waitview.h"
 #include "gui/pages/headerspec.h"
 #include "gui/pages/pageprompt.h"
 #include "gui/pages/projectfilter.h"
@@ -29,6 +28,7 @@
 #include "gui/pages/qmysqltablemodel.h"
 #include "gui/pages/qmytableview.h"
 #include "gui/pages/qpageprojectinfo.h"
+#include "office/report/qexportreportthread.h"
 
 namespace {
 constexpr int kColumnCount = 18;
@@ -48,7 +48,8 @@ int ColumnWidth(int column)
 }
 } // namespace
 
-QPageDefectInfo::QPageDefectInfo(QWidget *parent) : QPageChild(parent)
+QPageDefectInfo::QPageDefectInfo(QWidget *parent)
+    : QPageChild(parent)
 {
     m_nKeyColumn = kKeyColumn;
     m_pDlgDetail = new QDlgDetail(this);
@@ -78,7 +79,7 @@ QString QPageDefectInfo::DefectHeaderSpec()
         if (ColumnWidth(i) == 75)
             title = QPageProjectInfo::BrokenTitle(title); // narrow: broken after 2 characters
         entries << Pages::MakeHeaderSpecEntry(title, ColumnWidth(i), i <= kLastVisibleColumn,
-                                       HeaderColumnSpec::NotEditable);
+                                              HeaderColumnSpec::NotEditable);
     }
     return entries.join(QLatin1Char(';'));
 }
@@ -350,9 +351,8 @@ void QPageDefectInfo::on_slot_Report_Successed()
 {
     m_pWaitView = nullptr;
     emit signal_reportFinished();
-    if (Pages::PagePrompt(this, tr("Prompt"),
-                   tr("Export report successfully , do you want to open this ?"),
-                   MyMessageBox::IconQuestion, MyMessageBox::ButtonOkCancel)
-        == MyMessageBox::ResultOk)
+    if (Pages::PagePrompt(
+            this, tr("Prompt"), tr("Export report successfully , do you want to open this ?"),
+            MyMessageBox::IconQuestion, MyMessageBox::ButtonOkCancel) == MyMessageBox::ResultOk)
         QDesktopServices::openUrl(QUrl::fromLocalFile(m_strReportPath));
 }

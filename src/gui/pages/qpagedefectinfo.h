@@ -2,8 +2,8 @@
 
 #include <QPointer>
 
-#include "gui/chrome/waitview.h"
 #include "core/settings/dataexportparam.h"
+#include "gui/chrome/waitview.h"
 #include "gui/pages/qpagechild.h"
 
 class QDlgDetail;

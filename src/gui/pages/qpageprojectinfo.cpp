@@ -5,12 +5,12 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "gui/chrome/qswitchbutton.h"
-#include "core/settings/qsysteminfo.h"
 #include "core/common/debuglog.h"
-#include "gui/chrome/displayscale.h"
-#include "gui/chrome/stylesheet.h"
 #include "core/settings/ckln_tq420setting.h"
+#include "core/settings/qsysteminfo.h"
+#include "gui/chrome/displayscale.h"
+#include "gui/chrome/qswitchbutton.h"
+#include "gui/chrome/stylesheet.h"
 #include "gui/pages/headerspec.h"
 #include "gui/pages/projectfilter.h"
 #include "gui/pages/qmanageinterface.h"
@@ -55,7 +55,8 @@ QStringList PersonNames()
 }
 } // namespace
 
-QPageProjectInfo::QPageProjectInfo(QWidget *parent) : QPageChild(parent)
+QPageProjectInfo::QPageProjectInfo(QWidget *parent)
+    : QPageChild(parent)
 {
     m_nKeyColumn = kKeyColumn;
     InitPage();
@@ -87,7 +88,7 @@ QString QPageProjectInfo::ProjectHeaderSpec()
         const QString title =
             narrow ? BrokenTitle(columns->HeaderTitle(i)) : columns->HeaderTitle(i);
         entries << Pages::MakeHeaderSpecEntry(title, narrow ? 75 : 150, i <= kLastDetailColumn,
-                                       EditorKindOf(i));
+                                              EditorKindOf(i));
     }
     return entries.join(QLatin1Char(';'));
 }
@@ -131,8 +132,8 @@ QStringList QPageProjectInfo::GetButtonTexts()
 
 QStringList QPageProjectInfo::GetSortMenuTexts()
 {
-    return {tr("One Month"), tr("Three Month"), tr("Six Month"), tr("Nine Month"),
-            tr("One year"), tr("All")};
+    return {tr("One Month"),  tr("Three Month"), tr("Six Month"),
+            tr("Nine Month"), tr("One year"),    tr("All")};
 }
 
 int QPageProjectInfo::CurrentSortIndex()
@@ -176,8 +177,7 @@ void QPageProjectInfo::CreateContextMenu()
     m_pContextMenu = new QMenu(this);
     StyleSheet::AppendStyleSheet(m_pContextMenu, QStringLiteral(":/css/Theme/QSS/QPopMenu.css"));
     m_lstMenuActions
-        << m_pContextMenu->addAction(tr("&Vedio Manage"), this,
-                                     &QPageChild::signal_gotoVedioManage)
+        << m_pContextMenu->addAction(tr("&Vedio Manage"), this, &QPageChild::signal_gotoVedioManage)
         << m_pContextMenu->addAction(tr("&Report Generate"), this,
                                      &QPageChild::signal_gotoReportGenerate)
         << m_pContextMenu->addAction(tr("&Defect Scatter"), this,
@@ -206,8 +206,9 @@ void QPageProjectInfo::Retranslate()
         m_pSwitchBtn->setTextOn(tr("Detail List"));
         m_pSwitchBtn->setTextOff(tr("Count List"));
     }
-    const QStringList texts = {tr("&Vedio Manage"), tr("&Report Generate"), tr("&Defect Scatter"),
-                               tr("&Export Data"),  tr("&Edit"),            tr("&Delete")};
+    const QStringList texts = {tr("&Vedio Manage"),   tr("&Report Generate"),
+                               tr("&Defect Scatter"), tr("&Export Data"),
+                               tr("&Edit"),           tr("&Delete")};
     for (int i = 0; i < texts.size() && i < m_lstMenuActions.size(); ++i)
         m_lstMenuActions.at(i)->setText(texts.at(i));
 }

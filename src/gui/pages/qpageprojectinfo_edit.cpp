@@ -6,13 +6,13 @@
 #include <QSqlError>
 #include <QSqlRecord>
 
-#include "core/files/qfilemanager.h"
-#include "core/settings/qsysteminfo.h"
-#include "core/database/ckln_tq420database.h"
 #include "core/common/debuglog.h"
 #include "core/common/myhelper.h"
 #include "core/common/sqlquote.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/files/qfilemanager.h"
 #include "core/settings/ckln_tq420setting.h"
+#include "core/settings/qsysteminfo.h"
 #include "gui/pages/pageprompt.h"
 #include "gui/pages/qmanageinterface.h"
 #include "gui/pages/qmutillinedelegate.h"
@@ -43,8 +43,7 @@ QString SelectedOption(int slot)
 void CreateProjectFolder(const QString &key)
 {
     QFileManager *files = QFileManager::GetInstance();
-    if (!QFileManager::IsValidFolderName(key) ||
-        !files->CreateDir(files->GetRootDir(), key))
+    if (!QFileManager::IsValidFolderName(key) || !files->CreateDir(files->GetRootDir(), key))
         TQ_LOG << "cannot create the project folder" << key << "----";
 }
 
@@ -137,18 +136,19 @@ bool QPageProjectInfo::CheckEditedRow()
     const int row = m_pTableView->EditingRow() >= 0 ? m_pTableView->EditingRow() : m_nCurRow;
     for (int column = 0; column <= 2; ++column) {
         if (!QMutilLineDelegate::IsNonEmptyText(CellText(row, column))) {
-            Pages::PagePrompt(this, tr("Warn"), tr("Please at least fill in the necessary information"),
-                       MyMessageBox::IconError, MyMessageBox::ButtonOk);
+            Pages::PagePrompt(this, tr("Warn"),
+                              tr("Please at least fill in the necessary information"),
+                              MyMessageBox::IconError, MyMessageBox::ButtonOk);
             return false;
         }
     }
-    const QString condition = QStringLiteral("ProjectNumber = %1 and HashCode <> %2")
-                                  .arg(SqlText::SqlQuote(CellText(row, 0)),
-                                       SqlText::SqlQuote(CellText(row, kKeyColumn)));
+    const QString condition =
+        QStringLiteral("ProjectNumber = %1 and HashCode <> %2")
+            .arg(SqlText::SqlQuote(CellText(row, 0)), SqlText::SqlQuote(CellText(row, kKeyColumn)));
     // A failed count (-1) is no duplicate: the submit then reports the database's error.
     if (CKLN_TQ420DataBase::GetInstance()->GetRecordNums(GetTableName(), condition) > 0) {
-        Pages::PagePrompt(this, tr("Warn"), tr("projectNum can't be same"),
-                   MyMessageBox::IconError, MyMessageBox::ButtonOk);
+        Pages::PagePrompt(this, tr("Warn"), tr("projectNum can't be same"), MyMessageBox::IconError,
+                          MyMessageBox::ButtonOk);
         return false;
     }
     return true;
@@ -188,8 +188,8 @@ void QPageProjectInfo::on_slot_Delete()
         return;
     const int row = m_nCurRow;
     const QString key = CellText(row, kKeyColumn);
-    const QString nextKey = row + 1 < model->rowCount() ? CellText(row + 1, kKeyColumn)
-                                                        : CellText(row - 1, kKeyColumn);
+    const QString nextKey =
+        row + 1 < model->rowCount() ? CellText(row + 1, kKeyColumn) : CellText(row - 1, kKeyColumn);
     QSqlDatabase db = model->database();
     db.transaction();
     if (!model->removeRow(row) || !model->submitAll()) {

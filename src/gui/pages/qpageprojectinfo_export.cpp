@@ -7,14 +7,14 @@
 #include <QFileDialog>
 #include <QUrl>
 
-#include "gui/chrome/waitview.h"
-#include "gui/dialogs/qdlgdataexport.h"
-#include "office/report/cdataexporter.h"
-#include "gui/chrome/qwaitviewworkthread.h"
 #include "core/common/debuglog.h"
 #include "core/settings/ckln_tq420setting.h"
 #include "core/settings/qsysteminfo.h"
+#include "gui/chrome/qwaitviewworkthread.h"
+#include "gui/chrome/waitview.h"
+#include "gui/dialogs/qdlgdataexport.h"
 #include "gui/pages/pageprompt.h"
+#include "office/report/cdataexporter.h"
 
 void QPageProjectInfo::OnDataExport()
 {
@@ -37,7 +37,7 @@ void QPageProjectInfo::handleDataExport()
         this, tr("Data export"), CKLN_TQ420Setting::GetInstance()->GetLastExportDir());
     if (dir.isEmpty()) {
         Pages::PagePrompt(this, tr("Warn"), tr("The export directory is empty"),
-                   MyMessageBox::IconError, MyMessageBox::ButtonOk);
+                          MyMessageBox::IconError, MyMessageBox::ButtonOk);
         return;
     }
     StartDataExport(dir);
@@ -70,9 +70,9 @@ void QPageProjectInfo::StartDataExport(const QString &dir)
 void QPageProjectInfo::DoWork(const QVariant &)
 {
     CDataExporter exporter(m_exportParam, m_exportSystem, m_strExportDir);
-    connect(&exporter, &CDataExporter::signal_stepStarted, this,
-            [this](const QString &text) { emit changeWaitViewTitle(text); },
-            Qt::DirectConnection);
+    connect(
+        &exporter, &CDataExporter::signal_stepStarted, this,
+        [this](const QString &text) { emit changeWaitViewTitle(text); }, Qt::DirectConnection);
     if (!exporter.SetProject(m_strExportProjectKey)) {
         TQ_LOG << "no project to export" << m_strExportProjectKey << "----";
         return;
@@ -86,8 +86,8 @@ void QPageProjectInfo::DataExportFinished()
     m_pWaitView = nullptr;
     emit signal_dataExportFinished();
     if (Pages::PagePrompt(this, tr("Prompt"),
-                   tr("Data export has finished , do you sure to open the directory ?"),
-                   MyMessageBox::IconQuestion, MyMessageBox::ButtonOkCancel)
-        == MyMessageBox::ResultOk)
+                          tr("Data export has finished , do you sure to open the directory ?"),
+                          MyMessageBox::IconQuestion,
+                          MyMessageBox::ButtonOkCancel) == MyMessageBox::ResultOk)
         QDesktopServices::openUrl(QUrl::fromLocalFile(m_strExportDir));
 }

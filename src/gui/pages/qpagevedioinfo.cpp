@@ -8,22 +8,22 @@
 #include <QPushButton>
 #include <QSqlError>
 
-#include "gui/chrome/waitview.h"
-#include "core/files/qfilemanager.h"
-#include "gui/pages/qaddvediothread.h"
-#include "gui/pages/qswitchrtvfilethread.h"
-#include "core/database/ckln_tq420database.h"
 #include "core/common/debuglog.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/files/qfilemanager.h"
+#include "core/settings/ckln_tq420setting.h"
 #include "gui/chrome/displayscale.h"
 #include "gui/chrome/stylesheet.h"
-#include "core/settings/ckln_tq420setting.h"
+#include "gui/chrome/waitview.h"
 #include "gui/pages/headerspec.h"
 #include "gui/pages/pageprompt.h"
-#include "gui/pages/projectnamelabel.h"
 #include "gui/pages/projectfilter.h"
+#include "gui/pages/projectnamelabel.h"
+#include "gui/pages/qaddvediothread.h"
 #include "gui/pages/qmanageinterface.h"
 #include "gui/pages/qmysqltablemodel.h"
 #include "gui/pages/qmytableview.h"
+#include "gui/pages/qswitchrtvfilethread.h"
 
 namespace {
 constexpr int kColumnCount = 15;
@@ -31,7 +31,8 @@ constexpr int kColumnCount = 15;
 constexpr int kSortModes[] = {7, 5, 6};
 } // namespace
 
-QPageVedioInfo::QPageVedioInfo(QWidget *parent) : QPageChild(parent)
+QPageVedioInfo::QPageVedioInfo(QWidget *parent)
+    : QPageChild(parent)
 {
     m_nKeyColumn = kKeyColumn;
     InitPage();
@@ -57,7 +58,7 @@ QString QPageVedioInfo::VideoHeaderSpec()
         const int width = i == kVideoPathColumn ? 300 : 150;
         const bool visible = i != kKeyColumn && i != kProjectKeyColumn;
         entries << Pages::MakeHeaderSpecEntry(columns->HeaderTitle(i), width, visible,
-                                       HeaderColumnSpec::NotEditable);
+                                              HeaderColumnSpec::NotEditable);
     }
     return entries.join(QLatin1Char(';'));
 }
@@ -100,8 +101,7 @@ void QPageVedioInfo::updatePage()
 
 QStringList QPageVedioInfo::GetButtonTexts()
 {
-    return {tr("Search"), tr("Export"), tr("Add"), tr("Interpretation"), tr("Delete"),
-            tr("Spike")};
+    return {tr("Search"), tr("Export"), tr("Add"), tr("Interpretation"), tr("Delete"), tr("Spike")};
 }
 
 QStringList QPageVedioInfo::GetSortMenuTexts()
@@ -262,8 +262,7 @@ void QPageVedioInfo::ReadRow(int row)
     }
     m_strVideoKey = KeyOfRow(row);
     m_strVideoPath = model->index(row, kVideoPathColumn).data(Qt::EditRole).toString();
-    const QString projectKey =
-        model->index(row, kProjectKeyColumn).data(Qt::EditRole).toString();
+    const QString projectKey = model->index(row, kProjectKeyColumn).data(Qt::EditRole).toString();
     QFileManager *files = QFileManager::GetInstance();
     // A key that is not one plain folder name gives no folder, so nothing is made or read.
     m_strVideoDir = files->GetProjectDir(projectKey, m_strVideoKey);
@@ -312,10 +311,8 @@ void QPageVedioInfo::StartSwitch(const QString &rtvPath)
     CFileRTV *file = FileRTV();
     // The GUI thread lets go of the file before the worker opens it on its own thread.
     file->close();
-    file->setAVIParam(m_strVideoPath, m_pTableView->Model()
-                                          ->index(m_nCurRow, 5)
-                                          .data(Qt::EditRole)
-                                          .toString());
+    file->setAVIParam(m_strVideoPath,
+                      m_pTableView->Model()->index(m_nCurRow, 5).data(Qt::EditRole).toString());
     // Whatever the outcome, the file now holds this one's contents (or a failed read).
     m_strLoadedRtvPath = rtvPath;
 

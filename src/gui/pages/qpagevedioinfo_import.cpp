@@ -4,12 +4,12 @@
 
 #include <QFileDialog>
 
-#include "core/files/qfilemanager.h"
-#include "gui/pages/qaddvediothread.h"
-#include "core/database/ckln_tq420database.h"
-#include "core/inspection/cfilertv.h"
 #include "core/common/debuglog.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/files/qfilemanager.h"
+#include "core/inspection/cfilertv.h"
 #include "core/settings/ckln_tq420setting.h"
+#include "gui/pages/qaddvediothread.h"
 #include "gui/pages/qmysqltablemodel.h"
 #include "gui/pages/qmytableview.h"
 

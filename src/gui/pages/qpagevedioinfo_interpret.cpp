@@ -6,12 +6,12 @@
 #include <QSqlError>
 #include <QSqlRecord>
 
-#include "core/files/cdefecteditor.h"
-#include "core/settings/qsysteminfo.h"
-#include "core/database/ckln_tq420database.h"
-#include "core/inspection/cfilertv.h"
 #include "core/common/debuglog.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/files/cdefecteditor.h"
+#include "core/inspection/cfilertv.h"
 #include "core/settings/ckln_tq420setting.h"
+#include "core/settings/qsysteminfo.h"
 #include "gui/pages/qmysqltablemodel.h"
 #include "gui/pages/qmytableview.h"
 

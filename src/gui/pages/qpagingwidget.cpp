@@ -9,7 +9,8 @@
 #include "gui/chrome/displayscale.h"
 #include "gui/pages/qdlgpagingsetting.h"
 
-QPagingWidget::QPagingWidget(QWidget *parent) : QWidget(parent)
+QPagingWidget::QPagingWidget(QWidget *parent)
+    : QWidget(parent)
 {
     setFixedHeight(Display::ScaledPixels(50));
     auto *layout = new QHBoxLayout(this);

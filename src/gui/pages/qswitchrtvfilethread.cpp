@@ -1,9 +1,11 @@
 #include "gui/pages/qswitchrtvfilethread.h"
 
-#include "core/inspection/cfilertv.h"
 #include "core/common/debuglog.h"
+#include "core/inspection/cfilertv.h"
 
-QSwitchRTVFileThread::QSwitchRTVFileThread(QObject *parent) : QThread(parent) {}
+QSwitchRTVFileThread::QSwitchRTVFileThread(QObject *parent)
+    : QThread(parent)
+{}
 
 void QSwitchRTVFileThread::SetParams(CFileRTV *target, const QString &rtvPath)
 {

@@ -6,15 +6,15 @@
 #include <QFont>
 #include <QProcess>
 
-#include "core/database/ckln_tq420database.h"
-#include "gui/dialogs/generatereportdlg.h"
 #include "core/common/clanguagesettings.h"
-#include "gui/chrome/cmessageboxprompt.h"
 #include "core/common/debuglog.h"
-#include "gui/shell/qdlgsetlanguage.h"
+#include "core/database/ckln_tq420database.h"
 #include "core/settings/ckln_tq420setting.h"
+#include "gui/chrome/cmessageboxprompt.h"
 #include "gui/chrome/guiresources.h"
+#include "gui/dialogs/generatereportdlg.h"
 #include "gui/shell/mainwindow.h"
+#include "gui/shell/qdlgsetlanguage.h"
 
 namespace ApplicationStartup {
 
@@ -72,7 +72,8 @@ int RunReportMode(const QStringList &arguments)
 int RunFullApplication()
 {
     QDir::setCurrent(QCoreApplication::applicationDirPath());
-    const QString stored = CLanguageSettings::ReadUserSetting(QStringLiteral("Language"), QString()).toString();
+    const QString stored =
+        CLanguageSettings::ReadUserSetting(QStringLiteral("Language"), QString()).toString();
     TQ_LOG << "Locale:" << stored;
     CLanguageSettings *language = CLanguageSettings::GetInstance();
     if (stored.isEmpty()) {

@@ -8,16 +8,16 @@
 #include <QMenuBar>
 #include <QStatusBar>
 
-#include "gui/shell/qtoptoolbar.h"
+#include "core/common/clanguagesettings.h"
+#include "core/database/ckln_tq420database.h"
 #include "core/files/qfilemanager.h"
+#include "core/settings/ckln_tq420setting.h"
+#include "gui/chrome/mymessagebox.h"
 #include "gui/dialogs/qdlgsystemsettings.h"
 #include "gui/pages/qpagechild.h"
-#include "gui/shell/qtableshow.h"
-#include "core/database/ckln_tq420database.h"
-#include "core/common/clanguagesettings.h"
-#include "gui/chrome/mymessagebox.h"
 #include "gui/shell/qdlgsetlanguage.h"
-#include "core/settings/ckln_tq420setting.h"
+#include "gui/shell/qtableshow.h"
+#include "gui/shell/qtoptoolbar.h"
 
 namespace {
 CKLN_TQ420Setting *Setting()
@@ -26,21 +26,27 @@ CKLN_TQ420Setting *Setting()
 }
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent) : QMainWindow(parent)
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
 {
     setMenuBar(new QMenuBar(this));
     setStatusBar(new QStatusBar(this));
 
     m_pTopToolBar = new QTopToolBar(tr("topToolBar"), this);
     addToolBar(Qt::TopToolBarArea, m_pTopToolBar);
-    connect(m_pTopToolBar, &QTopToolBar::signalProjetManage, this, &MainWindow::HandleProjectManage);
+    connect(m_pTopToolBar, &QTopToolBar::signalProjetManage, this,
+            &MainWindow::HandleProjectManage);
     connect(m_pTopToolBar, &QTopToolBar::signalVedioMange, this, &MainWindow::HandleVedioManage);
-    connect(m_pTopToolBar, &QTopToolBar::signalReportGenerate, this, &MainWindow::HandleReportGenerate);
-    connect(m_pTopToolBar, &QTopToolBar::signalDefectScatter, this, &MainWindow::HandleDefectScatter);
-    connect(m_pTopToolBar, &QTopToolBar::signalSystemSetting, this, &MainWindow::HandleSystemSetting);
+    connect(m_pTopToolBar, &QTopToolBar::signalReportGenerate, this,
+            &MainWindow::HandleReportGenerate);
+    connect(m_pTopToolBar, &QTopToolBar::signalDefectScatter, this,
+            &MainWindow::HandleDefectScatter);
+    connect(m_pTopToolBar, &QTopToolBar::signalSystemSetting, this,
+            &MainWindow::HandleSystemSetting);
     connect(m_pTopToolBar, &QTopToolBar::signalHelp, this, &MainWindow::HandleHelp);
     connect(m_pTopToolBar, &QTopToolBar::signalAbout, this, &MainWindow::HandleAbout);
-    connect(m_pTopToolBar, &QTopToolBar::signalSwitchLanguage, this, &MainWindow::HandleSwitchLanguage);
+    connect(m_pTopToolBar, &QTopToolBar::signalSwitchLanguage, this,
+            &MainWindow::HandleSwitchLanguage);
     connect(this, &MainWindow::NotifyLanguageChanged, m_pTopToolBar, &QTopToolBar::OnRetranslate);
 
     m_pMdiArea = new QMdiArea(this);
@@ -96,8 +102,9 @@ QPageShow *MainWindow::createMdiChild()
         return nullptr;
     auto *host = new QTableShow(type, this);
     ConnectPage(type, host->Child());
-    QMdiSubWindow *window = m_pMdiArea->addSubWindow(
-        host, Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
+    QMdiSubWindow *window =
+        m_pMdiArea->addSubWindow(host, Qt::CustomizeWindowHint | Qt::WindowMinimizeButtonHint |
+                                           Qt::WindowMaximizeButtonHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->showMaximized();
     return host;
@@ -109,8 +116,10 @@ void MainWindow::ConnectPage(int type, QPageChild *page)
         return;
     if (type == 0) {
         connect(page, &QPageChild::signal_gotoVedioManage, this, &MainWindow::HandleVedioManage);
-        connect(page, &QPageChild::signal_gotoReportGenerate, this, &MainWindow::HandleReportGenerate);
-        connect(page, &QPageChild::signal_gotoDefectScatter, this, &MainWindow::HandleDefectScatter);
+        connect(page, &QPageChild::signal_gotoReportGenerate, this,
+                &MainWindow::HandleReportGenerate);
+        connect(page, &QPageChild::signal_gotoDefectScatter, this,
+                &MainWindow::HandleDefectScatter);
     }
     connect(this, &MainWindow::NotifyLanguageChanged, page, &QPageChild::OnRetranslate);
 }
@@ -155,12 +164,12 @@ void MainWindow::HandleHelp()
 
 QString MainWindow::AboutText()
 {
-    return tr("<p> <b>KLN-TQ420</b> </p> ") + tr("<p> Version: 1.0.10718 </p> ")
-        + tr("<p> Office software of the KLN-TQ420 pipe inspection robot. </p> ")
-        + tr("<p> Keeps inspection projects, imports videos with their inspection files and "
-             "reviews every defect. </p> ")
-        + tr("<p> Evaluates each pipe section by CJJ 181-2012. </p> ")
-        + tr("<p> Writes the inspection report, the sheets and the export directory. </p> ");
+    return tr("<p> <b>KLN-TQ420</b> </p> ") + tr("<p> Version: 1.0.10718 </p> ") +
+           tr("<p> Office software of the KLN-TQ420 pipe inspection robot. </p> ") +
+           tr("<p> Keeps inspection projects, imports videos with their inspection files and "
+              "reviews every defect. </p> ") +
+           tr("<p> Evaluates each pipe section by CJJ 181-2012. </p> ") +
+           tr("<p> Writes the inspection report, the sheets and the export directory. </p> ");
 }
 
 void MainWindow::HandleAbout()

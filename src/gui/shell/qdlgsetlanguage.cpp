@@ -9,7 +9,8 @@
 #include "core/common/clanguagesettings.h"
 #include "gui/chrome/stylesheet.h"
 
-QDlgSetLanguage::QDlgSetLanguage(QWidget *parent) : QDialog(parent)
+QDlgSetLanguage::QDlgSetLanguage(QWidget *parent)
+    : QDialog(parent)
 {
     setWindowTitle(tr("Language Settings"));
     setFixedSize(330, 200);
@@ -51,7 +52,8 @@ QDlgSetLanguage::QDlgSetLanguage(QWidget *parent) : QDialog(parent)
 
     StyleSheet::AppendStyleSheet(this, QStringLiteral(":/css/Theme/QSS/QWidget.css"));
     StyleSheet::AppendStyleSheet(m_pBtnOK, QStringLiteral(":/css/Theme/QSS/QPushButton_OK.css"));
-    StyleSheet::AppendStyleSheet(m_pBtnCancel, QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
+    StyleSheet::AppendStyleSheet(m_pBtnCancel,
+                                 QStringLiteral(":/css/Theme/QSS/QPushButton_Cancel.css"));
 }
 
 void QDlgSetLanguage::on_btn_OK_clicked()

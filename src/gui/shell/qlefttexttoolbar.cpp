@@ -5,7 +5,8 @@
 #include "gui/chrome/displayscale.h"
 #include "gui/chrome/stylesheet.h"
 
-QLeftTextToolBar::QLeftTextToolBar(QWidget *parent) : QToolBar(parent)
+QLeftTextToolBar::QLeftTextToolBar(QWidget *parent)
+    : QToolBar(parent)
 {
     setOrientation(Qt::Vertical);
     setMovable(false);

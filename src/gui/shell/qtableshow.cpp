@@ -7,19 +7,24 @@
 #include "gui/pages/qpagechild.h"
 
 namespace {
-struct PageLook {
+struct PageLook
+{
     const char *icon;
     const char *title;
 };
 
 const PageLook kPageLooks[] = {
-    {":/ToolBarRes/Images/MainFrame/ProjectManager.png", QT_TRANSLATE_NOOP("QTableShow", "Project details list")},
-    {":/ToolBarRes/Images/MainFrame/VedioManager.png", QT_TRANSLATE_NOOP("QTableShow", "Video manager list")},
-    {":/ToolBarRes/Images/MainFrame/Report.png", QT_TRANSLATE_NOOP("QTableShow", "Report generator list")},
+    {":/ToolBarRes/Images/MainFrame/ProjectManager.png",
+     QT_TRANSLATE_NOOP("QTableShow", "Project details list")},
+    {":/ToolBarRes/Images/MainFrame/VedioManager.png",
+     QT_TRANSLATE_NOOP("QTableShow", "Video manager list")},
+    {":/ToolBarRes/Images/MainFrame/Report.png",
+     QT_TRANSLATE_NOOP("QTableShow", "Report generator list")},
 };
 } // namespace
 
-QTableShow::QTableShow(int type, QWidget *parent) : QPageShow(type, parent)
+QTableShow::QTableShow(int type, QWidget *parent)
+    : QPageShow(type, parent)
 {
     setWindowTitle(QStringLiteral("UnifiedTitle"));
     CreateChild(type);

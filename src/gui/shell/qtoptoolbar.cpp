@@ -3,12 +3,13 @@
 #include <QHBoxLayout>
 #include <QToolButton>
 
+#include "core/settings/ckln_tq420setting.h"
 #include "gui/chrome/displayscale.h"
 #include "gui/chrome/stylesheet.h"
-#include "core/settings/ckln_tq420setting.h"
 
 namespace {
-struct ActionSpec {
+struct ActionSpec
+{
     const char *icon;
     const char *text;     // with its mnemonic
     const char *iconText; // also the status tip
@@ -18,15 +19,20 @@ struct ActionSpec {
 
 // In the order of QTopToolBar::ActionId.
 const ActionSpec kActionSpecs[QTopToolBar::ActionCount] = {
-    {":/ToolBarRes/Images/MainFrame/ProjectManager.png", QT_TRANSLATE_NOOP("QTopToolBar", "&Project Manage"),
+    {":/ToolBarRes/Images/MainFrame/ProjectManager.png",
+     QT_TRANSLATE_NOOP("QTopToolBar", "&Project Manage"),
      QT_TRANSLATE_NOOP("QTopToolBar", "Project Manage"), "", true},
-    {":/ToolBarRes/Images/MainFrame/VedioManager.png", QT_TRANSLATE_NOOP("QTopToolBar", "&Vedio Manage"),
+    {":/ToolBarRes/Images/MainFrame/VedioManager.png",
+     QT_TRANSLATE_NOOP("QTopToolBar", "&Vedio Manage"),
      QT_TRANSLATE_NOOP("QTopToolBar", "Vedio Manage"), "", true},
-    {":/ToolBarRes/Images/MainFrame/Report.png", QT_TRANSLATE_NOOP("QTopToolBar", "&Report Generate"),
+    {":/ToolBarRes/Images/MainFrame/Report.png",
+     QT_TRANSLATE_NOOP("QTopToolBar", "&Report Generate"),
      QT_TRANSLATE_NOOP("QTopToolBar", "Report Generate"), "", true},
-    {":/ToolBarRes/Images/MainFrame/DefectScatter.png", QT_TRANSLATE_NOOP("QTopToolBar", "&Defect Scatter"),
+    {":/ToolBarRes/Images/MainFrame/DefectScatter.png",
+     QT_TRANSLATE_NOOP("QTopToolBar", "&Defect Scatter"),
      QT_TRANSLATE_NOOP("QTopToolBar", "Defect Scatter"), "", true},
-    {":/ToolBarRes/Images/MainFrame/SystemSetting.png", QT_TRANSLATE_NOOP("QTopToolBar", "&System Setting"),
+    {":/ToolBarRes/Images/MainFrame/SystemSetting.png",
+     QT_TRANSLATE_NOOP("QTopToolBar", "&System Setting"),
      QT_TRANSLATE_NOOP("QTopToolBar", "System Setting"), "", false},
     {":/ToolBarRes/Images/MainFrame/Help.png", QT_TRANSLATE_NOOP("QTopToolBar", "&Help"),
      QT_TRANSLATE_NOOP("QTopToolBar", "Help"), "Ctrl+H", false},
@@ -37,7 +43,8 @@ const ActionSpec kActionSpecs[QTopToolBar::ActionCount] = {
 };
 } // namespace
 
-QTopToolBar::QTopToolBar(const QString &title, QWidget *parent) : QToolBar(title, parent)
+QTopToolBar::QTopToolBar(const QString &title, QWidget *parent)
+    : QToolBar(title, parent)
 {
     setMovable(false);
     setAllowedAreas(Qt::TopToolBarArea);
@@ -159,14 +166,31 @@ bool QTopToolBar::CanSwitchTo(QAction *action)
 void QTopToolBar::EmitSignalOf(ActionId id)
 {
     switch (id) {
-    case ProjectAction: emit signalProjetManage(); break;
-    case VedioAction: emit signalVedioMange(); break;
-    case ReportAction: emit signalReportGenerate(); break;
-    case DefectScatterAction: emit signalDefectScatter(); break;
-    case SystemSettingAction: emit signalSystemSetting(); break;
-    case HelpAction: emit signalHelp(); break;
-    case AboutAction: emit signalAbout(); break;
-    case LanguageAction: emit signalSwitchLanguage(); break;
-    case ActionCount: break;
+    case ProjectAction:
+        emit signalProjetManage();
+        break;
+    case VedioAction:
+        emit signalVedioMange();
+        break;
+    case ReportAction:
+        emit signalReportGenerate();
+        break;
+    case DefectScatterAction:
+        emit signalDefectScatter();
+        break;
+    case SystemSettingAction:
+        emit signalSystemSetting();
+        break;
+    case HelpAction:
+        emit signalHelp();
+        break;
+    case AboutAction:
+        emit signalAbout();
+        break;
+    case LanguageAction:
+        emit signalSwitchLanguage();
+        break;
+    case ActionCount:
+        break;
     }
 }

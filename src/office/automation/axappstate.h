@@ -34,7 +34,9 @@ struct AxAppState
     // Reads or writes Visible and DisplayAlerts; false for any other member.
     bool invokeFlag(const AxCall &call, AxResult &result)
     {
-        bool *flag = call.is("Visible") ? &visible : call.is("DisplayAlerts") ? &displayAlerts : nullptr;
+        bool *flag = call.is("Visible")         ? &visible
+                     : call.is("DisplayAlerts") ? &displayAlerts
+                                                : nullptr;
         if (!flag)
             return false;
         if (call.kind() == AxCall::Put)

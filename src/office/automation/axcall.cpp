@@ -68,7 +68,10 @@ QList<QByteArray> SplitParameters(const QByteArray &list)
 } // namespace
 
 AxCall::AxCall(Kind kind, const QByteArray &member, const QVariantList &args)
-    : m_kind(kind), m_member(member), m_signature(member), m_args(args)
+    : m_kind(kind)
+    , m_member(member)
+    , m_signature(member)
+    , m_args(args)
 {}
 
 AxCall AxCall::fromSignature(const char *signature, const QVariantList &given)

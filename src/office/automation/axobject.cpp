@@ -3,8 +3,8 @@
 #include <QMutex>
 #include <QSet>
 
-#include "office/automation/axserverregistry.h"
 #include "core/common/debuglog.h"
+#include "office/automation/axserverregistry.h"
 
 namespace {
 
@@ -34,15 +34,20 @@ bool FirstReport(const QString &key)
 
 } // namespace
 
-AxObject::AxObject(QObject *parent) : QObject(parent) {}
+AxObject::AxObject(QObject *parent)
+    : QObject(parent)
+{}
 
-AxObject::AxObject(const QString &progId, QObject *parent) : QObject(parent)
+AxObject::AxObject(const QString &progId, QObject *parent)
+    : QObject(parent)
 {
     setControl(progId);
 }
 
 AxObject::AxObject(AxDispatchPtr dispatch, const QString &control, QObject *parent)
-    : QObject(parent), m_dispatch(std::move(dispatch)), m_control(control)
+    : QObject(parent)
+    , m_dispatch(std::move(dispatch))
+    , m_control(control)
 {}
 
 AxObject::~AxObject() = default;
@@ -70,8 +75,8 @@ AxResult AxObject::call(const AxCall &call) const
     const QString type = m_dispatch ? m_dispatch->typeName() : QStringLiteral("(null object)");
     AxResult result = m_dispatch ? m_dispatch->invoke(call) : AxResult::unknownMember();
     // A writable property also answers "SetName(value)", as ActiveQt's setter slots do.
-    if (m_dispatch && result.status() == AxResult::UnknownMember && call.kind() == AxCall::Get
-        && call.argCount() == 1 && call.member().size() > 3 && call.member().startsWith("Set")) {
+    if (m_dispatch && result.status() == AxResult::UnknownMember && call.kind() == AxCall::Get &&
+        call.argCount() == 1 && call.member().size() > 3 && call.member().startsWith("Set")) {
         result = m_dispatch->invoke(AxCall(AxCall::Put, call.member().mid(3), call.args()));
     }
     if (result.status() == AxResult::UnknownMember) {

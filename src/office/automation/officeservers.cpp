@@ -2,9 +2,9 @@
 
 #include <memory>
 
+#include "office/automation/axserverregistry.h"
 #include "office/automation/spreadsheet/xlapplicationobject.h"
 #include "office/automation/wordprocessor/wdapplicationobject.h"
-#include "office/automation/axserverregistry.h"
 
 void RegisterOfficeServers()
 {

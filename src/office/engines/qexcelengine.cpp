@@ -4,10 +4,10 @@
 
 #include <QDir>
 
-#include "office/automation/axobject.h"
-#include "office/automation/oleshim.h"
 #include "core/common/cuserprompt.h"
 #include "core/common/debuglog.h"
+#include "office/automation/axobject.h"
+#include "office/automation/oleshim.h"
 
 namespace {
 
@@ -37,7 +37,8 @@ QString RangeName(int row1, int col1, int row2, int col2)
 
 } // namespace
 
-QExcelEngine::QExcelEngine(QObject *parent) : QObject(parent)
+QExcelEngine::QExcelEngine(QObject *parent)
+    : QObject(parent)
 {
     const HRESULT result = OleInitialize(nullptr);
     m_oleInitialised = result == S_OK || result == S_FALSE;
@@ -58,11 +59,12 @@ bool QExcelEngine::Open(const QString &path, bool visible)
         Close();
     m_opened = false;
     m_application = new AxObject(this);
-    if (!m_application->setControl(QStringLiteral("Excel.Application"))
-        && !m_application->setControl(QStringLiteral("KET.Application"))) {
+    if (!m_application->setControl(QStringLiteral("Excel.Application")) &&
+        !m_application->setControl(QStringLiteral("KET.Application"))) {
         delete m_application;
         m_application = nullptr;
-        Prompts::ShowUserInformation(tr("Info"), tr("Please to check that the Excel or ET is installed ?"));
+        Prompts::ShowUserInformation(tr("Info"),
+                                     tr("Please to check that the Excel or ET is installed ?"));
         return false;
     }
     m_application->dynamicCall("SetVisible (bool Visible)", visible);

@@ -1,9 +1,9 @@
 #include "office/engines/qwordengine.h"
 
-#include "office/automation/axobject.h"
-#include "office/automation/oleshim.h"
 #include "core/common/cuserprompt.h"
 #include "core/common/debuglog.h"
+#include "office/automation/axobject.h"
+#include "office/automation/oleshim.h"
 
 namespace {
 
@@ -12,7 +12,8 @@ constexpr int kAutomaticColor = -16777216;
 
 } // namespace
 
-QWordEngine::QWordEngine(QObject *parent) : QObject(parent)
+QWordEngine::QWordEngine(QObject *parent)
+    : QObject(parent)
 {
     const HRESULT result = OleInitialize(nullptr);
     m_oleInitialised = result == S_OK || result == S_FALSE;
@@ -39,7 +40,7 @@ bool QWordEngine::open(const QString &wordTemplate, const QString &wpsTemplate, 
     if (!m_application->setControl(QStringLiteral("Kwps.Application"))) {
         if (!m_application->setControl(QStringLiteral("word.Application"))) {
             Prompts::ShowUserInformation(tr("Info"),
-                                tr("Please to check that the word or wps is installed !"));
+                                         tr("Please to check that the word or wps is installed !"));
             return false;
         }
         m_isWord = true;
@@ -299,8 +300,7 @@ void QWordEngine::SetTableBlockTexts(int table, int startRow, int startColumn,
     }
 }
 
-bool QWordEngine::SetChartData(int shapeIndex, const QStringList &labels,
-                               const QStringList &values)
+bool QWordEngine::SetChartData(int shapeIndex, const QStringList &labels, const QStringList &values)
 {
     if (labels.isEmpty() || !m_document)
         return false;
@@ -374,8 +374,8 @@ bool QWordEngine::GeneratePieChart(AxObject *workbook, const QStringList &labels
     }
     AxObject *range = worksheet->querySubObject("Range(const QString&)",
                                                 QStringLiteral("B2:C%1").arg(values.size() + 2));
-    chart->dynamicCall("SetSourceData(QAxObject*, int)",
-                       range ? range->asVariant() : QVariant(), 2);
+    chart->dynamicCall("SetSourceData(QAxObject*, int)", range ? range->asVariant() : QVariant(),
+                       2);
     return true;
 }
 

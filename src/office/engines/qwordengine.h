@@ -49,10 +49,8 @@ public:
     void SetTableBlockTexts(int table, int startRow, int startColumn,
                             const QList<QStringList> &rows, int columnStep, int rowStep);
     bool SetChartData(int shapeIndex, const QStringList &labels, const QStringList &values);
-    bool GeneratePieChart(AxObject *workbook, const QStringList &labels,
-                          const QStringList &values);
-    bool setPieChartData(AxObject *worksheet, const QStringList &labels,
-                         const QStringList &values);
+    bool GeneratePieChart(AxObject *workbook, const QStringList &labels, const QStringList &values);
+    bool setPieChartData(AxObject *worksheet, const QStringList &labels, const QStringList &values);
 
 private:
     AxObject *table(int index);

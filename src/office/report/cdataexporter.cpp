@@ -5,14 +5,14 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include "core/files/qfilemanager.h"
-#include "core/database/ckln_tq420database.h"
-#include "office/report/cmodelsheet.h"
-#include "office/report/csheetdata.h"
 #include "core/common/cuserprompt.h"
 #include "core/common/debuglog.h"
 #include "core/common/myhelper.h"
 #include "core/common/sqlquote.h"
+#include "core/database/ckln_tq420database.h"
+#include "core/files/qfilemanager.h"
+#include "office/report/cmodelsheet.h"
+#include "office/report/csheetdata.h"
 
 namespace {
 const QChar kSlash = QLatin1Char('/');
@@ -45,16 +45,15 @@ CDataExporter::CDataExporter(const DataExportParam &param, const SystemValues &s
     , m_param(param)
     , m_system(system)
     , m_strRoot(QDir::cleanPath(QFileInfo(exportRoot).absoluteFilePath()))
-{
-}
+{}
 
 QString CDataExporter::SafeFileName(const QString &name)
 {
     QString safe;
     safe.reserve(name.size());
     for (const QChar c : name) {
-        const bool refused = c.unicode() < 0x20 || c.unicode() == 0x7f
-                             || QStringLiteral("\\/:*?\"<>|").contains(c);
+        const bool refused =
+            c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("\\/:*?\"<>|").contains(c);
         safe += refused ? QLatin1Char('_') : c;
     }
     safe = safe.trimmed();
@@ -104,7 +103,8 @@ QString CDataExporter::WaitText(Step step)
     case ProjectInformation:
         return tr("Doing export project information , please waiting now ....");
     case DetectedAndEvaluatedSheet:
-        return tr(" Exporting the information of detection and evaluate operation in progress , please waiting");
+        return tr(" Exporting the information of detection and evaluate operation in progress , "
+                  "please waiting");
     case InterpretationSheet:
         return tr("Exporting the value of interpretation in progress , please wait");
     case VideoCopy:
@@ -132,7 +132,8 @@ bool CDataExporter::RunStep(Step step)
     case ProjectInformation:
         return WriteSheet(CModelSheet::ProjectDetails, tr("Project information"));
     case DetectedAndEvaluatedSheet:
-        return WriteSheet(CModelSheet::DetectedAndEvaluated, tr("Detected and evaluated information"));
+        return WriteSheet(CModelSheet::DetectedAndEvaluated,
+                          tr("Detected and evaluated information"));
     case InterpretationSheet:
         return WriteSheet(CModelSheet::InterpretationRecord, tr("Interpretation information"));
     case VideoCopy:
@@ -160,8 +161,8 @@ bool CDataExporter::WriteSheet(int kind, const QString &title)
     } else {
         rows = CSheetData::InterpretationRows(m_strProjectKey);
     }
-    const QString name = SafeFileName(Text(m_project, "ProjectName") + QLatin1Char('_') + title
-                                      + QStringLiteral("_sheet.xls"));
+    const QString name = SafeFileName(Text(m_project, "ProjectName") + QLatin1Char('_') + title +
+                                      QStringLiteral("_sheet.xls"));
     const QString path = m_strRoot + kSlash + name;
     bool written = QDir().mkpath(m_strRoot);
     if (written && QFileInfo::exists(path) && !QFile::remove(path)) {
@@ -233,8 +234,8 @@ bool CDataExporter::CopyFiles(bool videos)
         const QVariantMap &row = rows.at(i);
         const QString source = Text(row, videos ? "VedioFileName" : "ImagePath");
         const QString dir = TargetDir(Text(row, "RoadName"), Text(row, "PipeType"), kindDir);
-        const QString base = BaseName(Text(row, "PipeNum"),
-                                      Text(row, videos ? "RecordDate" : "TestDate"));
+        const QString base =
+            BaseName(Text(row, "PipeNum"), Text(row, videos ? "RecordDate" : "TestDate"));
         if (dir.isEmpty() || base.isEmpty()) {
             if (base.isEmpty())
                 TQ_LOG << "illegal file name" << Text(row, "PipeNum") << "!!!";
@@ -244,8 +245,8 @@ bool CDataExporter::CopyFiles(bool videos)
             continue;
         }
         QString suffix = QStringLiteral("_%1").arg(i + 1);
-        const QString extension = videos ? SafeFileName(QFileInfo(source).suffix())
-                                         : QStringLiteral("png");
+        const QString extension =
+            videos ? SafeFileName(QFileInfo(source).suffix()) : QStringLiteral("png");
         if (!extension.isEmpty())
             suffix += QLatin1Char('.') + extension;
         const QString target = dir + kSlash + base + suffix;

@@ -26,16 +26,21 @@ class CDataExporter : public QObject
     Q_OBJECT
 
 public:
-    enum Step { ProjectInformation, DetectedAndEvaluatedSheet, InterpretationSheet, VideoCopy,
-                ImageCopy };
+    enum Step {
+        ProjectInformation,
+        DetectedAndEvaluatedSheet,
+        InterpretationSheet,
+        VideoCopy,
+        ImageCopy
+    };
 
     struct Result
     {
-        int sheets = 0;         // sheet files written
-        int videos = 0;         // videos copied
-        int images = 0;         // images copied
-        int skipped = 0;        // files below an illegal directory or that failed to copy
-        int failedSteps = 0;    // sheets not written, steps that met an illegal directory
+        int sheets = 0;      // sheet files written
+        int videos = 0;      // videos copied
+        int images = 0;      // images copied
+        int skipped = 0;     // files below an illegal directory or that failed to copy
+        int failedSteps = 0; // sheets not written, steps that met an illegal directory
         QStringList illegalDirectories;
     };
 

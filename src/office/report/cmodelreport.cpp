@@ -251,8 +251,8 @@ void CModelReport::AddWorkAmount(const CFileRTV &file)
     const PipelineParam &pipe = file.GetPipelineParam();
     const bool interpreted = file.GetProjectParam().bIsInterpretation;
     for (CWorkAmount &group : m_workAmounts) {
-        if (group.nType == pipe.nPipeSectionType && group.nMaterial == pipe.nPipeSectionMaterial
-            && group.nDiameter == pipe.nPipeSectionDiameter) {
+        if (group.nType == pipe.nPipeSectionType && group.nMaterial == pipe.nPipeSectionMaterial &&
+            group.nDiameter == pipe.nPipeSectionDiameter) {
             group.fLength += pipe.fPipeSectionLen;
             group.fSecondLength += pipe.fPipeBranchDepth;
             ++group.nCount;

@@ -23,8 +23,8 @@ struct CWorkAmount
     float fLength = 0;       // sum of fPipeSectionLen
     float fSecondLength = 0; // sum of fPipeBranchDepth, the inspected length
     int nCount = 0;
-    int nInterpreted = 0;    // sections whose file is marked as interpreted
-    QString strText;         // "type(material)"
+    int nInterpreted = 0; // sections whose file is marked as interpreted
+    QString strText;      // "type(material)"
 };
 
 // Builds the inspection report of a set of RTV files: statistics are gathered while the

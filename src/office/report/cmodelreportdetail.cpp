@@ -4,8 +4,8 @@
 
 #include <QFileInfo>
 
-#include "core/inspection/cdefectvocabulary.h"
 #include "core/common/myhelper.h"
+#include "core/inspection/cdefectvocabulary.h"
 
 namespace {
 
@@ -76,12 +76,14 @@ void CModelReport::WriteSectionDetail(int table, const CReportItem &item)
                                     count - kTemplateDefectRows);
     for (int j = 0; j < count; ++j) {
         const DefectParam &param = defects.at(j).defectParam;
-        const QString distance =
-            MyHelper::FuzzyEqual(param.fDistance, 0) ? QStringLiteral("0") : Fixed(param.fDistance, 2);
-        const QString description = CDefectVocabulary::NameText(param)
-            + tr(", the position of circumferential %1%2")
-                  .arg(TwoDigits(param.nRingStart), TwoDigits(param.nRingEnd))
-            + tr(" , longitudinal length of %1m .").arg(Fixed(param.fLength, 2));
+        const QString distance = MyHelper::FuzzyEqual(param.fDistance, 0)
+                                     ? QStringLiteral("0")
+                                     : Fixed(param.fDistance, 2);
+        const QString description =
+            CDefectVocabulary::NameText(param) +
+            tr(", the position of circumferential %1%2")
+                .arg(TwoDigits(param.nRingStart), TwoDigits(param.nRingEnd)) +
+            tr(" , longitudinal length of %1m .").arg(Fixed(param.fLength, 2));
         m_wordEngine.SetTableRowTexts(
             table, kFirstDefectRow + j, 1,
             {tr("%1m").arg(distance), CDefectVocabulary::NameText(param),
@@ -96,8 +98,7 @@ void CModelReport::WriteSectionDetail(int table, const CReportItem &item)
     int pictureRow = separatorRow + 1;
     if (count > kTemplateDefectRows) {
         // Below the template's picture row, so that the new rows keep its two columns.
-        m_wordEngine.InsertTableRow(table, pictureRow,
-                                    2 * ((count - kTemplateDefectRows + 1) / 2));
+        m_wordEngine.InsertTableRow(table, pictureRow, 2 * ((count - kTemplateDefectRows + 1) / 2));
     }
     for (int j = 0; j < count; ++j) {
         const int column = j % 2 == 0 ? 1 : 2;
@@ -108,8 +109,7 @@ void CModelReport::WriteSectionDetail(int table, const CReportItem &item)
             m_wordEngine.InsertTableCellPicture(table, m_nShapeIndex + 1, pictureRow, column, path,
                                                 kPictureWidth, kPictureHeight);
             ++m_nShapeIndex;
-            m_wordEngine.SetTableCellText(table, pictureRow + 1, column,
-                                          tr("image %1").arg(j + 1));
+            m_wordEngine.SetTableCellText(table, pictureRow + 1, column, tr("image %1").arg(j + 1));
             m_wordEngine.SetTableCellShading(table, pictureRow + 1, column, kCaptionShading);
             m_wordEngine.SelectTableCell(table, pictureRow + 1, column);
             m_wordEngine.SetSelectionFont(QStringLiteral("Microsoft YaHei"), 9, true);

@@ -25,7 +25,8 @@ QStringList WellDefectNames(const CWellParam &well)
 {
     const QStringList listed = CModelReport::InsideWellDefects() + CModelReport::CoverWellDefects();
     QStringList names;
-    for (const QString &part : well.strWellDefect.split(QRegularExpression(QStringLiteral("[/;；]")))) {
+    for (const QString &part :
+         well.strWellDefect.split(QRegularExpression(QStringLiteral("[/;；]")))) {
         const QString name = part.trimmed();
         const QStringList pieces =
             listed.contains(name) ? QStringList{name} : name.split(QChar(0x3001)); // 、
@@ -89,9 +90,9 @@ void CModelReport::WriteProjectInfoTable(int table)
     if (!m_inputs.projectKnown)
         return;
     const ProjectParam &header = m_inputs.header;
-    const QStringList units = {m_inputs.projectName, m_inputs.projectSite,
+    const QStringList units = {m_inputs.projectName,        m_inputs.projectSite,
                                header.strConstructionUnits, header.strDesignUnits,
-                               header.strBuildUnits, header.strSuperviseUnits,
+                               header.strBuildUnits,        header.strSuperviseUnits,
                                header.strClientUnits};
     for (int i = 0; i < units.size(); ++i)
         m_wordEngine.SetTableCellText(table, i + 1, 2, units.at(i));
@@ -109,8 +110,8 @@ void CModelReport::WriteProjectInfoTable(int table)
         period = m_dateFrom.toString(format) + QString::fromUtf8("至") + m_dateTo.toString(format);
     } else {
         const QLocale locale = QLocale::system();
-        period = tr("From ") + locale.toString(m_dateFrom, QLocale::ShortFormat) + tr(" to ")
-            + locale.toString(m_dateTo, QLocale::ShortFormat);
+        period = tr("From ") + locale.toString(m_dateFrom, QLocale::ShortFormat) + tr(" to ") +
+                 locale.toString(m_dateTo, QLocale::ShortFormat);
     }
     m_wordEngine.SetTableCellText(table, 10, 4, period);
 
@@ -122,22 +123,24 @@ void CModelReport::WriteProjectInfoTable(int table)
 
 void CModelReport::WriteWorkAmountTable(int table)
 {
-    const QString sentence = m_nEvaluated == m_nItemCount
-        ? tr("Totally %1 sections of pipelines are tested and evaluated this time").arg(m_nItemCount)
-        : tr("Totally %1 sections of pipelines are tested and  %2 sections evaluated this time")
-              .arg(m_nItemCount)
-              .arg(m_nEvaluated);
+    const QString sentence =
+        m_nEvaluated == m_nItemCount
+            ? tr("Totally %1 sections of pipelines are tested and evaluated this time")
+                  .arg(m_nItemCount)
+            : tr("Totally %1 sections of pipelines are tested and  %2 sections evaluated this time")
+                  .arg(m_nItemCount)
+                  .arg(m_nEvaluated);
     m_wordEngine.SetBookmarkText(QStringLiteral("lbDefectCount2"), sentence);
 
     m_wordEngine.InsertTableRow(table, 2, m_workAmounts.size() - 1);
     for (int i = 0; i < m_workAmounts.size(); ++i) {
         const CWorkAmount &group = m_workAmounts.at(i);
-        m_wordEngine.SetTableRowTexts(
-            table, i + 2, 1,
-            {Count(i + 1), group.strText, Count(group.nDiameter),
-             QString::number(double(group.fLength)), QString::number(double(group.fSecondLength)),
-             tr("%1 section").arg(group.nCount)},
-            1);
+        m_wordEngine.SetTableRowTexts(table, i + 2, 1,
+                                      {Count(i + 1), group.strText, Count(group.nDiameter),
+                                       QString::number(double(group.fLength)),
+                                       QString::number(double(group.fSecondLength)),
+                                       tr("%1 section").arg(group.nCount)},
+                                      1);
     }
 }
 
@@ -183,8 +186,7 @@ void CModelReport::WriteWellDefectTable(int table)
             table, i + 2, 1,
             {Count(i + 1), well.strWellNum, WellTypeText(well.nWellType),
              m_inputs.system.OptionItem(QSystemInfo::InspectionWellMaterial, well.nWellMeterial),
-             m_inputs.system.OptionItem(QSystemInfo::ManholeCoversMaterial,
-                                        well.nWellLidMeterial),
+             m_inputs.system.OptionItem(QSystemInfo::ManholeCoversMaterial, well.nWellLidMeterial),
              inside.join(QLatin1Char('/')), cover.join(QLatin1Char('/'))},
             1);
     }
@@ -212,7 +214,8 @@ void CModelReport::WritePipelineDefectTable(int table)
             const QString text =
                 tr("There is Level-%4 %5 deformation in the position of longitudinal %1m and "
                    "circumferential %2%3")
-                    .arg(Fixed2(param.fDistance), QStringLiteral("%1").arg(param.nRingStart, 2, 10, zero),
+                    .arg(Fixed2(param.fDistance),
+                         QStringLiteral("%1").arg(param.nRingStart, 2, 10, zero),
                          QStringLiteral("%1").arg(param.nRingEnd, 2, 10, zero),
                          Count(param.DefectLevel + 1), names.at(param.DefectName));
             if (param.DefectProperty == 0) {
@@ -252,9 +255,9 @@ void CModelReport::WritePipelineDefectTable(int table)
         if (functionalOnly > 0)
             parts << tr("%1 section functional defect").arg(functionalOnly);
         if (both > 0)
-            parts << tr(" then")
-                    + tr("%1 section exist structural and functional defects  at the same time")
-                          .arg(both);
+            parts << tr(" then") +
+                         tr("%1 section exist structural and functional defects  at the same time")
+                             .arg(both);
         sentence += QLatin1Char('(') + parts.join(QLatin1Char(',')) + QLatin1Char(')');
     }
     if (neither > 0)
@@ -315,30 +318,37 @@ void CModelReport::WritePipeSectionAssessmentTable(int table)
     for (const CReportItem *item : EvaluatedItems()) {
         const CFileRTV &file = item->GetFileRTV();
         const PipelineParam &pipe = file.GetPipelineParam();
-        QStringList texts = {item->SectionName(), Count(pipe.nPipeSectionDiameter),
-                             Fixed2(pipe.fPipeSectionLen), MaterialText(pipe.nPipeSectionMaterial),
-                             Fixed2(pipe.fstartBuriedDepth), Fixed2(pipe.fendBuriedDepth)};
+        QStringList texts = {item->SectionName(),
+                             Count(pipe.nPipeSectionDiameter),
+                             Fixed2(pipe.fPipeSectionLen),
+                             MaterialText(pipe.nPipeSectionMaterial),
+                             Fixed2(pipe.fstartBuriedDepth),
+                             Fixed2(pipe.fendBuriedDepth)};
         QStringList structural;
         if (file.GetStructuralCount() > 0) {
             QString condition, repair;
             const int grade = file.GetStructuralGrade(&condition);
             file.GetRepairGrade(&repair);
-            structural = QStringList{Fixed2(file.GetS()), Fixed2(file.GetSmax()),
-                          QStringLiteral("%1 %2").arg(grade).arg(condition),
-                          Fixed2(file.GetStructuralDensity()), Fixed2(file.GetRI()),
-                          repair + QLatin1Char('(') + file.GetStructuralDensityText()
-                              + QLatin1Char(')')};
+            structural = QStringList{Fixed2(file.GetS()),
+                                     Fixed2(file.GetSmax()),
+                                     QStringLiteral("%1 %2").arg(grade).arg(condition),
+                                     Fixed2(file.GetStructuralDensity()),
+                                     Fixed2(file.GetRI()),
+                                     repair + QLatin1Char('(') + file.GetStructuralDensityText() +
+                                         QLatin1Char(')')};
         }
         QStringList functional;
         if (file.GetFunctionalCount() > 0) {
             QString condition, maintenance;
             const int grade = file.GetFunctionalGrade(&condition);
             file.GetMaintenanceGrade(&maintenance);
-            functional = QStringList{Fixed2(file.GetY()), Fixed2(file.GetYmax()),
-                          QStringLiteral("%1 %2").arg(grade).arg(condition),
-                          Fixed2(file.GetFunctionalDensity()), Fixed2(file.GetMI()),
-                          maintenance + QLatin1Char('(') + file.GetFunctionalDensityText()
-                              + QLatin1Char(')')};
+            functional = QStringList{Fixed2(file.GetY()),
+                                     Fixed2(file.GetYmax()),
+                                     QStringLiteral("%1 %2").arg(grade).arg(condition),
+                                     Fixed2(file.GetFunctionalDensity()),
+                                     Fixed2(file.GetMI()),
+                                     maintenance + QLatin1Char('(') +
+                                         file.GetFunctionalDensityText() + QLatin1Char(')')};
         }
         m_wordEngine.SetTableRowTexts(table, row, 1, texts + structural, 1);
         m_wordEngine.SetTableRowTexts(table, row, 13, functional, 1);

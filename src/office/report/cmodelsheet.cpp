@@ -3,8 +3,8 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include "core/inspection/cdefectvocabulary.h"
 #include "core/common/debuglog.h"
+#include "core/inspection/cdefectvocabulary.h"
 
 namespace {
 constexpr int kCentre = -4108;
@@ -12,31 +12,51 @@ const QString kDefaultSheet = QStringLiteral("Sheet1");
 constexpr int kMaxSheetName = 31; // what spreadsheet programs accept
 
 const char *const kProjectHeaders[] = {
-    QT_TRANSLATE_NOOP("CModelSheet", "Project No."), QT_TRANSLATE_NOOP("CModelSheet", "Project name"),
-    QT_TRANSLATE_NOOP("CModelSheet", "Project site"), QT_TRANSLATE_NOOP("CModelSheet", "In charge"),
-    QT_TRANSLATE_NOOP("CModelSheet", "Date commenced"), QT_TRANSLATE_NOOP("CModelSheet", "Report No."),
-    QT_TRANSLATE_NOOP("CModelSheet", "Client unit"), QT_TRANSLATE_NOOP("CModelSheet", "Development unit"),
-    QT_TRANSLATE_NOOP("CModelSheet", "Design unit"), QT_TRANSLATE_NOOP("CModelSheet", "Construction unit"),
-    QT_TRANSLATE_NOOP("CModelSheet", "Supervision unit"), QT_TRANSLATE_NOOP("CModelSheet", "Inspection type"),
-    QT_TRANSLATE_NOOP("CModelSheet", "Movement method"), QT_TRANSLATE_NOOP("CModelSheet", "Plugging method"),
-    QT_TRANSLATE_NOOP("CModelSheet", "Drainage method"), QT_TRANSLATE_NOOP("CModelSheet", "Cleaning method"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Project No."),
+    QT_TRANSLATE_NOOP("CModelSheet", "Project name"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Project site"),
+    QT_TRANSLATE_NOOP("CModelSheet", "In charge"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Date commenced"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Report No."),
+    QT_TRANSLATE_NOOP("CModelSheet", "Client unit"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Development unit"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Design unit"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Construction unit"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Supervision unit"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Inspection type"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Movement method"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Plugging method"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Drainage method"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Cleaning method"),
 };
 const char *const kVideoHeaders[] = {
-    QT_TRANSLATE_NOOP("CModelSheet", "Road Name"), QT_TRANSLATE_NOOP("CModelSheet", "Pipeline No."),
-    QT_TRANSLATE_NOOP("CModelSheet", "Pipeline type"), QT_TRANSLATE_NOOP("CModelSheet", "Pipeline material"),
-    QT_TRANSLATE_NOOP("CModelSheet", "Video name"), QT_TRANSLATE_NOOP("CModelSheet", "Inner name"),
-    QT_TRANSLATE_NOOP("CModelSheet", "Record date"), QT_TRANSLATE_NOOP("CModelSheet", "Export date"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Road Name"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Pipeline No."),
+    QT_TRANSLATE_NOOP("CModelSheet", "Pipeline type"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Pipeline material"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Video name"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Inner name"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Record date"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Export date"),
     QT_TRANSLATE_NOOP("CModelSheet", "Interpretion count"),
 };
 const char *const kRecordHeaders[] = {
-    QT_TRANSLATE_NOOP("CModelSheet", "Road Name"), QT_TRANSLATE_NOOP("CModelSheet", "Pipeline No."),
-    QT_TRANSLATE_NOOP("CModelSheet", "Pipeline type"), QT_TRANSLATE_NOOP("CModelSheet", "Pipeline material"),
-    QT_TRANSLATE_NOOP("CModelSheet", "Pipeline diameter"), QT_TRANSLATE_NOOP("CModelSheet", "Defect name"),
-    QT_TRANSLATE_NOOP("CModelSheet", "Grade"), QT_TRANSLATE_NOOP("CModelSheet", "Defect property"),
-    QT_TRANSLATE_NOOP("CModelSheet", "Defect position"), QT_TRANSLATE_NOOP("CModelSheet", "Defect length"),
-    QT_TRANSLATE_NOOP("CModelSheet", "Defect description"), QT_TRANSLATE_NOOP("CModelSheet", "Defect score"),
-    QT_TRANSLATE_NOOP("CModelSheet", "Interpretion remark"), QT_TRANSLATE_NOOP("CModelSheet", "Image name"),
-    QT_TRANSLATE_NOOP("CModelSheet", "Inspection Date"), QT_TRANSLATE_NOOP("CModelSheet", "Interpretation date"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Road Name"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Pipeline No."),
+    QT_TRANSLATE_NOOP("CModelSheet", "Pipeline type"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Pipeline material"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Pipeline diameter"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Defect name"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Grade"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Defect property"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Defect position"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Defect length"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Defect description"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Defect score"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Interpretion remark"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Image name"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Inspection Date"),
+    QT_TRANSLATE_NOOP("CModelSheet", "Interpretation date"),
 };
 
 QString Tr(const char *text)
@@ -73,43 +93,74 @@ QStringList DetectedHeaders()
     const QString count = Tr(QT_TRANSLATE_NOOP("CModelSheet", "Count"));
     const QString grade = Tr(QT_TRANSLATE_NOOP("CModelSheet", "Defect grade"));
     const QString density = Tr(QT_TRANSLATE_NOOP("CModelSheet", "Defect density"));
-    const QString overall = Tr(QT_TRANSLATE_NOOP("CModelSheet", "evaluation in \ncolligation condition"));
+    const QString overall =
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "evaluation in \ncolligation condition"));
     return {
-        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Video No.")), Tr(QT_TRANSLATE_NOOP("CModelSheet", "Video name")),
-        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Road Name")), Tr(QT_TRANSLATE_NOOP("CModelSheet", "Pipeline No.")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Video No.")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Video name")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Road Name")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Pipeline No.")),
         Tr(QT_TRANSLATE_NOOP("CModelSheet", "Inspection Date")),
         Tr(QT_TRANSLATE_NOOP("CModelSheet", "Inspection direction")),
         Tr(QT_TRANSLATE_NOOP("CModelSheet", "Inspection remark")),
         // 7-14: the start well
-        WellHeader(start, no), WellHeader(start, type),
+        WellHeader(start, no),
+        WellHeader(start, type),
         Tr(QT_TRANSLATE_NOOP("CModelSheet", "Wellhead latitude")),
         Tr(QT_TRANSLATE_NOOP("CModelSheet", "Wellhead longitude")),
-        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Wellhead elevation")), bodyMaterial,
-        WellHeader(start, defect), lidMaterial,
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Wellhead elevation")),
+        bodyMaterial,
+        WellHeader(start, defect),
+        lidMaterial,
         // 15-19: the end well
-        WellHeader(end, no), WellHeader(end, type), WellHeader(end, defect), bodyMaterial, lidMaterial,
+        WellHeader(end, no),
+        WellHeader(end, type),
+        WellHeader(end, defect),
+        bodyMaterial,
+        lidMaterial,
         // 20-21: buried depth
-        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Starting point")), Tr(QT_TRANSLATE_NOOP("CModelSheet", "Ending point")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Starting point")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Ending point")),
         // 22-29: the pipe
-        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Pipeline dia.\n(mm)")), Tr(QT_TRANSLATE_NOOP("CModelSheet", "Pipeline type")),
-        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Pipeline shape")), Tr(QT_TRANSLATE_NOOP("CModelSheet", "Interface form")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Pipeline dia.\n(mm)")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Pipeline type")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Pipeline shape")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Interface form")),
         Tr(QT_TRANSLATE_NOOP("CModelSheet", "Pipeline material")),
         Tr(QT_TRANSLATE_NOOP("CModelSheet", "Pipeline length\n(m)")),
-        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Inspection len.\n(m)")), Tr(QT_TRANSLATE_NOOP("CModelSheet", "Laying date")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Inspection len.\n(m)")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Laying date")),
         // 30-32: inspector
-        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Operator ID")), Tr(QT_TRANSLATE_NOOP("CModelSheet", "Operator name")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Operator ID")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Operator name")),
         Tr(QT_TRANSLATE_NOOP("CModelSheet", "Operator duties")),
         // 33-37: equipment
-        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Equipment No.")), Tr(QT_TRANSLATE_NOOP("CModelSheet", "Equipment ID")),
-        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Equipment type")), Tr(QT_TRANSLATE_NOOP("CModelSheet", "Equipment name")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Equipment No.")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Equipment ID")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Equipment type")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Equipment name")),
         Tr(QT_TRANSLATE_NOOP("CModelSheet", "Equipment vendor")),
         // 38-42: K, T, E
-        name, value, name, value, QString(),
+        name,
+        value,
+        name,
+        value,
+        QString(),
         // 43-49 structural, 50-56 functional
-        count, Tr(QT_TRANSLATE_NOOP("CModelSheet", "Avg S")), Tr(QT_TRANSLATE_NOOP("CModelSheet", "Maximum\nSmax")),
-        grade, density, Tr(QT_TRANSLATE_NOOP("CModelSheet", "restoration\nIndex RI")), overall,
-        count, Tr(QT_TRANSLATE_NOOP("CModelSheet", "Avg Y")), Tr(QT_TRANSLATE_NOOP("CModelSheet", "Maximum\nYmax")),
-        grade, density, Tr(QT_TRANSLATE_NOOP("CModelSheet", "Maintenance\nindex MI")), overall,
+        count,
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Avg S")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Maximum\nSmax")),
+        grade,
+        density,
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "restoration\nIndex RI")),
+        overall,
+        count,
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Avg Y")),
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Maximum\nYmax")),
+        grade,
+        density,
+        Tr(QT_TRANSLATE_NOOP("CModelSheet", "Maintenance\nindex MI")),
+        overall,
     };
 }
 
@@ -138,8 +189,7 @@ CModelSheet::CModelSheet(const QString &sheetName, int reuse, QObject *parent)
     : QObject(parent)
     , m_strSheetName(sheetName)
     , m_nReuse(reuse)
-{
-}
+{}
 
 CModelSheet::~CModelSheet() = default;
 
@@ -227,7 +277,8 @@ bool CModelSheet::DoExportSheet(const QString &path, const QVariant &header, con
         WriteGroupHeaders(headerRow);
         ++headerRow;
     }
-    m_excel.SetRangeData(headerRow, 0, headerRow, lastColumn, QVariantList{QVariant(header.toList())});
+    m_excel.SetRangeData(headerRow, 0, headerRow, lastColumn,
+                         QVariantList{QVariant(header.toList())});
     m_excel.SetFillColor(firstHeaderRow, 0, headerRow, lastColumn);
     m_excel.SetBold(0, 0, headerRow, lastColumn);
 

@@ -16,8 +16,12 @@ class CModelSheet : public QObject
     Q_OBJECT
 
 public:
-    enum Kind { ProjectDetails = 0, AcceptanceVideo = 1, InterpretationRecord = 2,
-                DetectedAndEvaluated = 3 };
+    enum Kind {
+        ProjectDetails = 0,
+        AcceptanceVideo = 1,
+        InterpretationRecord = 2,
+        DetectedAndEvaluated = 3
+    };
 
     // reuse != 0: an existing file at the export path is opened and written into.
     CModelSheet(const QString &sheetName, int reuse, QObject *parent = nullptr);

@@ -4,8 +4,7 @@
 
 CReportItem::CReportItem(QObject *parent)
     : QObject(parent)
-{
-}
+{}
 
 bool CReportItem::Init(const QString &rtvPath, const QString &videoPath)
 {

@@ -2,10 +2,10 @@
 
 #include <QFileInfo>
 
+#include "core/common/sqlquote.h"
 #include "core/database/ckln_tq420database.h"
 #include "core/inspection/cdefectvocabulary.h"
 #include "core/inspection/cfilertv.h"
-#include "core/common/sqlquote.h"
 
 namespace {
 const int kColumns[] = {16, 9, 16, 57};
@@ -30,9 +30,10 @@ QVariantList CSheetData::ProjectRows()
 {
     QVariantList rows;
     static const char *const columns[] = {
-        "ProjectNumber", "ProjectName", "ProjectSite", "Principal", "CommencementDate", "ReportNum",
-        "ClientUnits", "ConstructionUnits", "DesignUnits", "BuildUnits", "SuperviseUnits",
-        "MeasureType", "MoveMethod", "SealMethod", "DrainageMethod", "DesiltMethod"};
+        "ProjectNumber",    "ProjectName", "ProjectSite",    "Principal",
+        "CommencementDate", "ReportNum",   "ClientUnits",    "ConstructionUnits",
+        "DesignUnits",      "BuildUnits",  "SuperviseUnits", "MeasureType",
+        "MoveMethod",       "SealMethod",  "DrainageMethod", "DesiltMethod"};
     const QList<QVariantMap> projects = CKLN_TQ420DataBase::GetInstance()->SelectRows(
         QStringLiteral("ProjectDetail"), QStringLiteral("1 = 1 order by CommencementDate desc"));
     for (const QVariantMap &project : projects) {
@@ -48,14 +49,14 @@ QVariantList CSheetData::VideoRows(const QString &projectKey)
 {
     QVariantList rows;
     const QList<QVariantMap> videos = CKLN_TQ420DataBase::GetInstance()->SelectRows(
-        QStringLiteral("VedioCount"),
-        QStringLiteral("ProHashCode = %1 order by ImportDate desc").arg(SqlText::SqlQuote(projectKey)));
+        QStringLiteral("VedioCount"), QStringLiteral("ProHashCode = %1 order by ImportDate desc")
+                                          .arg(SqlText::SqlQuote(projectKey)));
     for (const QVariantMap &video : videos) {
-        rows << QVariant(QVariantList{
-            video.value("RoadName"), video.value("PipeNum"), video.value("PipeType"),
-            video.value("PipeMeterial"), QFileInfo(video.value("VedioFileName").toString()).fileName(),
-            video.value("HashCode"), video.value("RecordDate"), video.value("ImportDate"),
-            video.value("iDefectNums")});
+        rows << QVariant(QVariantList{video.value("RoadName"), video.value("PipeNum"),
+                                      video.value("PipeType"), video.value("PipeMeterial"),
+                                      QFileInfo(video.value("VedioFileName").toString()).fileName(),
+                                      video.value("HashCode"), video.value("RecordDate"),
+                                      video.value("ImportDate"), video.value("iDefectNums")});
     }
     return rows;
 }
@@ -77,8 +78,8 @@ QStringList CSheetData::ProjectRtvFiles(const QString &projectKey)
     // RoadName, PipeNum, PipeType, VedioFileName, HashCode: the RTV file lies beside the
     // copied video under the video key.
     for (const QVariantList &video : CKLN_TQ420DataBase::GetInstance()->GetVideoKeys(projectKey))
-        files << QFileInfo(video.value(3).toString()).path() + QLatin1Char('/')
-                     + video.value(4).toString() + QStringLiteral(".rtv");
+        files << QFileInfo(video.value(3).toString()).path() + QLatin1Char('/') +
+                     video.value(4).toString() + QStringLiteral(".rtv");
     return files;
 }
 
@@ -122,37 +123,68 @@ QVariantList CSheetData::DetectedAndEvaluatedRow(int number, const QString &rtvP
     file.GetMaintenanceGrade(&maintenanceText);
 
     return {
-        number, QFileInfo(file.GetAVIPath().isEmpty() ? rtvPath : file.GetAVIPath()).completeBaseName(),
-        header.strTestSite, pipe.strStartWellID + QLatin1Char('~') + pipe.strEndWellID,
-        header.strTestDate, TestDirectionText(pipe.nTestDirction), pipe.strRemark,
+        number,
+        QFileInfo(file.GetAVIPath().isEmpty() ? rtvPath : file.GetAVIPath()).completeBaseName(),
+        header.strTestSite,
+        pipe.strStartWellID + QLatin1Char('~') + pipe.strEndWellID,
+        header.strTestDate,
+        TestDirectionText(pipe.nTestDirction),
+        pipe.strRemark,
         // the start well
-        start.strWellNum, start.nWellType, pipe.fWellLatitude, pipe.fWellLongitude,
+        start.strWellNum,
+        start.nWellType,
+        pipe.fWellLatitude,
+        pipe.fWellLongitude,
         Rounded(pipe.fWellElevation),
         option(QSystemInfo::InspectionWellMaterial, start.nWellMeterial),
-        start.strWellDefect, option(QSystemInfo::ManholeCoversMaterial, start.nWellLidMeterial),
+        start.strWellDefect,
+        option(QSystemInfo::ManholeCoversMaterial, start.nWellLidMeterial),
         // the end well
-        end.strWellNum, end.nWellType, end.strWellDefect,
+        end.strWellNum,
+        end.nWellType,
+        end.strWellDefect,
         option(QSystemInfo::InspectionWellMaterial, end.nWellMeterial),
         option(QSystemInfo::ManholeCoversMaterial, end.nWellLidMeterial),
-        Rounded(pipe.fstartBuriedDepth), Rounded(pipe.fendBuriedDepth),
+        Rounded(pipe.fstartBuriedDepth),
+        Rounded(pipe.fendBuriedDepth),
         // the pipe
-        pipe.nPipeSectionDiameter, option(QSystemInfo::PipeType, pipe.nPipeSectionType),
+        pipe.nPipeSectionDiameter,
+        option(QSystemInfo::PipeType, pipe.nPipeSectionType),
         option(QSystemInfo::InterfaceShape, pipe.nAreaShape),
-        option(QSystemInfo::InerfaceForm, pipe.nInterafaceFormat), pipe.strPipeSectionMaterial,
-        Rounded(pipe.fPipeSectionLen), Rounded(pipe.fPipeBranchDepth), pipe.strBuildDate,
+        option(QSystemInfo::InerfaceForm, pipe.nInterafaceFormat),
+        pipe.strPipeSectionMaterial,
+        Rounded(pipe.fPipeSectionLen),
+        Rounded(pipe.fPipeBranchDepth),
+        pipe.strBuildDate,
         // the operator and the equipment of the inspecting unit
-        RecordField(person, SystemRecord::CardID), header.strTester, RecordField(person, SystemRecord::Type),
-        RecordField(equipment, SystemRecord::No), RecordField(equipment, SystemRecord::CardID),
-        RecordField(equipment, SystemRecord::Type), header.strTestDevice,
+        RecordField(person, SystemRecord::CardID),
+        header.strTester,
+        RecordField(person, SystemRecord::Type),
+        RecordField(equipment, SystemRecord::No),
+        RecordField(equipment, SystemRecord::CardID),
+        RecordField(equipment, SystemRecord::Type),
+        header.strTestDevice,
         RecordField(equipment, SystemRecord::Manufacturers),
         // K, T, E
-        CDefectVocabulary::AreaTexts().value(pipe.nAreaProperty), k,
-        CDefectVocabulary::SoilTexts().value(pipe.nSoilProperty), t,
+        CDefectVocabulary::AreaTexts().value(pipe.nAreaProperty),
+        k,
+        CDefectVocabulary::SoilTexts().value(pipe.nSoilProperty),
+        t,
         CDefectVocabulary::PipeFactorE(pipe.nPipeSectionDiameter),
         // the structural and the functional evaluation
-        file.GetStructuralCount(), Rounded(file.GetS()), Rounded(file.GetSmax()), structuralGrade,
-        Rounded(file.GetStructuralDensity()), Rounded(file.GetRI()), repairText,
-        file.GetFunctionalCount(), Rounded(file.GetY()), Rounded(file.GetYmax()), functionalGrade,
-        Rounded(file.GetFunctionalDensity()), Rounded(file.GetMI()), maintenanceText,
+        file.GetStructuralCount(),
+        Rounded(file.GetS()),
+        Rounded(file.GetSmax()),
+        structuralGrade,
+        Rounded(file.GetStructuralDensity()),
+        Rounded(file.GetRI()),
+        repairText,
+        file.GetFunctionalCount(),
+        Rounded(file.GetY()),
+        Rounded(file.GetYmax()),
+        functionalGrade,
+        Rounded(file.GetFunctionalDensity()),
+        Rounded(file.GetMI()),
+        maintenanceText,
     };
 }

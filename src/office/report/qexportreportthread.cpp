@@ -7,8 +7,7 @@
 
 QExportReportThread::QExportReportThread(QObject *parent)
     : QThread(parent)
-{
-}
+{}
 
 void QExportReportThread::StartExport(const QString &projectFolder, const QStringList &entries,
                                       const QString &savePath, const ReportInputs &inputs)
@@ -38,8 +37,8 @@ void QExportReportThread::run()
 {
     // The builder, and with it the word processor, lives and dies on this thread.
     auto report = std::make_unique<CModelReport>(m_inputs);
-    const QString projectDir = QFileManager::GetInstance()->GetProjectDir(m_strProjectFolder,
-                                                                          QString());
+    const QString projectDir =
+        QFileManager::GetInstance()->GetProjectDir(m_strProjectFolder, QString());
     for (const QString &entry : qAsConst(m_entries)) {
         const QString rtvPath = EntryRtvPath(projectDir, entry);
         if (!rtvPath.isEmpty())

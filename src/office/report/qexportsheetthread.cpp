@@ -4,8 +4,7 @@
 
 QExportSheetThread::QExportSheetThread(QObject *parent)
     : QThread(parent)
-{
-}
+{}
 
 void QExportSheetThread::StartExport(const QString &path, const QVariant &data, int rows,
                                      int columns, int kind)

@@ -14,7 +14,9 @@ AxResult NoWorkbook()
 
 } // namespace
 
-XlApplicationObject::XlApplicationObject() : m_state(std::make_shared<XlAppState>()) {}
+XlApplicationObject::XlApplicationObject()
+    : m_state(std::make_shared<XlAppState>())
+{}
 
 AxResult XlApplicationObject::invoke(const AxCall &call)
 {

@@ -4,9 +4,9 @@
 
 #include <QList>
 
-#include "office/automation/spreadsheet/xlbook.h"
 #include "office/automation/axappstate.h"
 #include "office/automation/axdispatch.h"
+#include "office/automation/spreadsheet/xlbook.h"
 
 // The state of one spreadsheet application instance: its open workbooks.
 struct XlAppState : AxAppState<XlBook>
@@ -33,7 +33,9 @@ private:
 class XlWorkbooksObject : public AxDispatch
 {
 public:
-    explicit XlWorkbooksObject(std::shared_ptr<XlAppState> state) : m_state(std::move(state)) {}
+    explicit XlWorkbooksObject(std::shared_ptr<XlAppState> state)
+        : m_state(std::move(state))
+    {}
 
     QString typeName() const override { return QStringLiteral("Workbooks"); }
     AxResult invoke(const AxCall &call) override;
@@ -47,7 +49,9 @@ private:
 class XlWindowObject : public AxDispatch
 {
 public:
-    explicit XlWindowObject(std::shared_ptr<XlBook> book) : m_book(std::move(book)) {}
+    explicit XlWindowObject(std::shared_ptr<XlBook> book)
+        : m_book(std::move(book))
+    {}
 
     QString typeName() const override { return QStringLiteral("Window"); }
     AxResult invoke(const AxCall &call) override;

@@ -5,7 +5,10 @@
 #include "office/automation/spreadsheet/xlsxloader.h"
 #include "office/automation/spreadsheet/xlsxsaver.h"
 
-XlBook::XlBook(const QString &name) : m_name(name), m_styles(std::make_shared<XlStyleTable>()) {}
+XlBook::XlBook(const QString &name)
+    : m_name(name)
+    , m_styles(std::make_shared<XlStyleTable>())
+{}
 
 void XlBook::setPath(const QString &path)
 {

@@ -73,8 +73,8 @@ bool parseRange(const QString &text, XlRect *rect)
             return false;
         r.row2 = r.row1;
         r.col2 = r.col1;
-    } else if (!parseCell(trimmed.left(colon), &r.row1, &r.col1)
-               || !parseCell(trimmed.mid(colon + 1), &r.row2, &r.col2)) {
+    } else if (!parseCell(trimmed.left(colon), &r.row1, &r.col1) ||
+               !parseCell(trimmed.mid(colon + 1), &r.row2, &r.col2)) {
         return false;
     }
     *rect = {std::min(r.row1, r.row2), std::min(r.col1, r.col2), std::max(r.row1, r.row2),

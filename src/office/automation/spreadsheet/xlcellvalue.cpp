@@ -9,10 +9,10 @@ const QDate kEpoch(1899, 12, 30);
 
 bool IsWide(ushort c)
 {
-    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF)
-           || (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF)
-           || (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60)
-           || (c >= 0xFFE0 && c <= 0xFFE6);
+    return (c >= 0x1100 && c <= 0x115F) || (c >= 0x2E80 && c <= 0xA4CF) ||
+           (c >= 0xAC00 && c <= 0xD7A3) || (c >= 0xF900 && c <= 0xFAFF) ||
+           (c >= 0xFE30 && c <= 0xFE4F) || (c >= 0xFF00 && c <= 0xFF60) ||
+           (c >= 0xFFE0 && c <= 0xFFE6);
 }
 
 int Digits(const QChar *p, int n)
@@ -71,8 +71,8 @@ XlCellValue::InputKind ParseDate(const QString &text, double *number)
         *number = XlCellValue::dateSerial(date);
         return XlCellValue::Date;
     }
-    if (p[10] != QLatin1Char(' ') || p[13] != QLatin1Char(':')
-        || (n == 19 && p[16] != QLatin1Char(':')))
+    if (p[10] != QLatin1Char(' ') || p[13] != QLatin1Char(':') ||
+        (n == 19 && p[16] != QLatin1Char(':')))
         return XlCellValue::Text;
     const QTime time(Digits(p + 11, 2), Digits(p + 14, 2), n == 19 ? Digits(p + 17, 2) : 0);
     if (!time.isValid())
@@ -87,8 +87,8 @@ namespace XlCellValue {
 
 double dateSerial(const QDate &date, const QTime &time)
 {
-    return double(kEpoch.daysTo(date))
-           + (time.isValid() ? time.msecsSinceStartOfDay() : 0) / 86400000.0;
+    return double(kEpoch.daysTo(date)) +
+           (time.isValid() ? time.msecsSinceStartOfDay() : 0) / 86400000.0;
 }
 
 QDateTime dateTimeFromSerial(double serial)

@@ -52,8 +52,8 @@ AxResult XlRangeObject::invoke(const AxCall &call)
         }
         return AxResult::ok(rows);
     }
-    if (call.is("NumberFormat") || call.is("NumberFormatLocal") || call.is("HorizontalAlignment")
-        || call.is("VerticalAlignment") || call.is("WrapText"))
+    if (call.is("NumberFormat") || call.is("NumberFormatLocal") || call.is("HorizontalAlignment") ||
+        call.is("VerticalAlignment") || call.is("WrapText"))
         return putStyle(call);
     if (call.is("MergeCells")) {
         if (call.kind() == AxCall::Get) {
@@ -146,17 +146,17 @@ AxResult XlRangeObject::putStyle(const AxCall &call)
     }
     int value = 0;
     if (call.is("HorizontalAlignment")) {
-        if (!Ax::AxIntArgument(call.arg(0), &value)
-            || !OneOf(value, {XlConst::General, XlConst::Left, XlConst::Center, XlConst::Right,
-                              XlConst::Fill, XlConst::Justify, XlConst::CenterAcrossSelection,
-                              XlConst::Distributed}))
+        if (!Ax::AxIntArgument(call.arg(0), &value) ||
+            !OneOf(value,
+                   {XlConst::General, XlConst::Left, XlConst::Center, XlConst::Right, XlConst::Fill,
+                    XlConst::Justify, XlConst::CenterAcrossSelection, XlConst::Distributed}))
             return CannotSet(call);
         m_sheet->restyle(m_rect, [value](XlStyle &s) { s.horizontal = qint16(value); });
         return AxResult::ok();
     }
-    if (!Ax::AxIntArgument(call.arg(0), &value)
-        || !OneOf(value, {XlConst::Top, XlConst::Center, XlConst::Bottom, XlConst::Justify,
-                          XlConst::Distributed}))
+    if (!Ax::AxIntArgument(call.arg(0), &value) ||
+        !OneOf(value, {XlConst::Top, XlConst::Center, XlConst::Bottom, XlConst::Justify,
+                       XlConst::Distributed}))
         return CannotSet(call);
     m_sheet->restyle(m_rect, [value](XlStyle &s) { s.vertical = qint16(value); });
     return AxResult::ok();
@@ -187,8 +187,8 @@ AxResult XlInteriorObject::invoke(const AxCall &call)
         return AxResult::unknownMember();
     }
     int value = 0;
-    if (call.is("PatternColorIndex") || call.is("TintAndShade") || call.is("PatternTintAndShade")
-        || call.is("PatternColor")) {
+    if (call.is("PatternColorIndex") || call.is("TintAndShade") || call.is("PatternTintAndShade") ||
+        call.is("PatternColor")) {
         bool ok = false;
         call.arg(0).toDouble(&ok);
         return ok ? AxResult::ok() : CannotSet(call);
@@ -221,16 +221,16 @@ AxResult XlBordersObject::invoke(const AxCall &call)
 {
     if (call.isGet("Item")) {
         int edge = 0;
-        if (!Ax::AxIntArgument(call.arg(0), &edge) || edge < XlConst::DiagonalDown
-            || edge > XlConst::InsideHorizontal)
+        if (!Ax::AxIntArgument(call.arg(0), &edge) || edge < XlConst::DiagonalDown ||
+            edge > XlConst::InsideHorizontal)
             return AxResult::failed(QStringLiteral("no border %1").arg(call.arg(0).toString()));
         if (edge == XlConst::DiagonalDown || edge == XlConst::DiagonalUp)
             return AxResult::failed(QStringLiteral("diagonal borders are not supported"));
         return AxResult::object(std::make_shared<XlBorderObject>(m_sheet, m_rect, edge));
     }
-    if (call.kind() == AxCall::Put
-        && (call.is("LineStyle") || call.is("Weight") || call.is("Color") || call.is("ColorIndex")
-            || call.is("TintAndShade"))) {
+    if (call.kind() == AxCall::Put &&
+        (call.is("LineStyle") || call.is("Weight") || call.is("Color") || call.is("ColorIndex") ||
+         call.is("TintAndShade"))) {
         for (int edge = XlConst::EdgeLeft; edge <= XlConst::InsideHorizontal; ++edge) {
             const AxResult result = XlBorderObject(m_sheet, m_rect, edge).invoke(call);
             if (!result.isOk())
@@ -301,8 +301,8 @@ AxResult XlBorderObject::invoke(const AxCall &call)
     }
     int value = 0;
     if (!Ax::AxIntArgument(call.arg(0), &value))
-        return call.is("LineStyle") || call.is("Weight") || call.is("Color")
-                       || call.is("ColorIndex")
+        return call.is("LineStyle") || call.is("Weight") || call.is("Color") ||
+                       call.is("ColorIndex")
                    ? CannotSet(call)
                    : AxResult::unknownMember();
     if (call.is("LineStyle")) {

@@ -3,9 +3,9 @@
 #include <functional>
 #include <memory>
 
+#include "office/automation/axdispatch.h"
 #include "office/automation/spreadsheet/xlcellref.h"
 #include "office/automation/spreadsheet/xlsheet.h"
-#include "office/automation/axdispatch.h"
 
 // A rectangle of a sheet: Value / Value2 (read and write), Merge([Across]), UnMerge,
 // MergeCells, NumberFormat / NumberFormatLocal, HorizontalAlignment, VerticalAlignment,
@@ -15,7 +15,8 @@ class XlRangeObject : public AxDispatch
 {
 public:
     XlRangeObject(std::shared_ptr<XlSheet> sheet, const XlRect &rect)
-        : m_sheet(std::move(sheet)), m_rect(rect)
+        : m_sheet(std::move(sheet))
+        , m_rect(rect)
     {}
 
     QString typeName() const override { return QStringLiteral("Range"); }
@@ -34,7 +35,8 @@ class XlFontObject : public AxDispatch
 {
 public:
     XlFontObject(std::shared_ptr<XlSheet> sheet, const XlRect &rect)
-        : m_sheet(std::move(sheet)), m_rect(rect)
+        : m_sheet(std::move(sheet))
+        , m_rect(rect)
     {}
 
     QString typeName() const override { return QStringLiteral("Font"); }
@@ -51,7 +53,8 @@ class XlInteriorObject : public AxDispatch
 {
 public:
     XlInteriorObject(std::shared_ptr<XlSheet> sheet, const XlRect &rect)
-        : m_sheet(std::move(sheet)), m_rect(rect)
+        : m_sheet(std::move(sheet))
+        , m_rect(rect)
     {}
 
     QString typeName() const override { return QStringLiteral("Interior"); }
@@ -68,7 +71,8 @@ class XlBordersObject : public AxDispatch
 {
 public:
     XlBordersObject(std::shared_ptr<XlSheet> sheet, const XlRect &rect)
-        : m_sheet(std::move(sheet)), m_rect(rect)
+        : m_sheet(std::move(sheet))
+        , m_rect(rect)
     {}
 
     QString typeName() const override { return QStringLiteral("Borders"); }
@@ -86,7 +90,9 @@ class XlBorderObject : public AxDispatch
 {
 public:
     XlBorderObject(std::shared_ptr<XlSheet> sheet, const XlRect &rect, int edge)
-        : m_sheet(std::move(sheet)), m_rect(rect), m_edge(edge)
+        : m_sheet(std::move(sheet))
+        , m_rect(rect)
+        , m_edge(edge)
     {}
 
     QString typeName() const override { return QStringLiteral("Border"); }

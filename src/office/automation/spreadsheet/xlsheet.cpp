@@ -21,7 +21,9 @@ bool IsArray(const QVariant &value)
 class ValueWriter
 {
 public:
-    explicit ValueWriter(XlStyleTable &styles) : m_styles(styles) {}
+    explicit ValueWriter(XlStyleTable &styles)
+        : m_styles(styles)
+    {}
 
     template <typename StoreText>
     void enter(XlCell &cell, const QVariant &value, StoreText storeText)
@@ -131,7 +133,8 @@ private:
 } // namespace
 
 XlSheet::XlSheet(const QString &name, std::shared_ptr<XlStyleTable> styles)
-    : m_name(name), m_styles(std::move(styles))
+    : m_name(name)
+    , m_styles(std::move(styles))
 {}
 
 const XlCell *XlSheet::cellAt(int row, int col) const
@@ -264,9 +267,8 @@ QVariant XlSheet::value(int row, int col, bool dates) const
     case XlCell::Boolean:
         return c->number != 0;
     case XlCell::Number:
-        if (dates
-            && styles().formatKind(styles().style(c->style).numberFormat)
-                   == XlStyleTable::DateFormat)
+        if (dates &&
+            styles().formatKind(styles().style(c->style).numberFormat) == XlStyleTable::DateFormat)
             return XlCellValue::dateTimeFromSerial(c->number);
         return c->number;
     case XlCell::Empty:

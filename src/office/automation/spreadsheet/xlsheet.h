@@ -17,14 +17,17 @@ struct XlCell
 {
     enum Type : quint8 { Empty, Number, Text, Boolean };
 
-    union {
+    union
+    {
         double number;
         quint32 text;
     };
     quint32 style = 0;
     Type type = Empty;
 
-    XlCell() : number(0) {}
+    XlCell()
+        : number(0)
+    {}
 };
 
 // The cells, merges, column widths and panes of one worksheet. Rows are stored densely

@@ -18,8 +18,8 @@ const quint32 kPalette[56] = {0x000000, 0xFFFFFF, 0xFF0000, 0x00FF00, 0x0000FF, 
 
 uint HashLine(const XlBorderLine &line, uint seed)
 {
-    return ::qHash(quint64(quint16(line.lineStyle)) << 48 | quint64(quint16(line.weight)) << 32
-                       | line.color,
+    return ::qHash(quint64(quint16(line.lineStyle)) << 48 | quint64(quint16(line.weight)) << 32 |
+                       line.color,
                    seed);
 }
 
@@ -44,18 +44,18 @@ qint64 Xl::XlColorFromIndex(int index)
 
 bool XlStyle::operator==(const XlStyle &other) const
 {
-    return numberFormat == other.numberFormat && bold == other.bold && wrap == other.wrap
-           && horizontal == other.horizontal && vertical == other.vertical
-           && pattern == other.pattern && fillColor == other.fillColor
-           && border[0] == other.border[0] && border[1] == other.border[1]
-           && border[2] == other.border[2] && border[3] == other.border[3];
+    return numberFormat == other.numberFormat && bold == other.bold && wrap == other.wrap &&
+           horizontal == other.horizontal && vertical == other.vertical &&
+           pattern == other.pattern && fillColor == other.fillColor &&
+           border[0] == other.border[0] && border[1] == other.border[1] &&
+           border[2] == other.border[2] && border[3] == other.border[3];
 }
 
 uint qHash(const XlStyle &style, uint seed)
 {
-    uint hash = ::qHash(quint64(style.numberFormat) << 48 | quint64(style.bold) << 40
-                            | quint64(style.wrap) << 32 | quint32(quint16(style.horizontal)) << 16
-                            | quint16(style.vertical),
+    uint hash = ::qHash(quint64(style.numberFormat) << 48 | quint64(style.bold) << 40 |
+                            quint64(style.wrap) << 32 | quint32(quint16(style.horizontal)) << 16 |
+                            quint16(style.vertical),
                         seed);
     hash ^= ::qHash(quint64(quint16(style.pattern)) << 32 | style.fillColor, seed) * 31;
     for (const XlBorderLine &line : style.border)

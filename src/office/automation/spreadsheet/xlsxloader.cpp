@@ -9,7 +9,8 @@
 #include <QHash>
 #include <QXmlStreamReader>
 
-#include <KZip>
+#include <KZip> // first: the other KArchive headers rely on it
+
 #include <KArchiveDirectory>
 #include <KArchiveFile>
 
@@ -156,8 +157,8 @@ std::vector<quint32> ReadStyles(QIODevice *device, XlStyleTable &table)
         if (token == Xml::EndElement) {
             if (Is(xml, "xf") && section == QLatin1String("cellXfs"))
                 xfStyles.push_back(table.intern(xf));
-            else if (Is(xml, "cellXfs") || Is(xml, "fonts") || Is(xml, "fills")
-                     || Is(xml, "borders") || Is(xml, "cellStyleXfs"))
+            else if (Is(xml, "cellXfs") || Is(xml, "fonts") || Is(xml, "fills") ||
+                     Is(xml, "borders") || Is(xml, "cellStyleXfs"))
                 section.clear();
             continue;
         }
@@ -165,15 +166,15 @@ std::vector<quint32> ReadStyles(QIODevice *device, XlStyleTable &table)
             continue;
         if (Is(xml, "numFmt")) {
             numberFormats.insert(IntAttr(xml, "numFmtId"), Attr(xml, "formatCode"));
-        } else if (Is(xml, "fonts") || Is(xml, "fills") || Is(xml, "borders") || Is(xml, "cellXfs")
-                   || Is(xml, "cellStyleXfs")) {
+        } else if (Is(xml, "fonts") || Is(xml, "fills") || Is(xml, "borders") ||
+                   Is(xml, "cellXfs") || Is(xml, "cellStyleXfs")) {
             section = xml.name().toString();
         } else if (section == QLatin1String("fonts")) {
             if (Is(xml, "font"))
                 fonts.push_back(false);
             else if (Is(xml, "b") && !fonts.empty())
-                fonts.back() = Attr(xml, "val") != QLatin1String("0")
-                               && Attr(xml, "val") != QLatin1String("false");
+                fonts.back() = Attr(xml, "val") != QLatin1String("0") &&
+                               Attr(xml, "val") != QLatin1String("false");
         } else if (section == QLatin1String("fills")) {
             if (Is(xml, "fill"))
                 fills.emplace_back(XlConst::PatternNone, XlAutoColor);
@@ -213,8 +214,8 @@ std::vector<quint32> ReadStyles(QIODevice *device, XlStyleTable &table)
             } else if (Is(xml, "alignment")) {
                 xf.horizontal = qint16(ReadHorizontal(Attr(xml, "horizontal")));
                 xf.vertical = qint16(ReadVertical(Attr(xml, "vertical")));
-                xf.wrap = Attr(xml, "wrapText") == QLatin1String("1")
-                          || Attr(xml, "wrapText") == QLatin1String("true");
+                xf.wrap = Attr(xml, "wrapText") == QLatin1String("1") ||
+                          Attr(xml, "wrapText") == QLatin1String("true");
             }
         }
     }
@@ -294,8 +295,8 @@ void ReadCell(Xml &xml, XlSheet &sheet, int row, int col, const QVector<QString>
         const int index = value.toInt();
         if (index >= 0 && index < strings.size())
             sheet.setText(row, col, strings.at(index));
-    } else if (type == QLatin1String("inlineStr") || type == QLatin1String("str")
-               || type == QLatin1String("e")) {
+    } else if (type == QLatin1String("inlineStr") || type == QLatin1String("str") ||
+               type == QLatin1String("e")) {
         sheet.setText(row, col, value);
     } else if (type == QLatin1String("b")) {
         sheet.setBoolean(row, col, value.trimmed() == QLatin1String("1"));

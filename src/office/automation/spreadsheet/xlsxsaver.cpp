@@ -120,7 +120,9 @@ class Formats
 {
 public:
     Formats(lxw_workbook *workbook, const XlStyleTable &styles)
-        : m_workbook(workbook), m_styles(styles), m_formats(styles.count(), nullptr)
+        : m_workbook(workbook)
+        , m_styles(styles)
+        , m_formats(styles.count(), nullptr)
     {}
 
     lxw_format *get(quint32 index)
@@ -280,8 +282,8 @@ bool save(const XlBook &book, const QString &path, QString *error)
         target.exists()
             ? QFile::permissions(target.absoluteFilePath())
             : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
-    if (std::rename(tempName.constData(), QFile::encodeName(target.absoluteFilePath()).constData())
-        != 0) {
+    if (std::rename(tempName.constData(),
+                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
         *error = QStringLiteral("cannot replace \"%1\"").arg(path);
         return false;
     }

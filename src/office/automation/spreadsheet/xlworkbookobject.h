@@ -2,9 +2,9 @@
 
 #include <memory>
 
+#include "office/automation/axdispatch.h"
 #include "office/automation/spreadsheet/xlapplicationobject.h"
 #include "office/automation/spreadsheet/xlbook.h"
-#include "office/automation/axdispatch.h"
 
 // A workbook: Sheets / Worksheets, ActiveSheet, Name, FullName, Saved, Save, SaveAs,
 // Close([SaveChanges]), Activate. Save writes the workbook's file every time; SaveAs
@@ -13,7 +13,8 @@ class XlWorkbookObject : public AxDispatch
 {
 public:
     XlWorkbookObject(std::shared_ptr<XlAppState> state, std::shared_ptr<XlBook> book)
-        : m_state(std::move(state)), m_book(std::move(book))
+        : m_state(std::move(state))
+        , m_book(std::move(book))
     {}
 
     QString typeName() const override { return QStringLiteral("Workbook"); }
@@ -30,7 +31,9 @@ private:
 class XlSheetsObject : public AxDispatch
 {
 public:
-    explicit XlSheetsObject(std::shared_ptr<XlBook> book) : m_book(std::move(book)) {}
+    explicit XlSheetsObject(std::shared_ptr<XlBook> book)
+        : m_book(std::move(book))
+    {}
 
     QString typeName() const override { return QStringLiteral("Sheets"); }
     AxResult invoke(const AxCall &call) override;

@@ -23,8 +23,8 @@ AxResult XlWorksheetObject::invoke(const AxCall &call)
     if (call.is("Cells")) {
         int row = 0;
         int col = 0;
-        if (!Ax::AxIntArgument(call.arg(0), &row) || !Ax::AxIntArgument(call.arg(1), &col) || row < 1
-            || col < 1 || row > XlCellRef::MaxRows || col > XlCellRef::MaxColumns)
+        if (!Ax::AxIntArgument(call.arg(0), &row) || !Ax::AxIntArgument(call.arg(1), &col) ||
+            row < 1 || col < 1 || row > XlCellRef::MaxRows || col > XlCellRef::MaxColumns)
             return AxResult::failed(QStringLiteral("Cells takes a row and a column from 1"));
         m_sheet->setAddressed(row - 1, col - 1);
         return AxResult::object(

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "office/automation/spreadsheet/xlbook.h"
 #include "office/automation/axdispatch.h"
+#include "office/automation/spreadsheet/xlbook.h"
 
 // A worksheet: Name, Index, Cells(row, column), Range("A1" or "A1:D6"), Columns,
 // Activate / Select, Move([Before], [After]). Obtaining a range marks its top-left cell as
@@ -12,7 +12,8 @@ class XlWorksheetObject : public AxDispatch
 {
 public:
     XlWorksheetObject(std::shared_ptr<XlBook> book, std::shared_ptr<XlSheet> sheet)
-        : m_book(std::move(book)), m_sheet(std::move(sheet))
+        : m_book(std::move(book))
+        , m_sheet(std::move(sheet))
     {}
 
     QString typeName() const override { return QStringLiteral("Worksheet"); }
@@ -31,7 +32,9 @@ class XlColumnsObject : public AxDispatch
 {
 public:
     XlColumnsObject(std::shared_ptr<XlSheet> sheet, int first, int last)
-        : m_sheet(std::move(sheet)), m_first(first), m_last(last)
+        : m_sheet(std::move(sheet))
+        , m_first(first)
+        , m_last(last)
     {}
 
     QString typeName() const override { return QStringLiteral("Columns"); }

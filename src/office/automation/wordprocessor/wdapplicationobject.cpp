@@ -3,7 +3,9 @@
 #include "office/automation/wordprocessor/wddocument.h"
 #include "office/automation/wordprocessor/wdobject.h"
 
-WdApplicationObject::WdApplicationObject() : m_state(std::make_shared<WdAppState>()) {}
+WdApplicationObject::WdApplicationObject()
+    : m_state(std::make_shared<WdAppState>())
+{}
 
 AxResult WdApplicationObject::invoke(const AxCall &call)
 {

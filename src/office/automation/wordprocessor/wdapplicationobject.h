@@ -11,8 +11,7 @@ class WdDocument;
 
 // The state of one word-processor application instance: its open documents.
 struct WdAppState : AxAppState<WdDocument>
-{
-};
+{};
 
 // The word-processor server's application object ("word.Application"): Visible,
 // DisplayAlerts, Documents, ActiveDocument, Selection, Quit. There is no window: Visible
@@ -34,7 +33,9 @@ private:
 class WdDocumentsObject : public AxDispatch
 {
 public:
-    explicit WdDocumentsObject(std::shared_ptr<WdAppState> state) : m_state(std::move(state)) {}
+    explicit WdDocumentsObject(std::shared_ptr<WdAppState> state)
+        : m_state(std::move(state))
+    {}
 
     QString typeName() const override { return QStringLiteral("Documents"); }
     AxResult invoke(const AxCall &call) override;

@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "core/common/debuglog.h"
 #include "office/automation/spreadsheet/xlbook.h"
 #include "office/automation/wordprocessor/wdxml.h"
-#include "core/common/debuglog.h"
 
 using namespace WdXml;
 
@@ -150,7 +150,7 @@ void WdChart::writeCaches() const
         return QStringLiteral("%1!$%2$2:$%2$%3").arg(sheet, ColumnLetter(column)).arg(last);
     };
     // c:cat comes before c:val in the series.
-    static const QStringList order = {"c:idx", "c:order", "c:tx", "c:spPr", "c:explosion",
+    static const QStringList order = {"c:idx", "c:order", "c:tx",  "c:spPr", "c:explosion",
                                       "c:dPt", "c:dLbls", "c:cat", "c:val"};
     WriteReference(m_document, EnsureChild(series, "c:cat", order), false, range(1), categories());
     QStringList numbers;
@@ -205,9 +205,10 @@ QString WdChart::externalDataId() const
 void WdChart::setExternalDataId(const QString &id)
 {
     static const QStringList order = {
-        "c:date1904", "c:lang", "c:roundedCorners", "mc:AlternateContent", "c:clrMapOvr",
-        "c:pivotSource", "c:protection", "c:chart", "c:spPr", "c:txPr", "c:externalData",
-        "c:printSettings", "c:userShapes", "c:extLst"};
+        "c:date1904",   "c:lang",        "c:roundedCorners", "mc:AlternateContent",
+        "c:clrMapOvr",  "c:pivotSource", "c:protection",     "c:chart",
+        "c:spPr",       "c:txPr",        "c:externalData",   "c:printSettings",
+        "c:userShapes", "c:extLst"};
     QDomElement root = m_document.documentElement();
     if (!root.hasAttribute("xmlns:r"))
         root.setAttribute("xmlns:r",

@@ -9,9 +9,9 @@
 #include <QSet>
 #include <QTemporaryDir>
 
+#include "core/common/debuglog.h"
 #include "office/automation/wordprocessor/wdlayoutengine.h"
 #include "office/automation/wordprocessor/wdxml.h"
-#include "core/common/debuglog.h"
 
 using namespace WdXml;
 
@@ -65,7 +65,8 @@ public:
     // The style of contents entries of a level (1-based).
     QString contentsStyle(int level) const
     {
-        return m_idByName.value(QStringLiteral("toc %1").arg(level), QStringLiteral("TOC%1").arg(level));
+        return m_idByName.value(QStringLiteral("toc %1").arg(level),
+                                QStringLiteral("TOC%1").arg(level));
     }
 
 private:
@@ -133,8 +134,8 @@ ContentsSwitches ReadSwitches(const QString &code)
 // a result in body paragraphs side by side is rewritten.
 bool ResultInSiblingParagraphs(const QDomElement &first, const QDomElement &last)
 {
-    return first.tagName() == QLatin1String("w:p") && last.tagName() == QLatin1String("w:p")
-           && first.parentNode() == last.parentNode();
+    return first.tagName() == QLatin1String("w:p") && last.tagName() == QLatin1String("w:p") &&
+           first.parentNode() == last.parentNode();
 }
 
 struct Heading
@@ -248,13 +249,14 @@ QDomElement AppendEntryRuns(QDomElement holder, const QString &text, const QStri
                             const QString &placeholder)
 {
     const QString page = QStringLiteral(" PAGEREF %1 \\h ").arg(anchor);
-    const QString xml = QStringLiteral(
-        "<e xmlns:w=\"w\"><w:r><w:t xml:space=\"preserve\">%1</w:t></w:r><w:r><w:tab/></w:r>"
-        "<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText "
-        "xml:space=\"preserve\">%2</w:instrText></w:r><w:r><w:fldChar "
-        "w:fldCharType=\"separate\"/></w:r><w:r><w:t>%3</w:t></w:r><w:r><w:fldChar "
-        "w:fldCharType=\"end\"/></w:r></e>")
-                            .arg(XmlSafe(text).toHtmlEscaped(), page, placeholder);
+    const QString xml =
+        QStringLiteral(
+            "<e xmlns:w=\"w\"><w:r><w:t xml:space=\"preserve\">%1</w:t></w:r><w:r><w:tab/></w:r>"
+            "<w:r><w:fldChar w:fldCharType=\"begin\"/></w:r><w:r><w:instrText "
+            "xml:space=\"preserve\">%2</w:instrText></w:r><w:r><w:fldChar "
+            "w:fldCharType=\"separate\"/></w:r><w:r><w:t>%3</w:t></w:r><w:r><w:fldChar "
+            "w:fldCharType=\"end\"/></w:r></e>")
+            .arg(XmlSafe(text).toHtmlEscaped(), page, placeholder);
     QDomDocument snippet;
     snippet.setContent(xml, false);
     // The sixth run holds the page number.
@@ -308,7 +310,8 @@ void WdDocument::updateFields()
     m_contentsFields.clear();
     bool refresh = false;
     for (const Field &field : fields()) {
-        if (layout && field.code.trimmed().startsWith(QLatin1String("TOC")) && prepareContents(field))
+        if (layout && field.code.trimmed().startsWith(QLatin1String("TOC")) &&
+            prepareContents(field))
             continue;
         QDomElement begin = field.begin;
         begin.setAttribute("w:dirty", "true");
@@ -376,7 +379,8 @@ bool WdDocument::prepareContents(const Field &field)
 int WdDocument::textWidth(const QDomElement &paragraph) const
 {
     QDomElement sect;
-    for (QDomElement e = bodyChild(paragraph); !e.isNull() && sect.isNull(); e = e.nextSiblingElement()) {
+    for (QDomElement e = bodyChild(paragraph); !e.isNull() && sect.isNull();
+         e = e.nextSiblingElement()) {
         if (e.tagName() == QLatin1String("w:sectPr"))
             sect = e;
         else if (e.tagName() == QLatin1String("w:p"))
@@ -384,8 +388,8 @@ int WdDocument::textWidth(const QDomElement &paragraph) const
     }
     const QDomElement size = FirstChild(sect, "w:pgSz");
     const QDomElement margin = FirstChild(sect, "w:pgMar");
-    return size.attribute("w:w", "11906").toInt() - margin.attribute("w:left", "1440").toInt()
-           - margin.attribute("w:right", "1440").toInt();
+    return size.attribute("w:w", "11906").toInt() - margin.attribute("w:left", "1440").toInt() -
+           margin.attribute("w:right", "1440").toInt();
 }
 
 bool WdDocument::layOut(WdPdfReader::Layout *layout)

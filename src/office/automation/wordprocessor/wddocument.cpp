@@ -2,13 +2,14 @@
 
 #include <cmath>
 
-#include <KZip>
+#include <KZip> // first: the other KArchive headers rely on it
+
 #include <KArchiveDirectory>
 #include <KArchiveFile>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QBuffer>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
@@ -35,7 +36,8 @@ void ReadDirectory(const KArchiveDirectory *dir, const QString &prefix,
     for (const QString &name : dir->entries()) {
         const KArchiveEntry *entry = dir->entry(name);
         if (entry->isDirectory())
-            ReadDirectory(static_cast<const KArchiveDirectory *>(entry), prefix + name + '/', parts);
+            ReadDirectory(static_cast<const KArchiveDirectory *>(entry), prefix + name + '/',
+                          parts);
         else
             parts.insert(prefix + name, static_cast<const KArchiveFile *>(entry)->data());
     }
@@ -44,8 +46,8 @@ void ReadDirectory(const KArchiveDirectory *dir, const QString &prefix,
 bool IsPicturePart(const QString &name)
 {
     const QString suffix = QFileInfo(name).suffix().toLower();
-    return suffix == QLatin1String("png") || suffix == QLatin1String("jpeg")
-           || suffix == QLatin1String("jpg") || suffix == QLatin1String("gif");
+    return suffix == QLatin1String("png") || suffix == QLatin1String("jpeg") ||
+           suffix == QLatin1String("jpg") || suffix == QLatin1String("gif");
 }
 
 bool WritePart(KZip &zip, const QString &name, const QByteArray &data)
@@ -154,14 +156,27 @@ bool WdDocument::save(const QString &path, QString *error)
     if (m_fieldsDirty && m_parts.contains(kSettingsPart)) {
         QDomDocument settings;
         if (settings.setContent(m_parts.value(kSettingsPart), false)) {
-            static const QStringList after = {
-                "w:hdrShapeDefaults", "w:footnotePr", "w:endnotePr", "w:compat", "w:docVars",
-                "w:rsids", "m:mathPr", "w:attachedSchema", "w:themeFontLang",
-                "w:clrSchemeMapping", "w:doNotIncludeSubdocsInStats",
-                "w:doNotAutoCompressPictures", "w:forceUpgrade", "w:captions",
-                "w:readModeInkLockDown", "w:smartTagType", "sl:schemaLibrary",
-                "w:shapeDefaults", "w:doNotEmbedSmartTags", "w:decimalSymbol",
-                "w:listSeparator"};
+            static const QStringList after = {"w:hdrShapeDefaults",
+                                              "w:footnotePr",
+                                              "w:endnotePr",
+                                              "w:compat",
+                                              "w:docVars",
+                                              "w:rsids",
+                                              "m:mathPr",
+                                              "w:attachedSchema",
+                                              "w:themeFontLang",
+                                              "w:clrSchemeMapping",
+                                              "w:doNotIncludeSubdocsInStats",
+                                              "w:doNotAutoCompressPictures",
+                                              "w:forceUpgrade",
+                                              "w:captions",
+                                              "w:readModeInkLockDown",
+                                              "w:smartTagType",
+                                              "sl:schemaLibrary",
+                                              "w:shapeDefaults",
+                                              "w:doNotEmbedSmartTags",
+                                              "w:decimalSymbol",
+                                              "w:listSeparator"};
             QDomElement root = settings.documentElement();
             QDomElement update = FirstChild(root, "w:updateFields");
             if (update.isNull()) {
@@ -283,24 +298,26 @@ QDomElement WdDocument::addPicture(QDomElement cell, const QString &path)
     const qint64 cx = qRound64(pixels.width() * 0.75 * kEmuPerPoint);
     const qint64 cy = qRound64(pixels.height() * 0.75 * kEmuPerPoint);
     const int id = m_nextDrawingId++;
-    const QString xml = QStringLiteral(
-        "<w:r xmlns:w=\"w\" xmlns:wp=\"wp\" xmlns:r=\"r\"><w:drawing><wp:inline distT=\"0\" "
-        "distB=\"0\" distL=\"0\" distR=\"0\"><wp:extent cx=\"%1\" cy=\"%2\"/><wp:effectExtent "
-        "l=\"0\" t=\"0\" r=\"0\" b=\"0\"/><wp:docPr id=\"%3\" name=\"Picture %3\"/>"
-        "<wp:cNvGraphicFramePr><a:graphicFrameLocks xmlns:a=\"http://schemas.openxmlformats.org/"
-        "drawingml/2006/main\" noChangeAspect=\"1\"/></wp:cNvGraphicFramePr><a:graphic "
-        "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\"><a:graphicData "
-        "uri=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><pic:pic "
-        "xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><pic:nvPicPr>"
-        "<pic:cNvPr id=\"0\" name=\"Picture %3\"/><pic:cNvPicPr/></pic:nvPicPr><pic:blipFill>"
-        "<a:blip r:embed=\"%4\"/><a:stretch><a:fillRect/></a:stretch></pic:blipFill><pic:spPr>"
-        "<a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext cx=\"%1\" cy=\"%2\"/></a:xfrm><a:prstGeom "
-        "prst=\"rect\"><a:avLst/></a:prstGeom></pic:spPr></pic:pic></a:graphicData></a:graphic>"
-        "</wp:inline></w:drawing></w:r>")
-                            .arg(cx)
-                            .arg(cy)
-                            .arg(id)
-                            .arg(relId);
+    const QString xml =
+        QStringLiteral(
+            "<w:r xmlns:w=\"w\" xmlns:wp=\"wp\" xmlns:r=\"r\"><w:drawing><wp:inline distT=\"0\" "
+            "distB=\"0\" distL=\"0\" distR=\"0\"><wp:extent cx=\"%1\" cy=\"%2\"/><wp:effectExtent "
+            "l=\"0\" t=\"0\" r=\"0\" b=\"0\"/><wp:docPr id=\"%3\" name=\"Picture %3\"/>"
+            "<wp:cNvGraphicFramePr><a:graphicFrameLocks "
+            "xmlns:a=\"http://schemas.openxmlformats.org/"
+            "drawingml/2006/main\" noChangeAspect=\"1\"/></wp:cNvGraphicFramePr><a:graphic "
+            "xmlns:a=\"http://schemas.openxmlformats.org/drawingml/2006/main\"><a:graphicData "
+            "uri=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><pic:pic "
+            "xmlns:pic=\"http://schemas.openxmlformats.org/drawingml/2006/picture\"><pic:nvPicPr>"
+            "<pic:cNvPr id=\"0\" name=\"Picture %3\"/><pic:cNvPicPr/></pic:nvPicPr><pic:blipFill>"
+            "<a:blip r:embed=\"%4\"/><a:stretch><a:fillRect/></a:stretch></pic:blipFill><pic:spPr>"
+            "<a:xfrm><a:off x=\"0\" y=\"0\"/><a:ext cx=\"%1\" cy=\"%2\"/></a:xfrm><a:prstGeom "
+            "prst=\"rect\"><a:avLst/></a:prstGeom></pic:spPr></pic:pic></a:graphicData></a:graphic>"
+            "</wp:inline></w:drawing></w:r>")
+            .arg(cx)
+            .arg(cy)
+            .arg(id)
+            .arg(relId);
     QDomDocument snippet;
     if (!snippet.setContent(xml, false))
         return QDomElement();
@@ -422,8 +439,9 @@ void WdDocument::embedWorkbook(const QString &chartPart, WdChart *chart)
         return target.startsWith('/') ? target.mid(1) : QDir::cleanPath(info.path() + '/' + target);
     };
     QString part;
-    if (!rel.isNull() && rel.attribute("Type") == kPackageType && rel.attribute("TargetMode").isEmpty()
-        && rel.attribute("Target").endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
+    if (!rel.isNull() && rel.attribute("Type") == kPackageType &&
+        rel.attribute("TargetMode").isEmpty() &&
+        rel.attribute("Target").endsWith(QLatin1String(".xlsx"), Qt::CaseInsensitive)) {
         part = partOf(rel.attribute("Target"));
     } else {
         if (!rel.isNull() && rel.attribute("TargetMode").isEmpty())
@@ -446,8 +464,9 @@ void WdDocument::embedWorkbook(const QString &chartPart, WdChart *chart)
         rel.removeAttribute("TargetMode");
         chart->setExternalDataId(rel.attribute("Id"));
     }
-    ensureContentDefault(QStringLiteral("xlsx"), QStringLiteral(
-        "application/vnd.openxmlformats-officedocument.spreadsheetml.sheet"));
+    ensureContentDefault(
+        QStringLiteral("xlsx"),
+        QStringLiteral("application/vnd.openxmlformats-officedocument.spreadsheetml.sheet"));
     m_parts.insert(relsPart, rels.toByteArray(-1));
     m_parts.insert(part, book);
 }

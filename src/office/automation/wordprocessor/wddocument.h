@@ -120,13 +120,13 @@ private:
     void embedWorkbook(const QString &chartPart, WdChart *chart);
     void invalidate();
 
-    QMap<QString, QByteArray> m_parts;   // every part but word/document.xml
-    QMap<QString, QString> m_media;      // part name → source file of added pictures
+    QMap<QString, QByteArray> m_parts;       // every part but word/document.xml
+    QMap<QString, QString> m_media;          // part name → source file of added pictures
     QHash<QString, QString> m_mediaBySource; // source file → its part
     QDomDocument m_document;
     QDomDocument m_rels;
-    QSet<QString> m_relationshipIds;     // the Ids in m_rels, so adding one is no walk
-    QSet<QString> m_contentDefaults;     // extensions known to have a content type
+    QSet<QString> m_relationshipIds;                  // the Ids in m_rels, so adding one is no walk
+    QSet<QString> m_contentDefaults;                  // extensions known to have a content type
     QMap<QString, std::shared_ptr<WdChart>> m_charts; // by part name
     QList<QDomElement> m_tables;
     QList<QDomElement> m_inlines;

@@ -337,8 +337,8 @@ bool WdDocument::moveDown(int lines)
     QDomElement table;
     if (m_selection == SelectionKind::Bookmark) {
         const QList<QDomElement> tables = bookmarkTables(m_selectedBookmark);
-        table = tables.isEmpty() ? bodyChild(findBookmark(m_selectedBookmark, true))
-                                 : tables.last();
+        table =
+            tables.isEmpty() ? bodyChild(findBookmark(m_selectedBookmark, true)) : tables.last();
     } else if (m_selection == SelectionKind::Cell) {
         // Down the column while inside the table, then out below it.
         const QDomElement tr = m_selectedCell.parentNode().toElement();

@@ -46,11 +46,12 @@ bool LayOut(const QString &documentPath, WdPdfReader::Layout *layout)
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     // The PDF carries the headings as its outline (LibreOffice's default), with their pages.
-    process.start(soffice, {QStringLiteral("-env:UserInstallation=")
-                                + QUrl::fromLocalFile(work.filePath(QStringLiteral("profile"))).toString(),
-                            QStringLiteral("--headless"), QStringLiteral("--norestore"),
-                            QStringLiteral("--convert-to"), QStringLiteral("pdf"),
-                            QStringLiteral("--outdir"), work.path(), input});
+    process.start(soffice,
+                  {QStringLiteral("-env:UserInstallation=") +
+                       QUrl::fromLocalFile(work.filePath(QStringLiteral("profile"))).toString(),
+                   QStringLiteral("--headless"), QStringLiteral("--norestore"),
+                   QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+                   QStringLiteral("--outdir"), work.path(), input});
     if (!process.waitForFinished(kTimeoutMs) || process.exitCode() != 0) {
         TQ_LOG << "layout by LibreOffice failed:" << process.readAll();
         process.kill();
@@ -68,9 +69,9 @@ bool LayOut(const QString &documentPath, WdPdfReader::Layout *layout)
     }
     // Mapped, not read: the PDF of a large report holds all its pictures.
     const uchar *mapped = pdf.map(0, pdf.size());
-    const QByteArray data = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped),
-                                                             int(pdf.size()))
-                                   : pdf.readAll();
+    const QByteArray data =
+        mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), int(pdf.size()))
+               : pdf.readAll();
     if (!WdPdfReader::Read(data, layout)) {
         TQ_LOG << "the layout's PDF cannot be read";
         return false;

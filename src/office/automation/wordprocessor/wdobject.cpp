@@ -41,7 +41,9 @@ int IntArgument(const AxCall &call, int index, int fallback)
 } // namespace
 
 WdObject::WdObject(Kind kind, std::shared_ptr<WdAppState> app, std::shared_ptr<WdDocument> document)
-    : m_kind(kind), m_app(std::move(app)), m_document(std::move(document))
+    : m_kind(kind)
+    , m_app(std::move(app))
+    , m_document(std::move(document))
 {}
 
 AxDispatchPtr WdObject::document(std::shared_ptr<WdAppState> app,
@@ -71,10 +73,26 @@ std::shared_ptr<WdDocument> WdObject::current() const
 
 QString WdObject::typeName() const
 {
-    static const char *const names[] = {
-        "Document", "Window", "Selection", "Font", "Fields", "Bookmark", "Range", "Table",
-        "Row", "Cell", "Range", "Shading", "InlineShapes", "InlineShape", "OLEFormat",
-        "Chart", "ChartApplication", "ChartParent", "DataSheet", "DataSheetCell"};
+    static const char *const names[] = {"Document",
+                                        "Window",
+                                        "Selection",
+                                        "Font",
+                                        "Fields",
+                                        "Bookmark",
+                                        "Range",
+                                        "Table",
+                                        "Row",
+                                        "Cell",
+                                        "Range",
+                                        "Shading",
+                                        "InlineShapes",
+                                        "InlineShape",
+                                        "OLEFormat",
+                                        "Chart",
+                                        "ChartApplication",
+                                        "ChartParent",
+                                        "DataSheet",
+                                        "DataSheetCell"};
     return QString::fromLatin1(names[m_kind]);
 }
 
@@ -179,8 +197,8 @@ AxResult WdObject::invokeDocument(const AxCall &call)
         return AxResult::object(make(Window));
     if (call.is("ComputeStatistics")) {
         const QVariant what = call.arg(0);
-        if (what.toString() != QLatin1String("wdStatisticPages")
-            && IntArgument(call, 0, -1) != kStatisticPages)
+        if (what.toString() != QLatin1String("wdStatisticPages") &&
+            IntArgument(call, 0, -1) != kStatisticPages)
             return AxResult::failed(QStringLiteral("only the page count is computed"));
         return AxResult::ok(doc->countPages());
     }
@@ -231,8 +249,8 @@ AxResult WdObject::invokeSelection(const AxCall &call)
     else if (call.is("PasteAndFormat") || call.is("Paste"))
         done = doc->paste();
     else if (call.is("InsertBreak")) {
-        if (call.argCount() > 0 && call.arg(0).toString() != QLatin1String("wdPageBreak")
-            && IntArgument(call, 0, -1) != kPageBreak)
+        if (call.argCount() > 0 && call.arg(0).toString() != QLatin1String("wdPageBreak") &&
+            IntArgument(call, 0, -1) != kPageBreak)
             return AxResult::failed(QStringLiteral("only page breaks are inserted"));
         done = doc->insertPageBreak();
     } else

@@ -20,9 +20,26 @@ class WdObject : public AxDispatch
 {
 public:
     enum Kind {
-        Document, Window, Selection, Font, Fields, Bookmark, BookmarkRange, Table, Row,
-        Cell, CellRange, Shading, InlineShapes, InlineShape, OleFormat, ChartObject,
-        ChartApplication, ChartParent, DataSheet, DataCell
+        Document,
+        Window,
+        Selection,
+        Font,
+        Fields,
+        Bookmark,
+        BookmarkRange,
+        Table,
+        Row,
+        Cell,
+        CellRange,
+        Shading,
+        InlineShapes,
+        InlineShape,
+        OleFormat,
+        ChartObject,
+        ChartApplication,
+        ChartParent,
+        DataSheet,
+        DataCell
     };
 
     static AxDispatchPtr document(std::shared_ptr<WdAppState> app,

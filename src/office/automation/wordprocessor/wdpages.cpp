@@ -10,9 +10,9 @@ using namespace WdXml;
 
 namespace {
 
-constexpr double kLine = 15.6;   // points per line of 10.5 pt text
-constexpr double kLatin = 5.5;   // average advance of a Latin character
-constexpr double kWide = 10.5;   // advance of a CJK character
+constexpr double kLine = 15.6; // points per line of 10.5 pt text
+constexpr double kLatin = 5.5; // average advance of a Latin character
+constexpr double kWide = 10.5; // advance of a CJK character
 
 struct Pager
 {
@@ -90,10 +90,12 @@ int WdDocument::estimatePages() const
     const QDomElement margin = FirstChild(sect, "w:pgMar");
     const double pageW = size.attribute("w:w", "11906").toDouble() / 20;
     const double pageH = size.attribute("w:h", "16838").toDouble() / 20;
-    const double width = pageW - (margin.attribute("w:left", "1440").toDouble()
-                                  + margin.attribute("w:right", "1440").toDouble()) / 20;
-    Pager pager{pageH - (margin.attribute("w:top", "1440").toDouble()
-                         + margin.attribute("w:bottom", "1440").toDouble()) / 20};
+    const double width = pageW - (margin.attribute("w:left", "1440").toDouble() +
+                                  margin.attribute("w:right", "1440").toDouble()) /
+                                     20;
+    Pager pager{pageH - (margin.attribute("w:top", "1440").toDouble() +
+                         margin.attribute("w:bottom", "1440").toDouble()) /
+                            20};
     for (QDomElement e = body().firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
         if (e.tagName() == QLatin1String("w:p")) {
             if (BreaksBefore(e))
@@ -110,7 +112,8 @@ int WdDocument::estimatePages() const
                 const double cellWidth = width / qMax(1, cells.size()) - 10;
                 double height = FirstChild(FirstChild(tr, "w:trPr"), "w:trHeight")
                                     .attribute("w:val")
-                                    .toDouble() / 20;
+                                    .toDouble() /
+                                20;
                 for (const QDomElement &tc : cells) {
                     double content = 0;
                     for (const QDomElement &p : Children(tc, "w:p"))

@@ -75,8 +75,10 @@ QByteArray ReadString(const QString &text, int position, int *end)
                 bytes += escapes.value(next);
             } else if (next >= '0' && next <= '7') {
                 int value = next - '0';
-                for (int i = 0; i < 2 && p + 1 < text.size() && text.at(p + 1) >= QLatin1Char('0')
-                                && text.at(p + 1) <= QLatin1Char('7'); ++i)
+                for (int i = 0;
+                     i < 2 && p + 1 < text.size() && text.at(p + 1) >= QLatin1Char('0') &&
+                     text.at(p + 1) <= QLatin1Char('7');
+                     ++i)
                     value = value * 8 + (text.at(++p).toLatin1() - '0');
                 bytes += char(value);
             } else if (next != '\n' && next != '\r') {
@@ -99,7 +101,9 @@ QByteArray ReadString(const QString &text, int position, int *end)
 class PdfObjects
 {
 public:
-    explicit PdfObjects(const QByteArray &data) : m_data(data) {}
+    explicit PdfObjects(const QByteArray &data)
+        : m_data(data)
+    {}
 
     bool index()
     {

@@ -79,21 +79,51 @@ QDomElement EnsureChild(QDomElement parent, const QString &tag)
 
 const QStringList &RunPropertyOrder()
 {
-    static const QStringList order = {
-        "w:rStyle", "w:rFonts", "w:b",         "w:bCs",    "w:i",         "w:iCs",
-        "w:caps",   "w:smallCaps", "w:strike", "w:dstrike", "w:outline",  "w:shadow",
-        "w:emboss", "w:imprint", "w:noProof",  "w:snapToGrid", "w:vanish", "w:webHidden",
-        "w:color",  "w:spacing", "w:w",        "w:kern",   "w:position",  "w:sz",
-        "w:szCs",   "w:highlight", "w:u",      "w:effect", "w:bdr",       "w:shd",
-        "w:fitText", "w:vertAlign", "w:rtl",   "w:cs",     "w:em",        "w:lang",
-        "w:eastAsianLayout", "w:oMath"};
+    static const QStringList order = {"w:rStyle",
+                                      "w:rFonts",
+                                      "w:b",
+                                      "w:bCs",
+                                      "w:i",
+                                      "w:iCs",
+                                      "w:caps",
+                                      "w:smallCaps",
+                                      "w:strike",
+                                      "w:dstrike",
+                                      "w:outline",
+                                      "w:shadow",
+                                      "w:emboss",
+                                      "w:imprint",
+                                      "w:noProof",
+                                      "w:snapToGrid",
+                                      "w:vanish",
+                                      "w:webHidden",
+                                      "w:color",
+                                      "w:spacing",
+                                      "w:w",
+                                      "w:kern",
+                                      "w:position",
+                                      "w:sz",
+                                      "w:szCs",
+                                      "w:highlight",
+                                      "w:u",
+                                      "w:effect",
+                                      "w:bdr",
+                                      "w:shd",
+                                      "w:fitText",
+                                      "w:vertAlign",
+                                      "w:rtl",
+                                      "w:cs",
+                                      "w:em",
+                                      "w:lang",
+                                      "w:eastAsianLayout",
+                                      "w:oMath"};
     return order;
 }
 
 const QStringList &CellPropertyOrder()
 {
-    static const QStringList order = {"w:cnfStyle", "w:tcW",     "w:gridSpan",      "w:hMerge",
-                                      "w:vMerge",   "w:tcBorders", "w:shd",         "w:noWrap",
+    static const QStringList order = {"w:cnfStyle", "w:tcW",           "w:gridSpan",  "w:hMerge",
+                                      "w:vMerge",   "w:tcBorders",     "w:shd",       "w:noWrap",
                                       "w:tcMar",    "w:textDirection", "w:tcFitText", "w:vAlign",
                                       "w:hideMark"};
     return order;
@@ -101,15 +131,42 @@ const QStringList &CellPropertyOrder()
 
 const QStringList &ParagraphPropertyOrder()
 {
-    static const QStringList order = {
-        "w:pStyle", "w:keepNext", "w:keepLines", "w:pageBreakBefore", "w:framePr",
-        "w:widowControl", "w:numPr", "w:suppressLineNumbers", "w:pBdr", "w:shd", "w:tabs",
-        "w:suppressAutoHyphens", "w:kinsoku", "w:wordWrap", "w:overflowPunct",
-        "w:topLinePunct", "w:autoSpaceDE", "w:autoSpaceDN", "w:bidi", "w:adjustRightInd",
-        "w:snapToGrid", "w:spacing", "w:ind", "w:contextualSpacing", "w:mirrorIndents",
-        "w:suppressOverlap", "w:jc", "w:textDirection", "w:textAlignment",
-        "w:textboxTightWrap", "w:outlineLvl", "w:divId", "w:cnfStyle", "w:rPr", "w:sectPr",
-        "w:pPrChange"};
+    static const QStringList order = {"w:pStyle",
+                                      "w:keepNext",
+                                      "w:keepLines",
+                                      "w:pageBreakBefore",
+                                      "w:framePr",
+                                      "w:widowControl",
+                                      "w:numPr",
+                                      "w:suppressLineNumbers",
+                                      "w:pBdr",
+                                      "w:shd",
+                                      "w:tabs",
+                                      "w:suppressAutoHyphens",
+                                      "w:kinsoku",
+                                      "w:wordWrap",
+                                      "w:overflowPunct",
+                                      "w:topLinePunct",
+                                      "w:autoSpaceDE",
+                                      "w:autoSpaceDN",
+                                      "w:bidi",
+                                      "w:adjustRightInd",
+                                      "w:snapToGrid",
+                                      "w:spacing",
+                                      "w:ind",
+                                      "w:contextualSpacing",
+                                      "w:mirrorIndents",
+                                      "w:suppressOverlap",
+                                      "w:jc",
+                                      "w:textDirection",
+                                      "w:textAlignment",
+                                      "w:textboxTightWrap",
+                                      "w:outlineLvl",
+                                      "w:divId",
+                                      "w:cnfStyle",
+                                      "w:rPr",
+                                      "w:sectPr",
+                                      "w:pPrChange"};
     return order;
 }
 
@@ -154,8 +211,8 @@ void AppendText(const QDomElement &parent, QString &out)
             if (!out.isEmpty())
                 out += QLatin1Char('\r');
             AppendText(e, out);
-        } else if (tag != QLatin1String("w:instrText") && tag != QLatin1String("w:pPr")
-                   && tag != QLatin1String("w:rPr"))
+        } else if (tag != QLatin1String("w:instrText") && tag != QLatin1String("w:pPr") &&
+                   tag != QLatin1String("w:rPr"))
             AppendText(e, out);
     }
 }
