@@ -26,15 +26,6 @@ QByteArray Bytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString WritePng(const QTemporaryDir &dir, const QString &name, Qt::GlobalColor color)
-{
-    QImage image(16, 12, QImage::Format_RGB32);
-    image.fill(color);
-    const QString path = dir.filePath(name);
-    image.save(path, "png");
-    return path;
-}
-
 // Runs a statement on the RTV file with a connection of the test's own; the first value.
 QVariant FileValue(const QString &rtv, const QString &statement)
 {
@@ -155,8 +146,8 @@ void TestDefectEditor::cleanup()
 CDefectItem TestDefectEditor::NewDefect(int timeIndex)
 {
     CDefectItem item = DbTest::MakeDefect(timeIndex, 1, 1);
-    item.strOrgImgPath = WritePng(*m_video, "org.png", Qt::red);
-    item.strDefectImgPath = WritePng(*m_video, "defect.png", Qt::blue);
+    item.strOrgImgPath = TestSupport::WritePng(*m_video, "org.png", Qt::red);
+    item.strDefectImgPath = TestSupport::WritePng(*m_video, "defect.png", Qt::blue);
     item.defectParam.strRemark = QString::fromUtf8("备注 'quoted'");
     return item;
 }

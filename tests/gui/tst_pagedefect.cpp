@@ -58,15 +58,6 @@ void AddDefect(const QString &videoKey, int timeIndex, const DefectRow &row)
                   CKLN_TQ420DataBase::ProjectKeyOfVideo(videoKey), timeIndex, 1.5});
 }
 
-QString WritePng(const QTemporaryDir &dir, const QString &name)
-{
-    QImage image(32, 24, QImage::Format_RGB32);
-    image.fill(Qt::darkCyan);
-    const QString path = dir.filePath(name);
-    image.save(path, "png");
-    return path;
-}
-
 QSqlRecord DefectRecord(const QVariantMap &values)
 {
     QSqlRecord record;
@@ -156,7 +147,8 @@ void TestPageDefect::init()
     for (int i = 0; i < roads.size(); ++i)
         AddDefect(kVideo, 1000 * (i + 1),
                   {roads.at(i), tests.at(i), interpretations.at(i),
-                   WritePng(*m_images, QString("%1.png").arg(i))});
+                   TestSupport::WritePng(*m_images, QString("%1.png").arg(i), Qt::darkCyan,
+                                         QSize(32, 24))});
     AddDefect(kOtherVideo, 500, {"Ring road", "2024-03-09", "2024-04-09 08:00:00", QString()});
     AddDefect(kOtherVideo, 600, {kHostileRoad, "2024-03-09", "2024-04-09 08:00:00", QString()});
 
@@ -470,7 +462,8 @@ void TestPageDefect::imageWidgetTakesOnlyExistingFiles()
 {
     QDefectImgWidget widget;
     widget.resize(450, 450);
-    const QString first = WritePng(*m_images, "first.png");
+    const QString first =
+        TestSupport::WritePng(*m_images, "first.png", Qt::darkCyan, QSize(32, 24));
     QVERIFY(widget.SetImage(first, "one"));
     QVERIFY(!widget.SetImage(m_images->filePath("missing.png"), "two"));
     QVERIFY(!widget.SetImage(QString(), "three"));

@@ -29,14 +29,6 @@ namespace {
 using TestSupport::MakeSourceVideo;
 const QString kProject = QStringLiteral("PRJ0000001");
 
-QString WritePng(const QTemporaryDir &dir, const QString &name, Qt::GlobalColor color)
-{
-    QImage image(16, 12, QImage::Format_RGB32);
-    image.fill(color);
-    const QString path = dir.filePath(name);
-    image.save(path, "png");
-    return path;
-}
 } // namespace
 
 class TestPageVideo : public QObject
@@ -461,8 +453,8 @@ void TestPageVideo::defectInsertUpdateDelete()
 
     // A new defect at a time index of the track: it takes the track's time of day.
     CDefectItem item = DbTest::MakeDefect(12000, 1, 1);
-    item.strOrgImgPath = WritePng(*m_sources, "org.png", Qt::red);
-    item.strDefectImgPath = WritePng(*m_sources, "defect.png", Qt::blue);
+    item.strOrgImgPath = TestSupport::WritePng(*m_sources, "org.png", Qt::red);
+    item.strDefectImgPath = TestSupport::WritePng(*m_sources, "defect.png", Qt::blue);
     item.defectParam.strRemark = QString::fromUtf8("备注 'quoted'");
     m_page->on_slot_insertDefect(item);
     QCOMPARE(inserted.size(), 1);
@@ -482,7 +474,7 @@ void TestPageVideo::defectInsertUpdateDelete()
 
     // The same time index again updates it: no new row, new level, new image.
     item.defectParam.DefectLevel = 3;
-    item.strDefectImgPath = WritePng(*m_sources, "defect2.png", Qt::green);
+    item.strDefectImgPath = TestSupport::WritePng(*m_sources, "defect2.png", Qt::green);
     m_page->on_slot_insertDefect(item);
     QCOMPARE(inserted.size(), 2);
     QCOMPARE(File()->GetDefectList().size(), before + 1);

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QMutex>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -47,6 +48,16 @@ void RecordingPrompt::Information(const QString &title, const QString &text)
 {
     m_texts.append(text);
     m_calls.append(title + QLatin1Char('|') + text);
+}
+
+QString WritePng(const QTemporaryDir &dir, const QString &name, Qt::GlobalColor color,
+                 const QSize &size)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(color);
+    const QString path = dir.filePath(name);
+    image.save(path, "png");
+    return path;
 }
 
 void RecordingPrompt::Clear()

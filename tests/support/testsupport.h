@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -35,6 +36,10 @@ private:
     QStringList m_texts;
     QStringList m_calls;
 };
+
+// A plain PNG picture of one colour written into the folder; returns its path.
+QString WritePng(const QTemporaryDir &dir, const QString &name, Qt::GlobalColor color,
+                 const QSize &size = QSize(16, 12));
 
 // The command-line tool run to its end with the arguments.
 struct CliRun
