@@ -1,10 +1,12 @@
 #include "core/settings/qsysteminfo.h"
 
+#include <QDir>
 #include <QDomDocument>
 #include <QDomElement>
 
 #include "core/common/appdatadir.h"
 #include "core/common/clanguagesettings.h"
+#include "core/common/cuserprompt.h"
 #include "core/common/debuglog.h"
 #include "core/common/xmlfile.h"
 
@@ -353,9 +355,12 @@ bool QSystemInfo::SaveSystemInfo()
         }
     }
 
-    if (!XmlFile::SaveXmlFile(m_strFileName, document)) {
-        TQ_LOG << "cannot save the system settings" << m_strFileName << "!!!";
-        return false;
-    }
-    return true;
+    if (XmlFile::SaveXmlFile(m_strFileName, document))
+        return true;
+    // The previous file is still whole (written beside it and renamed only when complete).
+    Prompts::ShowUserInformation(
+        tr("Prompt"), tr("The settings could not be saved to %1: the disk may be full or "
+                         "write-protected. The previous settings file is kept.")
+                          .arg(QDir::toNativeSeparators(m_strFileName)));
+    return false;
 }
