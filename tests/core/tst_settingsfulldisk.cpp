@@ -106,9 +106,9 @@ void TestSettingsFullDisk::initTestCase()
     TestSupport::InstallWarningRecorder();
     CLanguageSettings::SetConsoleEcho(false);
     QVERIFY(m_mountPoint.isValid());
-    m_mounted = Run(QStringLiteral("mount"), {QStringLiteral("-t"), QStringLiteral("tmpfs"),
-                                              QStringLiteral("-o"), QStringLiteral("size=256k"),
-                                              QStringLiteral("tmpfs"), m_mountPoint.path()});
+    m_mounted = Run(QStringLiteral("mount"),
+                    {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                     QStringLiteral("size=256k"), QStringLiteral("tmpfs"), m_mountPoint.path()});
     if (!m_mounted)
         QSKIP("mounting a small tmpfs is not permitted here (needs root)");
     m_previousDir = QDir::currentPath();

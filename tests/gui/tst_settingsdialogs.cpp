@@ -1,5 +1,5 @@
-// The system settings dialogs: OK saves every tab and Cancel none, option-list editing, the record grid
-// with its two-press delete, the record dialog's validation, and the map centre of the
+// The system settings dialogs: OK saves every tab and Cancel none, option-list editing, the record
+// grid with its two-press delete, the record dialog's validation, and the map centre of the
 // division selectors.
 #include <memory>
 
@@ -337,29 +337,31 @@ void TestSettingsDialogs::divisionWritesMapCenter_data()
     QTest::addColumn<QString>("province");
     QTest::addColumn<QString>("city");
     QTest::addColumn<QString>("district");
-    QTest::addColumn<QString>("center");
     QTest::addColumn<QStringList>("cities");
+    QTest::addColumn<QString>("shownDistrict");
+    QTest::addColumn<QString>("center");
+    const QStringList north{"Harbour", "Hills"};
+    const QString oldTown = QStringLiteral("111.123457,36.765432");
+    const QString fallback = QStringLiteral("116.368324,39.915085");
+    // A province or city shows its first district; the centre is that district's.
     QTest::newRow("province") << "North"
                               << ""
-                              << ""
-                              << "110.500000,35.250000" << QStringList{"Harbour", "Hills"};
-    QTest::newRow("province without centre") << "South"
+                              << "" << north << "Old Town" << oldTown;
+    QTest::newRow("province without cities") << "South"
                                              << ""
-                                             << ""
-                                             << "116.368324,39.915085" << QStringList();
+                                             << "" << QStringList() << "" << fallback;
     QTest::newRow("city") << "North"
-                          << "Hills"
-                          << ""
-                          << "116.368324,39.915085" << QStringList{"Harbour", "Hills"};
+                          << "Harbour"
+                          << "" << north << "Old Town" << oldTown;
+    QTest::newRow("city without districts") << "North"
+                                            << "Hills"
+                                            << "" << north << "" << fallback;
     QTest::newRow("district") << "North"
                               << "Harbour"
-                              << "Old Town"
-                              << "111.123457,36.765432" << QStringList{"Harbour", "Hills"};
-    QTest::newRow("district without centre")
-        << "North"
-        << "Harbour"
-        << "New Town"
-        << "116.368324,39.915085" << QStringList{"Harbour", "Hills"};
+                              << "Old Town" << north << "Old Town" << oldTown;
+    QTest::newRow("district without centre") << "North"
+                                             << "Harbour"
+                                             << "New Town" << north << "New Town" << fallback;
 }
 
 void TestSettingsDialogs::divisionWritesMapCenter()
@@ -367,8 +369,9 @@ void TestSettingsDialogs::divisionWritesMapCenter()
     QFETCH(QString, province);
     QFETCH(QString, city);
     QFETCH(QString, district);
-    QFETCH(QString, center);
     QFETCH(QStringList, cities);
+    QFETCH(QString, shownDistrict);
+    QFETCH(QString, center);
     const QString path = WriteCityJson();
     QVERIFY(!path.isEmpty());
     QPageCommonSettings page(nullptr, path);
@@ -389,13 +392,14 @@ void TestSettingsDialogs::divisionWritesMapCenter()
         page.DistrictBox()->setCurrentIndex(-1);
         page.DistrictBox()->setCurrentText(district);
     }
+    QCOMPARE(page.DistrictBox()->currentText(), shownDistrict);
     QCOMPARE(origin->text(), center);
 
+    // The stored centre belongs to the stored district.
     page.Commit();
     QCOMPARE(Store()->Province(), province);
+    QCOMPARE(Store()->District(), shownDistrict);
     QCOMPARE(Store()->OriginPosition(), center);
-    if (!district.isEmpty())
-        QCOMPARE(Store()->District(), district);
 }
 
 // The stored names and centre survive opening, even when the city data lacks the names.

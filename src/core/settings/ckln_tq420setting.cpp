@@ -1,7 +1,7 @@
 #include "core/settings/ckln_tq420setting.h"
 
-#include <QDomDocument>
 #include <QDir>
+#include <QDomDocument>
 #include <QDomElement>
 #include <QMutex>
 
