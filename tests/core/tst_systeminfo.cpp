@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTextCodec>
+#include <QTranslator>
 #include <QtTest>
 
 #include "core/common/appdatadir.h"
@@ -33,6 +34,35 @@ bool IsDefault(QSystemInfo *info, int slot)
     return actual && actual->name() == expected.name() && actual->items() == expected.items() &&
            actual->selectedIndex() == expected.selectedIndex();
 }
+
+// A translation of the store's tags and file names, as an earlier or a later translation
+// file might have them.
+class TagTranslator : public QTranslator
+{
+public:
+    TagTranslator() { QCoreApplication::installTranslator(this); }
+    ~TagTranslator() override { QCoreApplication::removeTranslator(this); }
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char * = nullptr,
+                      int = -1) const override
+    {
+        static const QHash<QString, QString> tags = {
+            {"KLN_TQ420_Settings.xml", "KLN_TQ420_设置.xml"},
+            {"KLN_TQ420_Settings_En.xml", "KLN_TQ420_设置_En.xml"},
+            {"InstitutionCode", "机构代码"},
+            {"UnitName", "单位名称"},
+            {"TestType", "检测类型"},
+            {"Items", "选项"},
+            {"Person", "人员"},
+            {"Equipment", "设备"},
+            {"Name", "名称"},
+            {"TelNo", "电话"},
+            {"Manufacturers", "生产厂家"}};
+        if (qstrcmp(context, "QSystemInfo") != 0)
+            return QString();
+        return tags.value(QString::fromUtf8(source));
+    }
+};
 } // namespace
 
 class TestSystemInfo : public QObject
@@ -57,6 +87,9 @@ private slots:
     void unusableFileGivesDefaults_data();
     void unusableFileGivesDefaults();
     void saveLoadRoundTrip();
+    void translationChangeKeepsValues_data();
+    void translationChangeKeepsValues();
+    void fileWithTranslatedTagsIsRead();
 
     void recordCut_data();
     void recordCut();
@@ -412,6 +445,87 @@ void TestSystemInfo::saveLoadRoundTrip()
         QVERIFY(IsDefault(info, slot));
     QCOMPARE(info->Persons(), persons);
     QCOMPARE(info->Equipments(), equipments);
+}
+
+void TestSystemInfo::translationChangeKeepsValues_data()
+{
+    QTest::addColumn<bool>("translatedWhenSaved");
+    QTest::addColumn<bool>("translatedWhenLoaded");
+    QTest::newRow("translation added") << false << true;
+    QTest::newRow("translation removed") << true << false;
+    QTest::newRow("same translation") << true << true;
+}
+
+// Tags, file name and option names do not depend on the translation in force.
+void TestSystemInfo::translationChangeKeepsValues()
+{
+    QFETCH(bool, translatedWhenSaved);
+    QFETCH(bool, translatedWhenLoaded);
+    {
+        std::unique_ptr<TagTranslator> translator;
+        if (translatedWhenSaved)
+            translator = std::make_unique<TagTranslator>();
+        QSystemInfo *info = QSystemInfo::GetInstance();
+        info->SetInstitutionCode(QStringLiteral("C-1"));
+        QVERIFY(info->OptionList(QSystemInfo::TestType)->append(QStringLiteral("Drone")));
+        info->Persons() = {SystemRecord(QStringLiteral("Li"), QString(), QString(), QString(),
+                                        QStringLiteral("027"))};
+        info->Equipments()[0].setField(SystemRecord::Manufacturers, QStringLiteral("Maker"));
+        QVERIFY(info->SaveSystemInfo());
+        QSystemInfo::ReleaseInstance();
+    }
+    std::unique_ptr<TagTranslator> translator;
+    if (translatedWhenLoaded)
+        translator = std::make_unique<TagTranslator>();
+    QSystemInfo *info = QSystemInfo::GetInstance();
+    QCOMPARE(QFileInfo(info->FileName()).fileName(), m_fileName);
+    QCOMPARE(info->InstitutionCode(), QStringLiteral("C-1"));
+    const COptionList *testTypes = info->OptionList(QSystemInfo::TestType);
+    QVERIFY(testTypes->contains(QStringLiteral("Drone")));
+    // Shown under the name of the translation in force.
+    QCOMPARE(testTypes->name(), info->DefaultOptionList(QSystemInfo::TestType).name());
+    QCOMPARE(info->Persons().size(), 1);
+    QCOMPARE(info->Persons().at(0).field(SystemRecord::TelNo), QStringLiteral("027"));
+    QCOMPARE(info->Equipments().at(0).field(SystemRecord::Manufacturers), QStringLiteral("Maker"));
+}
+
+// A file whose tags were written translated is read under the translation it was written
+// with, and the next save stores the values under the fixed tags.
+void TestSystemInfo::fileWithTranslatedTagsIsRead()
+{
+    WriteSettings(QStringLiteral("<SystemInfoSettings>"
+                                 "<commonSettings><机构代码>C-1</机构代码></commonSettings>"
+                                 "<OptionSettings><检测类型 SelectedIndex=\"1\"><选项>A;B</选项>"
+                                 "</检测类型></OptionSettings>"
+                                 "<PersonSettings><人员><名称>Li</名称><电话>027</电话></人员>"
+                                 "</PersonSettings></SystemInfoSettings>")
+                      .toUtf8());
+    const auto checkValues = [](QSystemInfo *info) {
+        QCOMPARE(info->InstitutionCode(), QStringLiteral("C-1"));
+        QCOMPARE(info->OptionList(QSystemInfo::TestType)->items(), (QStringList{"A", "B"}));
+        QCOMPARE(info->OptionList(QSystemInfo::TestType)->selectedIndex(), 1);
+        QCOMPARE(info->Persons().size(), 1);
+        QCOMPARE(info->Persons().at(0).name(), QStringLiteral("Li"));
+        QCOMPARE(info->Persons().at(0).field(SystemRecord::TelNo), QStringLiteral("027"));
+    };
+    {
+        TagTranslator translator;
+        QSystemInfo *info = QSystemInfo::GetInstance();
+        checkValues(info);
+        QCOMPARE(info->OptionList(QSystemInfo::TestType)->name(), QString::fromUtf8("检测类型"));
+        QVERIFY(info->SaveSystemInfo());
+        QSystemInfo::ReleaseInstance();
+    }
+    const QByteArray saved = [this] {
+        QFile file(m_fileName);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    QVERIFY(saved.contains("<InstitutionCode>C-1</InstitutionCode>"));
+    QVERIFY(saved.contains("<TestType SelectedIndex=\"1\">"));
+    QVERIFY(saved.contains("<TelNo>027</TelNo>"));
+    QSystemInfo *info = QSystemInfo::GetInstance();
+    checkValues(info);
+    QCOMPARE(info->OptionList(QSystemInfo::TestType)->name(), QStringLiteral("TestType"));
 }
 
 void TestSystemInfo::recordCut_data()

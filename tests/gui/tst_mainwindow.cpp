@@ -2,23 +2,29 @@
 // gates and closing, and the report mode's dialog.
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 #include "core/common/clanguagesettings.h"
+#include "core/files/qfilemanager.h"
 #include "core/settings/ckln_tq420setting.h"
 #include "gui/chrome/guiresources.h"
 #include "gui/chrome/mymessagebox.h"
 #include "gui/dialogs/generatereportdlg.h"
+#include "gui/pages/qpagechild.h"
 #include "gui/shell/applicationstartup.h"
 #include "gui/shell/mainwindow.h"
 #include "gui/shell/qdlgsetlanguage.h"
+#include "gui/shell/qpageshow.h"
 #include "gui/shell/qtoptoolbar.h"
 #include "support/dbtestsupport.h"
 #include "support/guitestsupport.h"
@@ -53,9 +59,13 @@ private slots:
     void pagesNeedAProject();
     void addingAProjectBlocksEveryButtonAndClosing();
     void currentPageTwiceChangesNothing();
-    void defectScatterOnlyMovesTheCheck();
+    void pageButtonsFollowMenuNavigation_data();
+    void pageButtonsFollowMenuNavigation();
+    void defectScatterIsUnavailable();
+    void helpTellsWhereTheGuideIs();
     void commandsRunEveryTime();
     void languageSwitchEndsWithRestartCode();
+    void languageSwitchClosesTheWindowFirst();
     void closingSavesTheSettings();
 
     void reportDialogListsEachFileOnce();
@@ -174,8 +184,7 @@ void TestMainWindow::startsOnTheProjectPage()
 void TestMainWindow::pagesNeedAProject()
 {
     m_window = std::make_unique<MainWindow>();
-    for (auto id :
-         {QTopToolBar::VedioAction, QTopToolBar::ReportAction, QTopToolBar::DefectScatterAction}) {
+    for (auto id : {QTopToolBar::VedioAction, QTopToolBar::ReportAction}) {
         m_prompt->Clear();
         Trigger(id);
         QCOMPARE(m_prompt->Texts(), QStringList{kSelectProject});
@@ -194,6 +203,8 @@ void TestMainWindow::addingAProjectBlocksEveryButtonAndClosing()
     CKLN_TQ420Setting::GetInstance()->SetAddingProject(true);
     QSignalSpy anySignal(ToolBar(), &QTopToolBar::signalAbout);
     for (int id = QTopToolBar::VedioAction; id < QTopToolBar::ActionCount; ++id) {
+        if (id == QTopToolBar::DefectScatterAction)
+            continue; // disabled
         m_prompt->Clear();
         Trigger(QTopToolBar::ActionId(id));
         QCOMPARE(m_prompt->Texts(), QStringList{kAddingProject});
@@ -222,18 +233,74 @@ void TestMainWindow::currentPageTwiceChangesNothing()
     QCOMPARE(m_window->MdiArea()->subWindowList().size(), 1);
 }
 
-void TestMainWindow::defectScatterOnlyMovesTheCheck()
+void TestMainWindow::pageButtonsFollowMenuNavigation_data()
+{
+    QTest::addColumn<QByteArray>("menuSignal");
+    QTest::addColumn<int>("action");
+    QTest::addColumn<int>("page");
+    QTest::newRow("video") << QByteArray("signal_gotoVedioManage") << int(QTopToolBar::VedioAction)
+                           << 1;
+    QTest::newRow("report") << QByteArray("signal_gotoReportGenerate")
+                            << int(QTopToolBar::ReportAction) << 2;
+}
+
+// The project page's menu opens another page: its button becomes the checked one, and the
+// project button brings the project page back.
+void TestMainWindow::pageButtonsFollowMenuNavigation()
+{
+    QFETCH(QByteArray, menuSignal);
+    QFETCH(int, action);
+    QFETCH(int, page);
+    SelectProject();
+    m_window = std::make_unique<MainWindow>();
+    QVERIFY(QMetaObject::invokeMethod(m_window->PageHost(0)->Child(), menuSignal.constData()));
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetCurrentPage(), page);
+    QCOMPARE(ToolBar()->CurrentAction(), ToolBar()->Action(QTopToolBar::ActionId(action)));
+    QVERIFY(ToolBar()->Action(QTopToolBar::ActionId(action))->isChecked());
+    QVERIFY(!ToolBar()->Action(QTopToolBar::ProjectAction)->isChecked());
+
+    QSignalSpy project(ToolBar(), &QTopToolBar::signalProjetManage);
+    Trigger(QTopToolBar::ProjectAction);
+    QCOMPARE(project.count(), 1);
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetCurrentPage(), 0);
+    QCOMPARE(m_window->MdiArea()->activeSubWindow()->widget(), m_window->PageHost(0));
+    QVERIFY(!ToolBar()->Action(QTopToolBar::ActionId(action))->isChecked());
+}
+
+// There is no defect scatter page: the button is disabled and says so, the project page's
+// menu entry tells the user instead of doing nothing.
+void TestMainWindow::defectScatterIsUnavailable()
 {
     SelectProject();
     m_window = std::make_unique<MainWindow>();
-    QSignalSpy scatter(ToolBar(), &QTopToolBar::signalDefectScatter);
+    m_window->show();
+    QAction *scatter = ToolBar()->Action(QTopToolBar::DefectScatterAction);
+    QVERIFY(!scatter->isEnabled());
+    QVERIFY(!ToolBar()->Button(QTopToolBar::DefectScatterAction)->isEnabled());
+    QVERIFY(scatter->toolTip().contains(QLatin1String("not available in this version")));
+    QSignalSpy signal(ToolBar(), &QTopToolBar::signalDefectScatter);
     Trigger(QTopToolBar::DefectScatterAction);
-    QCOMPARE(scatter.count(), 1);
-    QVERIFY(ToolBar()->Action(QTopToolBar::DefectScatterAction)->isChecked());
-    QVERIFY(!ToolBar()->Action(QTopToolBar::ProjectAction)->isChecked());
+    QCOMPARE(signal.count(), 0);
+    QVERIFY(ToolBar()->Action(QTopToolBar::ProjectAction)->isChecked());
+    QVERIFY(!scatter->isChecked());
+
+    QString shown;
+    GuiTest::AnswerNextMessageBox(MyMessageBox::ResultOk, &shown);
+    QVERIFY(QMetaObject::invokeMethod(m_window->PageHost(0)->Child(), "signal_gotoDefectScatter"));
+    QVERIFY2(shown.contains(QLatin1String("not available in this version")), qPrintable(shown));
     QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetCurrentPage(), 0);
     QCOMPARE(m_window->MdiArea()->subWindowList().size(), 1);
-    QVERIFY(m_prompt->Texts().isEmpty());
+}
+
+void TestMainWindow::helpTellsWhereTheGuideIs()
+{
+    m_window = std::make_unique<MainWindow>();
+    QString shown;
+    GuiTest::AnswerNextMessageBox(MyMessageBox::ResultOk, &shown);
+    Trigger(QTopToolBar::HelpAction);
+    QVERIFY2(shown.contains(QLatin1String("KLN-TQ420")), qPrintable(shown));
+    QVERIFY(shown.contains(QLatin1String("Version: 1.0.10718")));
+    QVERIFY(shown.contains(QLatin1String("README.md")));
 }
 
 void TestMainWindow::commandsRunEveryTime()
@@ -282,6 +349,45 @@ void TestMainWindow::languageSwitchEndsWithRestartCode()
     m_window->HandleSwitchLanguage();
     QVERIFY(CLanguageSettings::GetInstance()->IsChinese());
     CLanguageSettings::GetInstance()->SetLanguage(false);
+}
+
+// The restart goes through the window's closing: the session's settings are written and the
+// temporary folder removed. The question says beforehand that each language has its own data.
+void TestMainWindow::languageSwitchClosesTheWindowFirst()
+{
+    SelectProject();
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
+    CKLN_TQ420Setting *setting = CKLN_TQ420Setting::GetInstance();
+    setting->SetSortMode(1, 3);
+    const QString settingsFile = setting->GetFilePath();
+    QFile::remove(settingsFile);
+    const QString tempDir = QFileManager::GetInstance()->GetTempDir();
+    QVERIFY(QDir().mkpath(tempDir));
+    QVERIFY(QFile(QDir(tempDir).filePath(QStringLiteral("frame.png"))).open(QIODevice::WriteOnly));
+
+    QString question;
+    GuiTest::WhenShown(IsLanguageDialog, [&question](QWidget *widget) {
+        auto *dialog = static_cast<QDlgSetLanguage *>(widget);
+        dialog->LanguageBox()->setCurrentIndex(0);
+        dialog->on_btn_OK_clicked();
+        GuiTest::AnswerNextMessageBox(MyMessageBox::ResultOk, &question);
+    });
+    m_window->HandleSwitchLanguage();
+    QVERIFY2(question.contains(QLatin1String("own projects, settings and file cache")),
+             qPrintable(question));
+    QVERIFY(!m_window->isVisible());
+    QVERIFY(!QFileInfo::exists(tempDir));
+    QVERIFY(m_window->RestartRequested());
+    QVERIFY(CLanguageSettings::GetInstance()->IsChinese());
+    // The settings of the session went to the file of the language they were made in.
+    CLanguageSettings::GetInstance()->SetLanguage(false);
+    CKLN_TQ420Setting::ReleaseInstance();
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetFilePath(), settingsFile);
+    QVERIFY(CKLN_TQ420Setting::GetInstance()->loadXml());
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetSortMode(1), 3);
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetCurrentProHashCode(),
+             QStringLiteral("PRJ0000001"));
 }
 
 void TestMainWindow::closingSavesTheSettings()

@@ -1,5 +1,5 @@
-// The system settings dialogs: which tab OK commits, option-list editing, the record grid
-// with its two-press delete, the record dialog's validation, and the map centre of the
+// The system settings dialogs: OK saves every tab and Cancel none, option-list editing, the record
+// grid with its two-press delete, the record dialog's validation, and the map centre of the
 // division selectors.
 #include <memory>
 
@@ -78,9 +78,11 @@ private slots:
     void init();
     void cleanup();
 
-    void okCommitsOnlyCurrentTab_data();
-    void okCommitsOnlyCurrentTab();
-    void cancelKeepsOptionEditsInMemory();
+    void okSavesEveryTab_data();
+    void okSavesEveryTab();
+    void cancelSavesNothing_data();
+    void cancelSavesNothing();
+    void failedSaveKeepsDialogOpen();
     void optionListEditing_data();
     void optionListEditing();
     void optionNameShowsItsList();
@@ -97,6 +99,7 @@ private slots:
 private:
     QSystemInfo *Store() const { return QSystemInfo::GetInstance(); }
     QString WriteCityJson() const;
+    static void EditEveryTab(QDlgSystemSettings &dialog);
 
     QTemporaryDir m_dir;
 };
@@ -122,32 +125,97 @@ void TestSettingsDialogs::cleanup()
     TQ_VERIFY_NO_WARNINGS();
 }
 
-void TestSettingsDialogs::okCommitsOnlyCurrentTab_data()
+void TestSettingsDialogs::okSavesEveryTab_data()
 {
     QTest::addColumn<int>("tab");
-    QTest::addColumn<bool>("commonKept");
-    QTest::addColumn<bool>("personsKept");
-    QTest::addColumn<bool>("equipmentKept");
-    QTest::newRow("common") << int(QDlgSystemSettings::CommonTab) << true << false << false;
-    QTest::newRow("option") << int(QDlgSystemSettings::OptionTab) << false << false << false;
-    QTest::newRow("person") << int(QDlgSystemSettings::PersonTab) << false << true << false;
-    QTest::newRow("equipment") << int(QDlgSystemSettings::EquipmentTab) << false << false << true;
+    QTest::newRow("common") << int(QDlgSystemSettings::CommonTab);
+    QTest::newRow("option") << int(QDlgSystemSettings::OptionTab);
+    QTest::newRow("person") << int(QDlgSystemSettings::PersonTab);
+    QTest::newRow("equipment") << int(QDlgSystemSettings::EquipmentTab);
 }
 
-// Edits on every tab, OK on one: the file holds that tab's edits and the option edits only.
-void TestSettingsDialogs::okCommitsOnlyCurrentTab()
+// Edits on every tab, OK on one: the file holds the edits of all tabs.
+void TestSettingsDialogs::okSavesEveryTab()
 {
     QFETCH(int, tab);
-    QFETCH(bool, commonKept);
-    QFETCH(bool, personsKept);
-    QFETCH(bool, equipmentKept);
-    const QString unitBefore = Store()->UnitName();
-    const QStringList personsBefore = Names(Store()->Persons());
     const QStringList equipmentBefore = Names(Store()->Equipments());
-    QVERIFY(!personsBefore.isEmpty());
     QCOMPARE(equipmentBefore.size(), 2);
+    QVERIFY(!Store()->Persons().isEmpty());
 
     QDlgSystemSettings dialog;
+    EditEveryTab(dialog);
+    QComboBox *provinces = dialog.CommonPage()->ProvinceBox();
+    QVERIFY(provinces->count() > 1);
+    provinces->setCurrentIndex(provinces->currentIndex() == 0 ? 1 : 0);
+    const QString province = provinces->currentText();
+    dialog.Tabs()->setCurrentIndex(tab);
+    dialog.OKButton()->click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+
+    QSystemInfo::ReleaseInstance(); // read back what was written
+    QVERIFY(QFile::exists(Store()->FileName()));
+    QCOMPARE(Store()->UnitName(), QStringLiteral("Acme"));
+    QCOMPARE(Store()->Province(), province);
+    QCOMPARE(Names(Store()->Persons()), QStringList());
+    QCOMPARE(Names(Store()->Equipments()), QStringList(equipmentBefore.mid(0, 1)));
+    QVERIFY(Store()->OptionList(0)->contains(QStringLiteral("Others2")));
+}
+
+// Cancel, the Escape key or closing the window: no tab's edits are saved or kept in memory.
+void TestSettingsDialogs::cancelSavesNothing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("cancel button") << "cancel";
+    QTest::newRow("escape") << "escape";
+}
+
+void TestSettingsDialogs::cancelSavesNothing()
+{
+    QFETCH(QString, how);
+    const QStringList optionsBefore = Store()->OptionList(0)->items();
+    const int selectedBefore = Store()->OptionList(0)->selectedIndex();
+    const QStringList personsBefore = Names(Store()->Persons());
+    {
+        QDlgSystemSettings dialog;
+        dialog.Tabs()->setCurrentIndex(QDlgSystemSettings::OptionTab);
+        EditEveryTab(dialog);
+        if (how == QLatin1String("cancel"))
+            dialog.CancelButton()->click();
+        else
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+    QVERIFY(!QFile::exists(Store()->FileName()));
+    QCOMPARE(Store()->OptionList(0)->items(), optionsBefore);
+    QCOMPARE(Store()->OptionList(0)->selectedIndex(), selectedBefore);
+    QVERIFY(Store()->UnitName().isEmpty());
+    QCOMPARE(Names(Store()->Persons()), personsBefore);
+    // Nothing of the dialog comes back with a later save either.
+    QVERIFY(Store()->SaveSystemInfo());
+    QSystemInfo::ReleaseInstance();
+    QCOMPARE(Store()->OptionList(0)->items(), optionsBefore);
+}
+
+// A folder that cannot be created (below a file): the user is told and can retry or cancel.
+void TestSettingsDialogs::failedSaveKeepsDialogOpen()
+{
+    QFile blocker(m_dir.filePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    DataFolder::SetAppDataDir(blocker.fileName());
+    QSystemInfo::ReleaseInstance();
+    TestSupport::RecordingPrompt prompt;
+    QDlgSystemSettings dialog;
+    dialog.show();
+    dialog.OKButton()->click();
+    DataFolder::SetAppDataDir(m_dir.path());
+    QCOMPARE(prompt.Texts().size(), 1);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+}
+
+void TestSettingsDialogs::EditEveryTab(QDlgSystemSettings &dialog)
+{
     dialog.CommonPage()->FieldEdit(QPageCommonSettings::UnitName)->setText(QStringLiteral("Acme"));
     dialog.PersonPage()->on_slot_DeleteRequested(1);
     dialog.EquipmentPage()->on_slot_DeleteRequested(2);
@@ -155,39 +223,6 @@ void TestSettingsDialogs::okCommitsOnlyCurrentTab()
     options->on_btn_add_clicked();
     options->ContentEdit()->setText(QStringLiteral("Others2"));
     options->on_btn_sure_clicked();
-    dialog.Tabs()->setCurrentIndex(tab);
-    dialog.OKButton()->click();
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-
-    QSystemInfo::ReleaseInstance(); // read back what was written
-    QVERIFY(QFile::exists(Store()->FileName()));
-    QCOMPARE(Store()->UnitName(), commonKept ? QStringLiteral("Acme") : unitBefore);
-    QCOMPARE(Names(Store()->Persons()), personsKept ? QStringList() : personsBefore);
-    QCOMPARE(Names(Store()->Equipments()),
-             equipmentKept ? QStringList(equipmentBefore.mid(0, 1)) : equipmentBefore);
-    QVERIFY(Store()->OptionList(0)->contains(QStringLiteral("Others2")));
-}
-
-void TestSettingsDialogs::cancelKeepsOptionEditsInMemory()
-{
-    {
-        QDlgSystemSettings dialog;
-        dialog.Tabs()->setCurrentIndex(QDlgSystemSettings::OptionTab);
-        QPageOptionSettings *options = dialog.OptionPage();
-        options->on_btn_add_clicked();
-        options->ContentEdit()->setText(QStringLiteral("Stone"));
-        options->on_btn_sure_clicked();
-        dialog.CommonPage()->FieldEdit(QPageCommonSettings::UnitName)->setText(QStringLiteral("X"));
-        dialog.CancelButton()->click();
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    }
-    QVERIFY(!QFile::exists(Store()->FileName()));
-    QVERIFY(Store()->OptionList(0)->contains(QStringLiteral("Stone")));
-    QVERIFY(Store()->UnitName().isEmpty());
-    // Written with the next save.
-    QVERIFY(Store()->SaveSystemInfo());
-    QSystemInfo::ReleaseInstance();
-    QVERIFY(Store()->OptionList(0)->contains(QStringLiteral("Stone")));
 }
 
 void TestSettingsDialogs::optionListEditing_data()
@@ -302,29 +337,31 @@ void TestSettingsDialogs::divisionWritesMapCenter_data()
     QTest::addColumn<QString>("province");
     QTest::addColumn<QString>("city");
     QTest::addColumn<QString>("district");
-    QTest::addColumn<QString>("center");
     QTest::addColumn<QStringList>("cities");
+    QTest::addColumn<QString>("shownDistrict");
+    QTest::addColumn<QString>("center");
+    const QStringList north{"Harbour", "Hills"};
+    const QString oldTown = QStringLiteral("111.123457,36.765432");
+    const QString fallback = QStringLiteral("116.368324,39.915085");
+    // A province or city shows its first district; the centre is that district's.
     QTest::newRow("province") << "North"
                               << ""
-                              << ""
-                              << "110.500000,35.250000" << QStringList{"Harbour", "Hills"};
-    QTest::newRow("province without centre") << "South"
+                              << "" << north << "Old Town" << oldTown;
+    QTest::newRow("province without cities") << "South"
                                              << ""
-                                             << ""
-                                             << "116.368324,39.915085" << QStringList();
+                                             << "" << QStringList() << "" << fallback;
     QTest::newRow("city") << "North"
-                          << "Hills"
-                          << ""
-                          << "116.368324,39.915085" << QStringList{"Harbour", "Hills"};
+                          << "Harbour"
+                          << "" << north << "Old Town" << oldTown;
+    QTest::newRow("city without districts") << "North"
+                                            << "Hills"
+                                            << "" << north << "" << fallback;
     QTest::newRow("district") << "North"
                               << "Harbour"
-                              << "Old Town"
-                              << "111.123457,36.765432" << QStringList{"Harbour", "Hills"};
-    QTest::newRow("district without centre")
-        << "North"
-        << "Harbour"
-        << "New Town"
-        << "116.368324,39.915085" << QStringList{"Harbour", "Hills"};
+                              << "Old Town" << north << "Old Town" << oldTown;
+    QTest::newRow("district without centre") << "North"
+                                             << "Harbour"
+                                             << "New Town" << north << "New Town" << fallback;
 }
 
 void TestSettingsDialogs::divisionWritesMapCenter()
@@ -332,8 +369,9 @@ void TestSettingsDialogs::divisionWritesMapCenter()
     QFETCH(QString, province);
     QFETCH(QString, city);
     QFETCH(QString, district);
-    QFETCH(QString, center);
     QFETCH(QStringList, cities);
+    QFETCH(QString, shownDistrict);
+    QFETCH(QString, center);
     const QString path = WriteCityJson();
     QVERIFY(!path.isEmpty());
     QPageCommonSettings page(nullptr, path);
@@ -354,13 +392,14 @@ void TestSettingsDialogs::divisionWritesMapCenter()
         page.DistrictBox()->setCurrentIndex(-1);
         page.DistrictBox()->setCurrentText(district);
     }
+    QCOMPARE(page.DistrictBox()->currentText(), shownDistrict);
     QCOMPARE(origin->text(), center);
 
+    // The stored centre belongs to the stored district.
     page.Commit();
     QCOMPARE(Store()->Province(), province);
+    QCOMPARE(Store()->District(), shownDistrict);
     QCOMPARE(Store()->OriginPosition(), center);
-    if (!district.isEmpty())
-        QCOMPARE(Store()->District(), district);
 }
 
 // The stored names and centre survive opening, even when the city data lacks the names.

@@ -1,5 +1,6 @@
 #include "core/settings/ckln_tq420setting.h"
 
+#include <QDir>
 #include <QDomDocument>
 #include <QDomElement>
 #include <QMutex>
@@ -108,7 +109,14 @@ bool CKLN_TQ420Setting::saveXml()
         user.appendChild(page);
         XmlFile::AppendXmlInt(document, page, kSortOrderTag, m_nSortMode[size_t(i)]);
     }
-    return XmlFile::SaveXmlFile(m_strFilePath, document);
+    if (XmlFile::SaveXmlFile(m_strFilePath, document))
+        return true;
+    // The previous file is still whole (written beside it and renamed only when complete).
+    Prompts::ShowUserInformation(
+        tr("Prompt"), tr("The settings could not be saved to %1: the disk may be full or "
+                         "write-protected. The previous settings file is kept.")
+                          .arg(QDir::toNativeSeparators(m_strFilePath)));
+    return false;
 }
 
 void CKLN_TQ420Setting::SetCurrentProject(const QString &num, const QString &hashCode,

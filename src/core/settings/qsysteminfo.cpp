@@ -1,10 +1,12 @@
 #include "core/settings/qsysteminfo.h"
 
+#include <QDir>
 #include <QDomDocument>
 #include <QDomElement>
 
 #include "core/common/appdatadir.h"
 #include "core/common/clanguagesettings.h"
+#include "core/common/cuserprompt.h"
 #include "core/common/debuglog.h"
 #include "core/common/xmlfile.h"
 
@@ -18,6 +20,18 @@ const QString kPersonTag = QStringLiteral("PersonSettings");
 const QString kEquipmentTag = QStringLiteral("EquipmentSettings");
 const QString kSelectedAttribute = QStringLiteral("SelectedIndex");
 const QString kItemSeparator = QStringLiteral(";");
+const char kItemsTag[] = QT_TRANSLATE_NOOP("QSystemInfo", "Items");
+
+// Tags are written untranslated, so that neither the language nor a changed translation
+// loses a value. Files of earlier versions wrote the translated tag: read as a fallback.
+bool ReadTaggedText(const QDomElement &parent, const char *tag, QString &value)
+{
+    const QString fixed = QString::fromLatin1(tag);
+    if (XmlFile::ReadXmlText(parent, fixed, value))
+        return true;
+    const QString translated = QSystemInfo::tr(tag);
+    return translated != fixed && XmlFile::ReadXmlText(parent, translated, value);
+}
 } // namespace
 
 struct QSystemInfo::OptionDefaults
@@ -41,10 +55,8 @@ void QSystemInfo::ReleaseInstance()
 
 QSystemInfo::QSystemInfo()
 {
-    m_strFileName =
-        DataFolder::AppDataDir() + QLatin1Char('/') +
-        (CLanguageSettings::GetInstance()->IsChinese() ? tr("KLN_TQ420_Settings.xml")
-                                                       : tr("KLN_TQ420_Settings_En.xml"));
+    m_strFileName = DataFolder::AppDataDir() + CLanguageSettings::GetInstance()->LanguageFileName(
+                                                   QStringLiteral("/KLN_TQ420_Settings.xml"));
     for (int slot = 0; slot < OptionSlotCount; ++slot) {
         const char *key = DefaultsOf(slot).key;
         m_slotOfKey.insert(QString::fromLatin1(key), slot);
@@ -61,7 +73,7 @@ QSystemInfo::QSystemInfo()
 
 const std::array<QSystemInfo::CommonField, 13> &QSystemInfo::CommonFields()
 {
-    // File order of the common settings; the tags are translated when written and read.
+    // File order of the common settings.
     static const std::array<CommonField, 13> fields = {{
         {QT_TR_NOOP("InstitutionCode"), &QSystemInfo::m_strInstitutionCode},
         {QT_TR_NOOP("UnitName"), &QSystemInfo::m_strUnitName},
@@ -220,12 +232,14 @@ const SystemRecord *QSystemInfo::FindEquipment(const QString &name) const
 void QSystemInfo::LoadOptionList(int slot, const QDomElement &element)
 {
     QString text;
-    XmlFile::ReadXmlText(element, tr("Items"), text);
+    ReadTaggedText(element, kItemsTag, text);
     if (text.isEmpty()) {
         m_optionLists[size_t(slot)] = DefaultOptionList(slot);
         return;
     }
-    COptionList list(element.tagName());
+    // A known key is shown under the translation in force.
+    const QString tag = element.tagName();
+    COptionList list(SlotOfKey(tag) == slot ? tr(DefaultsOf(slot).key) : tag);
     if (!text.contains(kItemSeparator)) {
         list.append(text);
     } else {
@@ -257,7 +271,7 @@ QList<SystemRecord> QSystemInfo::ReadRecords(const QDomElement &section, bool eq
         SystemRecord record;
         for (int field = 0; field < SystemRecord::FieldCount; ++field) {
             QString text;
-            if (XmlFile::ReadXmlText(element, tr(tags[field]), text))
+            if (ReadTaggedText(element, tags[field], text))
                 record.setField(field, text);
         }
         records << record;
@@ -281,7 +295,7 @@ bool QSystemInfo::LoadSystemInfo()
     QDomElement section;
     if (XmlFile::FindXmlElement(root, kCommonTag, section)) {
         for (const CommonField &field : CommonFields())
-            XmlFile::ReadXmlText(section, tr(field.tag), this->*field.member);
+            ReadTaggedText(section, field.tag, this->*field.member);
     }
 
     int slot = 0;
@@ -317,45 +331,49 @@ bool QSystemInfo::SaveSystemInfo()
     QDomElement common = document.createElement(kCommonTag);
     root.appendChild(common);
     for (const CommonField &field : CommonFields())
-        XmlFile::AppendXmlText(document, common, tr(field.tag), this->*field.member);
+        XmlFile::AppendXmlText(document, common, QString::fromLatin1(field.tag),
+                               this->*field.member);
 
     QDomElement options = document.createElement(kOptionTag);
     root.appendChild(options);
     for (int slot = 0; slot < OptionSlotCount; ++slot) {
         const COptionList &list = m_optionLists[size_t(slot)];
-        // A nameless list would make an unreadable file; it is stored under its key.
-        QDomElement element =
-            document.createElement(list.name().isEmpty() ? tr(DefaultsOf(slot).key) : list.name());
+        QDomElement element = document.createElement(QString::fromLatin1(DefaultsOf(slot).key));
         element.setAttribute(kSelectedAttribute, list.selectedIndex());
-        XmlFile::AppendXmlText(document, element, tr("Items"), list.items().join(kItemSeparator));
+        XmlFile::AppendXmlText(document, element, QString::fromLatin1(kItemsTag),
+                               list.items().join(kItemSeparator));
         options.appendChild(element);
     }
 
     const struct
     {
         QString sectionTag;
-        const char *recordTag;
+        QString recordTag;
         const QList<SystemRecord> &records;
         bool equipment;
     } sections[] = {
-        {kPersonTag, QT_TR_NOOP("Person"), m_persons, false},
-        {kEquipmentTag, QT_TR_NOOP("Equipment"), m_equipments, true},
+        {kPersonTag, QStringLiteral("Person"), m_persons, false},
+        {kEquipmentTag, QStringLiteral("Equipment"), m_equipments, true},
     };
     for (const auto &part : sections) {
         QDomElement section = document.createElement(part.sectionTag);
         root.appendChild(section);
         const char *const *tags = RecordTags(part.equipment);
         for (const SystemRecord &record : part.records) {
-            QDomElement element = document.createElement(tr(part.recordTag));
+            QDomElement element = document.createElement(part.recordTag);
             for (int field = 0; field < SystemRecord::FieldCount; ++field)
-                XmlFile::AppendXmlText(document, element, tr(tags[field]), record.field(field));
+                XmlFile::AppendXmlText(document, element, QString::fromLatin1(tags[field]),
+                                       record.field(field));
             section.appendChild(element);
         }
     }
 
-    if (!XmlFile::SaveXmlFile(m_strFileName, document)) {
-        TQ_LOG << "cannot save the system settings" << m_strFileName << "!!!";
-        return false;
-    }
-    return true;
+    if (XmlFile::SaveXmlFile(m_strFileName, document))
+        return true;
+    // The previous file is still whole (written beside it and renamed only when complete).
+    Prompts::ShowUserInformation(
+        tr("Prompt"), tr("The settings could not be saved to %1: the disk may be full or "
+                         "write-protected. The previous settings file is kept.")
+                          .arg(QDir::toNativeSeparators(m_strFileName)));
+    return false;
 }

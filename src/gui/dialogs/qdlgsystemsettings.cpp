@@ -21,6 +21,8 @@ QDlgSystemSettings::QDlgSystemSettings(QWidget *parent)
 {
     setWindowTitle(tr("System Setting"));
     setStyleSheet(QStringLiteral("font-size:12pt;background:rgb(21,73,154);"));
+    for (int slot = 0; slot < QSystemInfo::OptionSlotCount; ++slot)
+        m_optionsAtOpening[size_t(slot)] = *QSystemInfo::GetInstance()->OptionList(slot);
 
     m_pTabs = new QTabWidget(this);
     m_pCommon = new QPageCommonSettings(m_pTabs);
@@ -85,18 +87,25 @@ void QDlgSystemSettings::PlaceOnDesktop()
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size, desktop));
 }
 
+// Every tab, not only the one shown: the user expects OK to keep all that was entered.
+// When the file cannot be written (the user has been told) the dialog stays open.
 void QDlgSystemSettings::on_btnOK_Clicked()
 {
-    QWidget *current = m_pTabs->currentWidget();
-    if (current == m_pCommon)
-        m_pCommon->Commit();
-    else if (current == m_pPerson || current == m_pEquipment)
-        static_cast<QPagePersonEquipment *>(current)->Commit();
-    QSystemInfo::GetInstance()->SaveSystemInfo();
-    accept();
+    m_pCommon->Commit();
+    m_pPerson->Commit();
+    m_pEquipment->Commit();
+    if (QSystemInfo::GetInstance()->SaveSystemInfo())
+        accept();
 }
 
 void QDlgSystemSettings::on_btnCancel_Clicked()
 {
     reject();
+}
+
+void QDlgSystemSettings::reject()
+{
+    for (int slot = 0; slot < QSystemInfo::OptionSlotCount; ++slot)
+        *QSystemInfo::GetInstance()->OptionList(slot) = m_optionsAtOpening[size_t(slot)];
+    QDialog::reject();
 }

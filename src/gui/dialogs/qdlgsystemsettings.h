@@ -1,6 +1,11 @@
 #pragma once
 
+#include <array>
+
 #include <QDialog>
+
+#include "core/settings/coptionlist.h"
+#include "core/settings/qsysteminfo.h"
 
 class QPageCommonSettings;
 class QPageOptionSettings;
@@ -9,8 +14,9 @@ class QPushButton;
 class QTabWidget;
 
 // The system settings dialog: common settings, option lists, personnel and equipment in four
-// tabs. OK commits the tab that is shown and writes the whole store to its file; the option
-// lists are edited in the store directly, so their edits stay even after Cancel.
+// tabs. OK commits every tab and writes the whole store to its file; Cancel (or Escape)
+// keeps none of the edits: the option lists, which the option tab edits in the store
+// directly, get back what they held when the dialog opened.
 class QDlgSystemSettings : public QDialog
 {
     Q_OBJECT
@@ -31,6 +37,7 @@ public:
 public slots:
     void on_btnOK_Clicked();
     void on_btnCancel_Clicked();
+    void reject() override;
 
 private:
     void PlaceOnDesktop();
@@ -42,4 +49,5 @@ private:
     QPagePersonEquipment *m_pEquipment = nullptr;
     QPushButton *m_btnOK = nullptr;
     QPushButton *m_btnCancel = nullptr;
+    std::array<COptionList, QSystemInfo::OptionSlotCount> m_optionsAtOpening;
 };

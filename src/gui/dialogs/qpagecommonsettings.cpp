@@ -182,33 +182,33 @@ void QPageCommonSettings::FillDistricts(const QString &city)
         m_cmbBoxDistrict->addItems(districts);
 }
 
-void QPageCommonSettings::SetMapCenter(const CCityDataJson::Center &center)
+// The centre of the most precise division shown, so that the stored centre always belongs
+// to the stored district (or city, or province where the lower box is empty): a province
+// or city chosen shows its first district, which the user may keep without choosing it.
+void QPageCommonSettings::ShowSelectedCenter()
 {
-    m_edits[OriginPosition]->setText(CCityDataJson::CenterText(center));
+    CCityDataJson::Center center;
+    if (m_cityData->GetDistrictCenter(m_cmbBoxDistrict->currentText(), center) ||
+        m_cityData->GetCityCenter(m_cmbBoxCity->currentText(), center) ||
+        m_cityData->GetProvinceCenter(m_cmbBoxProvince->currentText(), center))
+        m_edits[OriginPosition]->setText(CCityDataJson::CenterText(center));
 }
 
 void QPageCommonSettings::on_cmbBoxProvince_currentTextChanged(const QString &strProvince)
 {
     FillCities(strProvince);
-    CCityDataJson::Center center;
-    if (m_cityData->GetProvinceCenter(strProvince, center))
-        SetMapCenter(center);
+    ShowSelectedCenter();
 }
 
 void QPageCommonSettings::on_cmbBoxCity_currentIndexChanged(int index)
 {
-    const QString city = m_cmbBoxCity->itemText(index);
-    FillDistricts(city);
-    CCityDataJson::Center center;
-    if (index >= 0 && m_cityData->GetCityCenter(city, center))
-        SetMapCenter(center);
+    FillDistricts(m_cmbBoxCity->itemText(index));
+    ShowSelectedCenter();
 }
 
-void QPageCommonSettings::on_cmbBoxDistrict_currentIndexChanged(int index)
+void QPageCommonSettings::on_cmbBoxDistrict_currentIndexChanged(int /*index*/)
 {
-    CCityDataJson::Center center;
-    if (index >= 0 && m_cityData->GetDistrictCenter(m_cmbBoxDistrict->itemText(index), center))
-        SetMapCenter(center);
+    ShowSelectedCenter();
 }
 
 void QPageCommonSettings::Commit()

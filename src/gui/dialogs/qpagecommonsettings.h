@@ -11,8 +11,9 @@ class QComboBox;
 class QLineEdit;
 
 // The common settings tab: the inspection unit, the report defaults and the map centre with
-// its province, city and district selectors. Choosing a division writes its centre into the
-// map-centre field. The store changes only by Commit().
+// its province, city and district selectors. Choosing a division writes the centre of the
+// most precise division then shown into the map-centre field. The store changes only by
+// Commit().
 class QPageCommonSettings : public QWidget
 {
     Q_OBJECT
@@ -56,7 +57,7 @@ private:
     // Refill the lower boxes without reporting their changes.
     void FillCities(const QString &province);
     void FillDistricts(const QString &city);
-    void SetMapCenter(const CCityDataJson::Center &center);
+    void ShowSelectedCenter();
     // Selects the text, adding it first when the box lacks it (a name the city data does not
     // know still shows and is kept).
     static void SelectText(QComboBox *box, const QString &text);

@@ -88,7 +88,8 @@ int RunFullApplication()
     auto *window = new MainWindow;
     window->show();
     const int exitCode = QApplication::exec();
-    if (exitCode == kRestartExitCode) {
+    // Closing the last window may end the loop with 0 before the restart code arrives.
+    if (exitCode == kRestartExitCode || window->RestartRequested()) {
         QProcess::startDetached(QCoreApplication::applicationFilePath(), QStringList());
         delete window;
         return 0;

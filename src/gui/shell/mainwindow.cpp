@@ -15,6 +15,7 @@
 #include "gui/chrome/mymessagebox.h"
 #include "gui/dialogs/qdlgsystemsettings.h"
 #include "gui/pages/qpagechild.h"
+#include "gui/shell/applicationstartup.h"
 #include "gui/shell/qdlgsetlanguage.h"
 #include "gui/shell/qtableshow.h"
 #include "gui/shell/qtoptoolbar.h"
@@ -78,6 +79,8 @@ QPageShow *MainWindow::PageHost(int type) const
 
 void MainWindow::OpenPage(int type)
 {
+    // Pages are also opened from a page's menu; the tool bar then follows.
+    MarkPageButton(type);
     for (QMdiSubWindow *window : m_pMdiArea->subWindowList()) {
         auto *host = qobject_cast<QPageShow *>(window->widget());
         if (host && host->ChildType() == type) {
@@ -93,6 +96,14 @@ void MainWindow::OpenPage(int type)
         host->parentWidget()->close();
     else
         host->show();
+}
+
+void MainWindow::MarkPageButton(int type)
+{
+    static const QTopToolBar::ActionId kPageActions[] = {
+        QTopToolBar::ProjectAction, QTopToolBar::VedioAction, QTopToolBar::ReportAction};
+    if (type >= 0 && type <= 2)
+        m_pTopToolBar->SetCurrentAction(kPageActions[type]);
 }
 
 QPageShow *MainWindow::createMdiChild()
@@ -146,7 +157,11 @@ void MainWindow::HandleReportGenerate()
 
 void MainWindow::HandleDefectScatter()
 {
-    // There is no defect scatter page; the tool bar only moves its checked state.
+    // There is no defect scatter page (its tool-bar button is disabled); the project page's
+    // menu still offers it.
+    MyMessageBox::ShowMessage(this, tr("Prompt"),
+                              tr("Defect Scatter is not available in this version."),
+                              MyMessageBox::IconInformation, MyMessageBox::ButtonOk, true);
 }
 
 void MainWindow::HandleSystemSetting()
@@ -159,7 +174,14 @@ void MainWindow::HandleSystemSetting()
 
 void MainWindow::HandleHelp()
 {
-    Setting()->IsAddingProject();
+    if (Setting()->IsAddingProject())
+        return;
+    MyMessageBox::ShowMessage(
+        this, tr("Help"),
+        tr("<p> <b>KLN-TQ420</b> </p> ") + tr("<p> Version: 1.0.10718 </p> ") +
+            tr("<p> The user guide is the file README.md that comes with the program's "
+               "sources. </p> "),
+        MyMessageBox::IconInformation, MyMessageBox::ButtonOk, true);
 }
 
 QString MainWindow::AboutText()
@@ -190,12 +212,23 @@ void MainWindow::HandleSwitchLanguage()
     const int answer = MyMessageBox::ShowMessage(
         this, tr("Prompt"),
         tr("After Switching language , the application will be restarted automatically, are you "
-           "sure to switch language ?"),
+           "sure to switch language ?") +
+            QStringLiteral("\n\n") +
+            tr("Each interface language keeps its own projects, settings and file cache: after "
+               "the switch the project list shows the projects of the other language, and "
+               "switching back shows these projects again."),
         MyMessageBox::IconInformation, MyMessageBox::ButtonOkCancel, true);
     if (answer != MyMessageBox::ResultOk)
         return;
+    // Through the normal closing, so that the session's settings are saved and the temporary
+    // folder is removed; a page that cannot close keeps the language as it is.
+    m_bRestartRequested = true;
+    if (!close()) {
+        m_bRestartRequested = false;
+        return;
+    }
     CLanguageSettings::GetInstance()->SwitchLanguage();
-    QApplication::exit(888);
+    QApplication::exit(ApplicationStartup::kRestartExitCode);
 }
 
 bool MainWindow::PagesAllowClosing()

@@ -24,6 +24,8 @@ public:
 
     // The about box text: the program, its version and what it does.
     static QString AboutText();
+    // True once the language switch has closed the window: the program starts again.
+    bool RestartRequested() const { return m_bRestartRequested; }
 
 signals:
     void NotifyLanguageChanged();
@@ -44,6 +46,7 @@ protected:
 
 private:
     void OpenPage(int type);
+    void MarkPageButton(int type);
     void ConnectPage(int type, QPageChild *page);
     // False when a page keeps the application open (a project being added, edits that
     // cannot be written).
@@ -51,4 +54,5 @@ private:
 
     QTopToolBar *m_pTopToolBar = nullptr;
     QMdiArea *m_pMdiArea = nullptr;
+    bool m_bRestartRequested = false;
 };

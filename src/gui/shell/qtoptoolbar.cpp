@@ -112,6 +112,26 @@ void QTopToolBar::OnRetranslate()
         m_actions[size_t(i)]->setStatusTip(text);
     }
     FitButtons();
+    DisableUnavailable();
+}
+
+// There is no defect scatter page: an enabled button that does nothing would mislead.
+void QTopToolBar::DisableUnavailable()
+{
+    QAction *scatter = Action(DefectScatterAction);
+    scatter->setEnabled(false);
+    scatter->setCheckable(false);
+    scatter->setToolTip(tr("Defect Scatter is not available in this version."));
+}
+
+void QTopToolBar::SetCurrentAction(ActionId id)
+{
+    QAction *action = Action(id);
+    if (action == m_currentAction)
+        return;
+    m_currentAction->setChecked(false);
+    m_currentAction = action;
+    action->setChecked(true);
 }
 
 QTopToolBar::ActionId QTopToolBar::IdOf(const QAction *action) const
@@ -126,7 +146,8 @@ void QTopToolBar::toolChanged()
 {
     auto *action = qobject_cast<QAction *>(sender());
     const ActionId id = IdOf(action);
-    if (id == ActionCount)
+    // A disabled action can still be triggered from code.
+    if (id == ActionCount || !action->isEnabled())
         return;
     if (action != m_currentAction) {
         if (!CanSwitchTo(action))

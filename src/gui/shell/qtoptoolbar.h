@@ -31,6 +31,9 @@ public:
     QAction *Action(ActionId id) const { return m_actions[size_t(id)]; }
     QToolButton *Button(ActionId id) const { return m_buttons[size_t(id)]; }
     QAction *CurrentAction() const { return m_currentAction; }
+    // Makes the action the checked, current one without emitting its signal: a page opened
+    // another way (a page's menu) shows its button as the current one.
+    void SetCurrentAction(ActionId id);
 
 signals:
     void signalProjetManage();
@@ -50,6 +53,7 @@ private:
     void CreateActions();
     void CreateButtons();
     void FitButtons();
+    void DisableUnavailable();
     bool CanSwitchTo(QAction *action);
     ActionId IdOf(const QAction *action) const;
     void EmitSignalOf(ActionId id);
