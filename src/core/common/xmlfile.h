@@ -9,9 +9,9 @@
 
 namespace XmlFile {
 
-// Bounds of an XML text from outside (an RTV column, a description file, the settings file):
-// real documents are a few kilobytes deep at most 6 levels, a defect with thousands of shapes
-// stays below a megabyte.
+// Bounds of an XML text from outside (an RTV column, a description file, the settings file).
+// Real documents nest at most 6 levels and take a few kilobytes; a defect with thousands of
+// shapes stays below a megabyte.
 inline constexpr int kMaxXmlBytes = 16 * 1024 * 1024; // bytes of a file, characters of a text
 inline constexpr int kMaxXmlDepth = 256;
 

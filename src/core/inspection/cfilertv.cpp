@@ -242,7 +242,8 @@ bool CFileRTV::readHeaderRow()
     }
     const bool hasMark = columns.contains(QLatin1String("bIsInterpretation"));
     if (hasMark)
-        selected << RtvBounds::BoundedColumn(QStringLiteral("bIsInterpretation"), 16);
+        selected << RtvBounds::BoundedColumn(QStringLiteral("bIsInterpretation"),
+                                             RtvBounds::kMaxShortText);
     if (selected.isEmpty())
         return false;
     const QString row = columns.contains(QLatin1String("id")) ? QStringLiteral(" where id = 1")
