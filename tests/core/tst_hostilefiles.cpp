@@ -69,11 +69,6 @@ QByteArray FileBytes(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-QString Repeated(const QString &text, int times)
-{
-    return text.repeated(times);
-}
-
 // A pipe section text with the remark; the padding goes around the remark element.
 QString PipeXml(const QString &remark, const QString &before = QString(),
                 const QString &after = QString())
@@ -152,17 +147,17 @@ private slots:
         const QString sound = PipeXml(QStringLiteral("read"));
         QTest::newRow("sound") << sound << true;
         QTest::newRow("200 levels deep")
-            << PipeXml(QStringLiteral("read"), Repeated(QStringLiteral("<x>"), 200),
-                       Repeated(QStringLiteral("</x>"), 200))
+            << PipeXml(QStringLiteral("read"), QStringLiteral("<x>").repeated(200),
+                       QStringLiteral("</x>").repeated(200))
             << true;
         QTest::newRow("40000 levels deep")
-            << PipeXml(QStringLiteral("read"), Repeated(QStringLiteral("<a>"), 40000),
-                       Repeated(QStringLiteral("</a>"), 40000))
+            << PipeXml(QStringLiteral("read"), QStringLiteral("<a>").repeated(40000),
+                       QStringLiteral("</a>").repeated(40000))
             << false;
         QTest::newRow("entity referenced 50000 times")
             << QStringLiteral("<!DOCTYPE KLN_CONFIG [<!ENTITY e \"%1\">]>")
-                       .arg(Repeated(QStringLiteral("x"), 50000)) +
-                   PipeXml(Repeated(QStringLiteral("&e;"), 50000))
+                       .arg(QStringLiteral("x").repeated(50000)) +
+                   PipeXml(QStringLiteral("&e;").repeated(50000))
             << false;
         QTest::newRow("external entity")
             << QStringLiteral("<!DOCTYPE KLN_CONFIG [<!ENTITY e SYSTEM \"/etc/hostname\">]>") +
