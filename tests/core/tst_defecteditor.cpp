@@ -50,7 +50,7 @@ QVariant FileValue(const QString &rtv, const QString &statement)
 QList<CDefectItem> DefectsOnDisk(const QString &rtv)
 {
     CFileRTV file;
-    if (!file.open(rtv) || !file.TraversalFile())
+    if (!file.open(rtv, CFileRTV::OpenReadOnly) || !file.TraversalFile())
         qFatal("cannot read %s", qPrintable(rtv));
     file.close();
     return file.GetDefectList();

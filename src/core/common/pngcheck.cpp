@@ -12,6 +12,15 @@ quint32 ReadBigEndian32(const uchar *p)
 {
     return (quint32(p[0]) << 24) | (quint32(p[1]) << 16) | (quint32(p[2]) << 8) | quint32(p[3]);
 }
+
+// The width and height at the start of the IHDR data.
+bool SizeAccepted(const uchar *ihdr)
+{
+    const quint32 width = ReadBigEndian32(ihdr);
+    const quint32 height = ReadBigEndian32(ihdr + 4);
+    return width > 0 && height > 0 && width <= quint32(Png::kMaxSide) &&
+           height <= quint32(Png::kMaxSide);
+}
 } // namespace
 
 bool Png::IsValidPng(const QByteArray &bytes)
@@ -32,7 +41,7 @@ bool Png::IsValidPng(const QByteArray &bytes)
         if (crc != ReadBigEndian32(type + 4 + length))
             return false;
         const bool isIhdr = memcmp(type, "IHDR", 4) == 0;
-        if (first != isIhdr || (isIhdr && length != 13))
+        if (first != isIhdr || (isIhdr && (length != 13 || !SizeAccepted(type + 4))))
             return false;
         first = false;
         pos += 12 + qint64(length);

@@ -1,22 +1,122 @@
 #include "core/common/xmlfile.h"
 
+#include <cmath>
+#include <limits>
+
 #include <QFile>
 #include <QSaveFile>
 #include <QTextStream>
+#include <QXmlStreamReader>
 
 #include "core/common/debuglog.h"
+
+namespace {
+// Why the text must not reach the DOM, or an empty text when it may. A streaming pass: it
+// keeps no tree and does not recurse, so any depth is counted safely.
+QString RefusalOf(QXmlStreamReader &reader)
+{
+    int depth = 0;
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::DTD:
+            return QStringLiteral("a DTD or entity declaration");
+        case QXmlStreamReader::EntityReference:
+            return QStringLiteral("an entity reference");
+        case QXmlStreamReader::StartElement:
+            if (++depth > XmlFile::kMaxXmlDepth)
+                return QStringLiteral("nesting deeper than %1 levels").arg(XmlFile::kMaxXmlDepth);
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+    if (reader.hasError())
+        return QStringLiteral("%1 (line %2)").arg(reader.errorString()).arg(reader.lineNumber());
+    return QString();
+}
+
+template <class Input>
+bool ParseBounded(const Input &input, QDomDocument &document)
+{
+    document.clear();
+    if (input.isEmpty())
+        return false;
+    QString refusal;
+    if (input.size() > XmlFile::kMaxXmlBytes) {
+        refusal = QStringLiteral("larger than %1 bytes").arg(XmlFile::kMaxXmlBytes);
+    } else {
+        QXmlStreamReader reader(input);
+        refusal = RefusalOf(reader);
+    }
+    QString error;
+    if (refusal.isEmpty() && !document.setContent(input, &error))
+        refusal = error;
+    if (refusal.isEmpty())
+        return true;
+    TQ_LOG << "  ERROR: XML refused:" << refusal;
+    document.clear();
+    return false;
+}
+
+// The text as a number of the type, or no value when it is not finite in that type; a text
+// that is no number at all reads as 0.
+template <class Number>
+bool FiniteNumber(const QString &text, Number &number)
+{
+    bool ok = false;
+    const double parsed = text.trimmed().toDouble(&ok);
+    if (!ok) {
+        number = 0;
+        return true;
+    }
+    if (!std::isfinite(parsed) || std::fabs(parsed) > double(std::numeric_limits<Number>::max()))
+        return false;
+    number = Number(parsed);
+    return true;
+}
+
+template <class Number>
+bool ReadFiniteNumber(const QDomElement &parent, const QString &tag, Number &value)
+{
+    QString text;
+    if (!XmlFile::ReadXmlText(parent, tag, text) || text.isEmpty())
+        return false;
+    Number number = 0;
+    if (!FiniteNumber(text, number)) {
+        TQ_LOG << "  ERROR: not a finite number:" << tag << text.left(40);
+        return false;
+    }
+    value = number;
+    return true;
+}
+} // namespace
+
+bool XmlFile::ParseXml(const QByteArray &bytes, QDomDocument &document)
+{
+    return ParseBounded(bytes, document);
+}
+
+bool XmlFile::ParseXml(const QString &text, QDomDocument &document)
+{
+    return ParseBounded(text, document);
+}
 
 bool XmlFile::LoadXmlFile(const QString &path, QDomDocument &document, QDomElement &root)
 {
     QFile file(path);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!file.exists() || !file.open(QIODevice::ReadOnly))
         return false;
-    QString error;
-    int line = 0;
-    const bool parsed = document.setContent(&file, &error, &line);
+    if (file.size() > kMaxXmlBytes) {
+        TQ_LOG << "  ERROR: XML refused:" << path << "is larger than" << kMaxXmlBytes << "bytes";
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
     file.close();
-    if (!parsed) {
-        TQ_LOG << "XML parse failed:" << path << error << "line" << line;
+    if (!ParseXml(bytes, document)) {
+        TQ_LOG << "XML parse failed:" << path;
         return false;
     }
     root = document.documentElement();
@@ -103,20 +203,12 @@ bool XmlFile::ReadXmlInt(const QDomElement &parent, const QString &tag, int &val
 
 bool XmlFile::ReadXmlFloat(const QDomElement &parent, const QString &tag, float &value)
 {
-    QString text;
-    if (!XmlFile::ReadXmlText(parent, tag, text) || text.isEmpty())
-        return false;
-    value = text.trimmed().toFloat();
-    return true;
+    return ReadFiniteNumber(parent, tag, value);
 }
 
 bool XmlFile::ReadXmlDouble(const QDomElement &parent, const QString &tag, double &value)
 {
-    QString text;
-    if (!XmlFile::ReadXmlText(parent, tag, text) || text.isEmpty())
-        return false;
-    value = text.trimmed().toDouble();
-    return true;
+    return ReadFiniteNumber(parent, tag, value);
 }
 
 bool XmlFile::ReadXmlBool(const QDomElement &parent, const QString &tag, bool &value)
@@ -179,7 +271,7 @@ QString XmlFile::XmlStringOf(const QDomDocument &document)
 QDomElement XmlFile::ParseXmlString(const QString &text, const QString &rootName,
                                     QDomDocument &document)
 {
-    document.setContent(text);
+    XmlFile::ParseXml(text, document);
     const QDomElement root = document.documentElement();
     if (root.tagName() != rootName) {
         TQ_LOG << "no tag KLN_CONFIG";

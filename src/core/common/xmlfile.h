@@ -9,6 +9,18 @@
 
 namespace XmlFile {
 
+// Bounds of an XML text from outside (an RTV column, a description file, the settings file).
+// Real documents nest at most 6 levels and take a few kilobytes; a defect with thousands of
+// shapes stays below a megabyte.
+inline constexpr int kMaxXmlBytes = 16 * 1024 * 1024; // bytes of a file, characters of a text
+inline constexpr int kMaxXmlDepth = 256;
+
+// The one way an outside XML text reaches the DOM: refused (an empty document, the reason
+// logged, false) when it is larger or deeper than the bounds, declares a DTD, or does not
+// parse completely. Checked by a streaming pass first, so nothing recurses on the input.
+bool ParseXml(const QByteArray &bytes, QDomDocument &document);
+bool ParseXml(const QString &text, QDomDocument &document);
+
 bool LoadXmlFile(const QString &path, QDomDocument &document, QDomElement &root);
 // Writes UTF-8 with an indent of 4 through a temporary file and a rename, so a failed
 // save never loses the previous file. Clears the document afterwards.
@@ -21,6 +33,8 @@ QDomElement FirstDescendant(const QDomElement &parent, const QString &tag);
 
 bool ReadXmlText(const QDomElement &parent, const QString &tag, QString &value);
 bool ReadXmlInt(const QDomElement &parent, const QString &tag, int &value);
+// A number that is not finite (nan, inf, beyond the type's range) is refused and logged: the
+// value stays as it was and the result is false.
 bool ReadXmlFloat(const QDomElement &parent, const QString &tag, float &value);
 bool ReadXmlDouble(const QDomElement &parent, const QString &tag, double &value);
 bool ReadXmlBool(const QDomElement &parent, const QString &tag, bool &value);
@@ -42,8 +56,8 @@ QDomElement AppendXmlBool(QDomDocument &document, QDomElement &parent, const QSt
 // GB2312 (a label only: the text is stored and parsed as Unicode), then the root.
 QDomElement CreateXmlStringDocument(QDomDocument &document, const QString &rootName);
 QString XmlStringOf(const QDomDocument &document);
-// Parses the text and returns its document element when its tag is rootName; a null
-// element (and the "no tag KLN_CONFIG" log line) otherwise.
+// Parses the text (ParseXml) and returns its document element when its tag is rootName; a
+// null element (and the "no tag KLN_CONFIG" log line) otherwise.
 QDomElement ParseXmlString(const QString &text, const QString &rootName, QDomDocument &document);
 
 } // namespace XmlFile

@@ -26,7 +26,7 @@ public:
     QString toXMLString() const;
     bool fromXMLString(const QString &text);
 
-    int nTimeIndex = 0;
+    qint64 nTimeIndex = 0; // the 64-bit key of the file
     QTime curTime;
     QString strOrgImgPath;
     QString strDefectImgPath;

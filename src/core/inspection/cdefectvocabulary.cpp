@@ -113,7 +113,7 @@ QString CDefectVocabulary::LevelText(const DefectParam &param)
 {
     if (!ValidCode(param.DefectName))
         return QString();
-    return tr("level %1").arg(param.DefectLevel + 1);
+    return tr("level %1").arg(qint64(param.DefectLevel) + 1); // no overflow at INT_MAX
 }
 
 QString CDefectVocabulary::PositionText(const DefectParam &param)

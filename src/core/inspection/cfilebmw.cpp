@@ -41,14 +41,9 @@ bool CFileBMW::ReadFile(const QString &path, CFileRTV *target)
 {
     if (!target)
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return false;
+    QDomElement root;
     QDomDocument document;
-    if (!document.setContent(&file))
-        return false;
-    const QDomElement root = document.documentElement();
-    if (root.isNull())
+    if (!XmlFile::LoadXmlFile(path, document, root))
         return false;
     TQ_LOG << "bmw root name:" << root.tagName();
     if (root.tagName() != QLatin1String("VideoInfo"))

@@ -14,7 +14,9 @@
 
 #include "core/common/debuglog.h"
 #include "core/common/myhelper.h"
+#include "core/common/xmlfile.h"
 #include "core/inspection/cframewriter.h"
+#include "core/inspection/rtvbounds.h"
 #include "core/inspection/rtvschema.h"
 #include "core/settings/qsysteminfo.h"
 
@@ -26,6 +28,21 @@ QString ErrorOf(const QSqlQuery &query)
 {
     return query.lastError().text();
 }
+
+// The text columns of the header, each with its member.
+struct HeaderText
+{
+    const char *column;
+    QString ProjectParam::*member;
+};
+const HeaderText kHeaderTexts[] = {
+    {"strTester", &ProjectParam::strTester},
+    {"strTestUnit", &ProjectParam::strTestUnit},
+    {"strTestDevice", &ProjectParam::strTestDevice},
+    {"strTestSite", &ProjectParam::strTestSite},
+    {"strTestDate", &ProjectParam::strTestDate},
+    {"strProjectName", &ProjectParam::strProjectName},
+};
 
 } // namespace
 
@@ -49,16 +66,24 @@ bool CFileRTV::open(const QString &path, int mode)
         close();
         return false;
     }
-    if (!setDatabasePath(path))
+    const bool readOnly = (mode & OpenReadOnly) && !(mode & OpenCreate);
+    if (!connectTo(path, readOnly))
         return false;
     return !(mode & OpenCreate) || CreateTable();
 }
 
 bool CFileRTV::setDatabasePath(const QString &path)
 {
+    return connectTo(path, false);
+}
+
+bool CFileRTV::connectTo(const QString &path, bool readOnly)
+{
     close();
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
     db.setDatabaseName(path);
+    if (readOnly)
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
     if (!db.open()) {
         TQ_LOG << "database open failed!---" << db.driver()->lastError().text() << " + "
                << db.lastError().text();
@@ -66,8 +91,17 @@ bool CFileRTV::setDatabasePath(const QString &path)
         QSqlDatabase::removeDatabase(m_connectionName);
         return false;
     }
+    // Functions with side effects never run from the file's schema; a trigger that cannot
+    // be dropped keeps the file closed.
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA trusted_schema=OFF"));
+    if (!readOnly && !RtvBounds::DropTriggers(db)) {
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(m_connectionName);
+        return false;
+    }
     m_openThread = QThread::currentThread();
     m_strDatabasePath = path;
+    m_bReadOnly = readOnly;
     return true;
 }
 
@@ -95,7 +129,7 @@ QSqlDatabase CFileRTV::database()
         TQ_LOG << "reopening" << m_strDatabasePath << "on the calling thread";
         const QString path = m_strDatabasePath;
         QSqlDatabase::removeDatabase(m_connectionName);
-        if (!setDatabasePath(path))
+        if (!connectTo(path, m_bReadOnly))
             return QSqlDatabase();
     }
     return QSqlDatabase::database(m_connectionName, false);
@@ -179,35 +213,61 @@ bool CFileRTV::queryProjectParam()
         TQ_LOG << "No table ProjectParam !!!";
         return false;
     }
-    const bool hasName = version & 1;
-    const bool hasMark = version & 1024;
-    QString statement =
-        QStringLiteral("select strTester ,strTestUnit ,strTestDevice ,strTestSite ,strTestDate ");
-    if (hasName)
-        statement += QStringLiteral(",strProjectName ");
-    if (hasMark)
-        statement += QStringLiteral(",bIsInterpretation ");
-    statement += QStringLiteral("from ProjectParam where id = 1");
-
-    QSqlQuery query(database());
-    if (query.exec(statement) && query.next()) {
-        m_projectParam.strTester = query.value(0).toString();
-        m_projectParam.strTestUnit = query.value(1).toString();
-        m_projectParam.strTestDevice = query.value(2).toString();
-        m_projectParam.strTestSite = query.value(3).toString();
-        m_projectParam.strTestDate = query.value(4).toString();
-        m_projectParam.strProjectName =
-            hasName ? query.value(5).toString() : m_projectParam.strTestSite;
-        m_projectParam.bIsInterpretation = hasMark && query.value(hasName ? 6 : 5).toBool();
-    } else {
-        TQ_LOG << "  ERROR:" << ErrorOf(query);
+    if (!readHeaderRow()) {
         m_projectParam.strTestDate = m_strRecordDate;
         m_projectParam.strProjectName.clear();
         m_projectParam.bIsInterpretation = false;
     }
-    query.finish();
-    if (version < 1025)
+    if (version < 1025 && !m_bReadOnly)
         insertNewsToProjectParam();
+    return true;
+}
+
+bool CFileRTV::readHeaderRow()
+{
+    // Older recorders wrote fewer columns, some without the id: every column the table has
+    // is read, from row 1 or else the first row, and nothing of it is replaced by defaults.
+    const QSqlDatabase db = database();
+    if (!RtvBounds::IsTable(db, QStringLiteral("ProjectParam")))
+        return false;
+    const QStringList columns = RtvBounds::ColumnsOf(db, QStringLiteral("ProjectParam"));
+    QStringList selected;
+    QList<const HeaderText *> read;
+    for (const HeaderText &text : kHeaderTexts) {
+        if (columns.contains(QLatin1String(text.column))) {
+            selected << RtvBounds::BoundedColumn(QLatin1String(text.column),
+                                                 RtvBounds::kMaxShortText);
+            read << &text;
+        }
+    }
+    const bool hasMark = columns.contains(QLatin1String("bIsInterpretation"));
+    if (hasMark)
+        selected << RtvBounds::BoundedColumn(QStringLiteral("bIsInterpretation"),
+                                             RtvBounds::kMaxShortText);
+    if (selected.isEmpty())
+        return false;
+    const QString row = columns.contains(QLatin1String("id")) ? QStringLiteral(" where id = 1")
+                                                              : QStringLiteral(" LIMIT 1");
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("select %1 from ProjectParam").arg(selected.join(',')) + row) ||
+        !query.next()) {
+        TQ_LOG << "  ERROR:" << ErrorOf(query);
+        return false;
+    }
+    ProjectParam &header = m_projectParam;
+    header.strTestDate = m_strRecordDate;
+    header.strProjectName.clear();
+    int index = 0;
+    for (const HeaderText *text : qAsConst(read)) {
+        header.*(text->member) =
+            RtvBounds::BoundedValue(query, index, QLatin1String(text->column)).toString();
+        index += 2;
+    }
+    if (!columns.contains(QLatin1String("strProjectName")))
+        header.strProjectName = header.strTestSite;
+    header.bIsInterpretation =
+        hasMark &&
+        RtvBounds::BoundedValue(query, index, QStringLiteral("bIsInterpretation")).toBool();
     return true;
 }
 
@@ -215,7 +275,7 @@ bool CFileRTV::insertNewsToProjectParam()
 {
     QSqlQuery query(database());
     if (!query.exec(QStringLiteral("ALTER TABLE ProjectParam rename to ProjectParam_bk"))) {
-        TQ_LOG << ErrorOf(query);
+        TQ_LOG << "  ERROR:" << ErrorOf(query);
         return false;
     }
     if (!query.exec(QString::fromLatin1(kCreateProjectParam))) {
@@ -227,17 +287,28 @@ bool CFileRTV::insertNewsToProjectParam()
 
 bool CFileRTV::queryPipelineParam()
 {
+    using namespace RtvBounds;
+    if (!IsTable(database(), QStringLiteral("PipelineParam")))
+        return false;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.exec(
-            QStringLiteral("select strStartWellID ,strEndWellID ,strParam from PipelineParam"))) {
+    if (!query.exec(QStringLiteral("select %1, %2, %3 from PipelineParam")
+                        .arg(BoundedColumn(QStringLiteral("strStartWellID"), kMaxShortText),
+                             BoundedColumn(QStringLiteral("strEndWellID"), kMaxShortText),
+                             BoundedColumn(QStringLiteral("strParam"), XmlFile::kMaxXmlBytes)) +
+                    RowLimit(kMaxPipelineRows))) {
         TQ_LOG << "  ERROR:" << ErrorOf(query);
         return false;
     }
-    while (query.next()) {
-        m_pipelineParam.strStartWellID = query.value(0).toString();
-        m_pipelineParam.strEndWellID = query.value(1).toString();
-        m_pipelineParam.fromXMLString(query.value(2).toString());
+    for (int row = 0;
+         query.next() && !BeyondRowLimit(row, kMaxPipelineRows, QStringLiteral("PipelineParam"));
+         ++row) {
+        m_pipelineParam.strStartWellID =
+            BoundedValue(query, 0, QStringLiteral("strStartWellID")).toString();
+        m_pipelineParam.strEndWellID =
+            BoundedValue(query, 2, QStringLiteral("strEndWellID")).toString();
+        m_pipelineParam.fromXMLString(
+            BoundedValue(query, 4, QStringLiteral("strParam")).toString());
     }
     COptionList *materials = QSystemInfo::GetInstance()->OptionList(QSystemInfo::PipeMaterial);
     if (materials) {
@@ -247,26 +318,34 @@ bool CFileRTV::queryPipelineParam()
         else
             m_pipelineParam.strPipeSectionMaterial =
                 materials->itemAt(m_pipelineParam.nPipeSectionMaterial);
-        if (!materials->contains(m_pipelineParam.strPipeSectionMaterial))
-            materials->append(m_pipelineParam.strPipeSectionMaterial);
+        materials->append(m_pipelineParam.strPipeSectionMaterial); // refused when known
     }
     return true;
 }
 
 bool CFileRTV::queryTrackLog()
 {
+    using namespace RtvBounds;
+    if (!IsTable(database(), QStringLiteral("RobotTrackLog")))
+        return false;
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("select nTimeIndex, strCurTime, strRobotState from "
-                                   "RobotTrackLog Order By nTimeIndex ASC"))) {
+    if (!query.exec(
+            QStringLiteral("select CAST(nTimeIndex AS INTEGER), %1, %2 from RobotTrackLog "
+                           "Order By nTimeIndex ASC")
+                .arg(BoundedColumn(QStringLiteral("strCurTime"), kMaxShortText),
+                     BoundedColumn(QStringLiteral("strRobotState"), XmlFile::kMaxXmlBytes)) +
+            RowLimit(kMaxTrackRows))) {
         TQ_LOG << "  ERROR:" << ErrorOf(query);
         return false;
     }
-    while (query.next()) {
+    for (int row = 0;
+         query.next() && !BeyondRowLimit(row, kMaxTrackRows, QStringLiteral("RobotTrackLog"));
+         ++row) {
         CRobotStateItem item;
-        item.nTimeIndex = query.value(0).toInt();
-        item.SetTimeText(query.value(1).toString());
-        item.fromXMLString(query.value(2).toString());
+        item.nTimeIndex = query.value(0).toLongLong();
+        item.SetTimeText(BoundedValue(query, 1, QStringLiteral("strCurTime")).toString());
+        item.fromXMLString(BoundedValue(query, 3, QStringLiteral("strRobotState")).toString());
         m_listTrack.append(item);
     }
     return true;
@@ -274,6 +353,7 @@ bool CFileRTV::queryTrackLog()
 
 bool CFileRTV::queryDefectItem()
 {
+    using namespace RtvBounds;
     const int cut = qMax(m_strDatabasePath.lastIndexOf(QLatin1Char('/')),
                          m_strDatabasePath.lastIndexOf(QLatin1Char('\\')));
     if (cut < 0) {
@@ -285,34 +365,47 @@ bool CFileRTV::queryDefectItem()
         TQ_LOG << "cannot create" << imageFolder;
         return false;
     }
+    if (!IsTable(database(), QStringLiteral("DefectsFound")))
+        return false;
 
     QSqlQuery query(database());
     query.setForwardOnly(true);
-    if (!query.exec(QStringLiteral("select nTimeIndex, strCurTime, imgDataOrg, imgDataDefect, "
-                                   "strDefectParam,strVectorGraph from DefectsFound Order By "
-                                   "nTimeIndex ASC"))) {
+    if (!query.exec(
+            QStringLiteral("select CAST(nTimeIndex AS INTEGER), %1, %2, %3, %4, %5 from "
+                           "DefectsFound Order By nTimeIndex ASC")
+                .arg(BoundedColumn(QStringLiteral("strCurTime"), kMaxShortText),
+                     BoundedColumn(QStringLiteral("imgDataOrg"), kMaxFrameBytes),
+                     BoundedColumn(QStringLiteral("imgDataDefect"), kMaxFrameBytes),
+                     BoundedColumn(QStringLiteral("strDefectParam"), XmlFile::kMaxXmlBytes),
+                     BoundedColumn(QStringLiteral("strVectorGraph"), XmlFile::kMaxXmlBytes)) +
+            RowLimit(kMaxDefectRows))) {
         TQ_LOG << "  ERROR:" << ErrorOf(query);
         return false;
     }
     // Track samples by key, for defects recorded without a distance.
-    QHash<int, float> trackDistance;
+    QHash<qint64, float> trackDistance;
     if (m_bUseTrackDistance)
         for (const CRobotStateItem &sample : qAsConst(m_listTrack))
             trackDistance.insert(sample.nTimeIndex, sample.fDistance);
 
     CFrameWriter frames; // writes while the next rows are read
-    while (query.next()) {
+    for (int row = 0;
+         query.next() && !BeyondRowLimit(row, kMaxDefectRows, QStringLiteral("DefectsFound"));
+         ++row) {
         CDefectItem item;
-        item.nTimeIndex = query.value(0).toInt();
-        item.SetTimeText(query.value(1).toString());
+        item.nTimeIndex = query.value(0).toLongLong();
+        item.SetTimeText(BoundedValue(query, 1, QStringLiteral("strCurTime")).toString());
         item.strOrgImgPath = imageFolder + QStringLiteral("/%1_org.png").arg(item.nTimeIndex);
         item.strDefectImgPath = imageFolder + QStringLiteral("/%1_defect.png").arg(item.nTimeIndex);
         if (!QFileInfo::exists(item.strOrgImgPath))
-            frames.Write(query.value(2).toByteArray(), item.strOrgImgPath);
+            frames.Write(BoundedValue(query, 3, QStringLiteral("imgDataOrg")).toByteArray(),
+                         item.strOrgImgPath);
         if (!QFileInfo::exists(item.strDefectImgPath))
-            frames.Write(query.value(3).toByteArray(), item.strDefectImgPath);
-        item.defectParam.fromXMLString(query.value(4).toString());
-        item.fromXMLString(query.value(5).toString());
+            frames.Write(BoundedValue(query, 5, QStringLiteral("imgDataDefect")).toByteArray(),
+                         item.strDefectImgPath);
+        item.defectParam.fromXMLString(
+            BoundedValue(query, 7, QStringLiteral("strDefectParam")).toString());
+        item.fromXMLString(BoundedValue(query, 9, QStringLiteral("strVectorGraph")).toString());
 
         DefectParam &param = item.defectParam;
         const auto sample = trackDistance.constFind(item.nTimeIndex);
@@ -329,7 +422,7 @@ bool CFileRTV::queryDefectItem()
     return true;
 }
 
-CRobotStateItem CFileRTV::GetRobotState(int nTimeIndex) const
+CRobotStateItem CFileRTV::GetRobotState(qint64 nTimeIndex) const
 {
     for (const CRobotStateItem &sample : m_listTrack)
         if (sample.nTimeIndex == nTimeIndex)

@@ -19,7 +19,8 @@ class CFileRTV
     Q_DECLARE_TR_FUNCTIONS(CFileRTV)
 
 public:
-    static constexpr int OpenCreate = 16; // open(): delete any file and create the tables
+    static constexpr int OpenReadOnly = 1; // open(): nothing is written, not even a migration
+    static constexpr int OpenCreate = 16;  // open(): delete any file and create the tables
     static constexpr int kDefectCodes = 16;
     static constexpr int kDefectLevels = 4;
 
@@ -28,7 +29,10 @@ public:
     CFileRTV(const CFileRTV &) = delete;
     CFileRTV &operator=(const CFileRTV &) = delete;
 
+    // Only the tables of the file are read (views refused); opened for writing, the file
+    // loses its triggers first, so no SQL stored in it ever runs.
     bool open(const QString &path, int mode = 0);
+    // Opens the file for reading and writing.
     bool setDatabasePath(const QString &path);
     void close();
     bool isOpen() const;
@@ -55,7 +59,7 @@ public:
     int DeleteDefectItem(int index);
 
     // The track sample with that key, or an empty one whose nTimeIndex is -1.
-    CRobotStateItem GetRobotState(int nTimeIndex) const;
+    CRobotStateItem GetRobotState(qint64 nTimeIndex) const;
     void setAVIParam(const QString &aviPath, const QString &recordDate);
     QString GetAVIPath() const { return m_strAVIPath; }
     QString GetRecordDate() const { return m_strRecordDate; }
@@ -100,6 +104,8 @@ public:
 private:
     void ResetEvaluation();
     bool insertNewsToProjectParam();
+    bool readHeaderRow();
+    bool connectTo(const QString &path, bool readOnly);
     QSqlDatabase database();
 
     PipelineParam m_pipelineParam;
@@ -116,6 +122,7 @@ private:
     QString m_connectionName;
     QThread *m_openThread = nullptr;
     QString m_strDatabasePath;
+    bool m_bReadOnly = false;
     QString m_strAVIPath;
     QString m_strRecordDate = QStringLiteral("2018-08-15");
     bool m_bUseTrackDistance = true;

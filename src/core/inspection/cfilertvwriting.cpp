@@ -72,12 +72,12 @@ bool CFileRTV::UpdateProjectParam()
 void CFileRTV::SetIsInterpretation(bool interpreted)
 {
     m_projectParam.bIsInterpretation = interpreted;
-    if (!isOpen())
+    if (!isOpen() || m_bReadOnly)
         return;
     QSqlQuery query(database());
     if (!query.exec(QStringLiteral("UPDATE ProjectParam SET bIsInterpretation = %1 WHERE id = 1 ;")
                         .arg(interpreted ? 1 : 0)))
-        TQ_LOG << ErrorOf(query);
+        TQ_LOG << "  ERROR:" << ErrorOf(query);
 }
 
 bool CFileRTV::UpdatePipelineParam()
@@ -96,7 +96,7 @@ bool CFileRTV::UpdatePipelineParam()
     if (!query.exec(QStringLiteral("UPDATE PipelineParam SET strParam = %3 WHERE strStartWellID "
                                    "= %1 AND strEndWellID = %2")
                         .arg(wellStart, wellEnd, xml))) {
-        TQ_LOG << ErrorOf(query);
+        TQ_LOG << "  ERROR:" << ErrorOf(query);
         return false;
     }
     return true;
@@ -131,15 +131,29 @@ bool CFileRTV::UpdateDefectItem(const CDefectItem &item)
         return false;
     const QString paramXml = item.defectParam.toXMLString();
     TQ_LOG << "DefectParam:" << paramXml;
+    // A new unannotated frame replaces the stored one; without one the stored frame stays.
+    const QByteArray original = ReadWholeFile(item.strOrgImgPath);
     QSqlQuery query(database());
-    query.prepare(QStringLiteral(
-        "update DefectsFound set imgDataDefect = :imgDataDefect , strDefectParam = "
-        ":strDefectParam , strVectorGraph = :strVectorGraph WHERE nTimeIndex = :nTimeIndex ;"));
+    query.prepare(
+        QStringLiteral("update DefectsFound set imgDataDefect = :imgDataDefect , %1"
+                       "strDefectParam = :strDefectParam , strVectorGraph = "
+                       ":strVectorGraph WHERE nTimeIndex = :nTimeIndex ;")
+            .arg(original.isEmpty() ? QString() : QStringLiteral("imgDataOrg = :imgDataOrg , ")));
     query.bindValue(QStringLiteral(":imgDataDefect"), ReadWholeFile(item.strDefectImgPath));
+    if (!original.isEmpty())
+        query.bindValue(QStringLiteral(":imgDataOrg"), original);
     query.bindValue(QStringLiteral(":strDefectParam"), paramXml);
     query.bindValue(QStringLiteral(":strVectorGraph"), item.toXMLString());
     query.bindValue(QStringLiteral(":nTimeIndex"), item.nTimeIndex);
-    return query.exec();
+    if (!query.exec()) {
+        TQ_LOG << "  ERROR:" << ErrorOf(query);
+        return false;
+    }
+    if (query.numRowsAffected() != 1) {
+        TQ_LOG << "  ERROR: no defect" << item.nTimeIndex << "in the file to update";
+        return false;
+    }
+    return true;
 }
 
 int CFileRTV::DeleteDefectItem(int index)
@@ -152,7 +166,7 @@ int CFileRTV::DeleteDefectItem(int index)
     QSqlQuery query(database());
     if (!query.exec(QStringLiteral("DELETE FROM DefectsFound WHERE nTimeIndex == %1")
                         .arg(item.nTimeIndex))) {
-        TQ_LOG << ErrorOf(query);
+        TQ_LOG << "  ERROR:" << ErrorOf(query);
         return index;
     }
     QFile::remove(item.strOrgImgPath);

@@ -1,8 +1,6 @@
 #include "core/inspection/cframewriter.h"
 
-#include <QBuffer>
 #include <QFile>
-#include <QImage>
 
 #include "core/common/debuglog.h"
 #include "core/common/pngcheck.h"
@@ -58,19 +56,12 @@ void CFrameWriter::Run()
 
 void CFrameWriter::WriteFrame(const QByteArray &blob, const QString &path)
 {
-    // A sound PNG is written as it is. Any other blob is decoded and saved again: a decoder
-    // accepts bytes after the end or a damaged optional chunk; what does not decode is no frame.
-    QByteArray bytes = blob;
+    // Only a sound PNG is written, as it is. Anything else is never decoded: a damaged or
+    // oversized picture could take minutes and gigabytes to decode.
     if (!Png::IsValidPng(blob)) {
-        QImage image;
-        if (!image.loadFromData(blob, "PNG")) {
-            TQ_LOG << "QImage Load Fail";
-            return;
-        }
-        bytes.clear();
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        image.save(&buffer, "PNG");
+        TQ_LOG << "  ERROR: not a sound PNG frame of at most" << Png::kMaxSide << "pixels a side,"
+               << "not written:" << path;
+        return;
     }
     // A temporary name first, so an interrupted write never leaves a partial image that
     // later readings would take as extracted. No sync to disk: the frames can always be
@@ -79,7 +70,7 @@ void CFrameWriter::WriteFrame(const QByteArray &blob, const QString &path)
     QFile file(partial);
     const bool written =
         file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered) &&
-        file.write(bytes) == bytes.size();
+        file.write(blob) == blob.size();
     file.close();
     if (!written || !QFile::rename(partial, path)) {
         QFile::remove(partial);

@@ -11,7 +11,7 @@
 
 // Writes extracted defect frames on a thread of its own while the RTV file is read on the
 // caller's thread. A frame whose PNG structure is sound is written as it is; any other blob
-// is decoded and saved again when it decodes. At most kMaxPending frames wait.
+// is logged and left out. At most kMaxPending frames wait.
 class CFrameWriter
 {
 public:

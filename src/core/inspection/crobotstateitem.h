@@ -23,7 +23,7 @@ public:
     // Root "VectorGrapth" with a "ControlParam" element anywhere below.
     bool fromXMLString(const QString &text);
 
-    int nTimeIndex = -1; // -1: no sample
+    qint64 nTimeIndex = -1; // -1: no sample
     QTime curTime;
     int nRunningState = 0;
     float fRunningSpeed = 0;
