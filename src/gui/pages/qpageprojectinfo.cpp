@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 #include "core/common/debuglog.h"
 #include "core/settings/ckln_tq420setting.h"
@@ -12,10 +13,12 @@
 #include "gui/chrome/qswitchbutton.h"
 #include "gui/chrome/stylesheet.h"
 #include "gui/pages/headerspec.h"
+#include "gui/pages/pageprompt.h"
 #include "gui/pages/projectfilter.h"
 #include "gui/pages/qmanageinterface.h"
 #include "gui/pages/qmysqltablemodel.h"
 #include "gui/pages/qmytableview.h"
+#include "gui/shell/qlefttexttoolbar.h"
 
 namespace {
 constexpr int kColumnCount = 22;
@@ -119,8 +122,12 @@ QString QPageProjectInfo::GetDefaultOrderColumn()
 
 void QPageProjectInfo::updatePage()
 {
-    TQ_LOG << "m_strCurProjectName:" << CKLN_TQ420Setting::GetInstance()->GetCurrentProName()
-           << CKLN_TQ420Setting::GetInstance()->GetCurrentProHashCode();
+    const CKLN_TQ420Setting *settings = CKLN_TQ420Setting::GetInstance();
+    TQ_LOG << "m_strCurProjectName:" << settings->GetCurrentProName()
+           << settings->GetCurrentProHashCode();
+    // Until a row is chosen here, the stored current project is the one to select.
+    if (m_strCurrentKey.isEmpty())
+        m_strCurrentKey = settings->GetCurrentProHashCode();
     QPageChild::updatePage();
 }
 
@@ -231,9 +238,12 @@ void QPageProjectInfo::UpdateButtonsEnabled()
     const QList<QPushButton *> &buttons = Buttons();
     if (buttons.size() <= BtnDelete)
         return;
-    if (m_bAdding || m_bEditing) {
-        for (int i = 0; i < buttons.size(); ++i)
-            buttons.at(i)->setEnabled(i == BtnEdit || i == BtnAdd);
+    const bool pending = m_bAdding || m_bEditing;
+    for (int i : {BtnSearch, BtnExport, BtnAdd})
+        buttons.at(i)->setEnabled(!pending || i == BtnAdd);
+    if (pending) {
+        buttons.at(BtnEdit)->setEnabled(true);
+        buttons.at(BtnDelete)->setEnabled(false);
         return;
     }
     if (!m_bDetailView) {
@@ -250,6 +260,16 @@ void QPageProjectInfo::OnToolChanged(int tool)
 
 void QPageProjectInfo::SetDateMode(int mode)
 {
+    if (!ResolvePendingEdit()) {
+        // The left tool bar has checked the new entry already: check the stored one again.
+        const QList<QAction *> actions = m_pLeftToolBar->Actions();
+        const int stored = CurrentSortIndex();
+        if (stored != mode && stored >= 0 && stored < actions.size()) {
+            QSignalBlocker blocker(m_pLeftToolBar);
+            actions.at(stored)->trigger();
+        }
+        return;
+    }
     CKLN_TQ420Setting::GetInstance()->SetSortMode(0, mode);
     updatePage();
 }
