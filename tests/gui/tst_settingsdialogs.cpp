@@ -4,6 +4,7 @@
 #include <memory>
 
 #include <QComboBox>
+#include <QLabel>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -83,6 +84,9 @@ private slots:
     void cancelKeepsOptionEditsInMemory();
     void optionListEditing_data();
     void optionListEditing();
+    void optionAddKeepsTypedText_data();
+    void optionAddKeepsTypedText();
+    void optionAddRefusedWhenFull();
     void optionNameShowsItsList();
     void divisionWritesMapCenter_data();
     void divisionWritesMapCenter();
@@ -97,6 +101,9 @@ private slots:
 private:
     QSystemInfo *Store() const { return QSystemInfo::GetInstance(); }
     QString WriteCityJson() const;
+    // Chooses the option list, then runs "click N", "type TEXT", "add", "sure", "delete",
+    // "up" and "down" on the page.
+    void RunOptionSteps(QPageOptionSettings &page, int slot, const QStringList &steps);
 
     QTemporaryDir m_dir;
 };
@@ -236,6 +243,17 @@ void TestSettingsDialogs::optionListEditing()
     page.resize(700, 450);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
+    RunOptionSteps(page, slot, steps);
+    const COptionList *list = Store()->OptionList(slot);
+    QCOMPARE(list->items(), expected);
+    QCOMPARE(list->selectedIndex(), expectedSelected);
+    QCOMPARE(Shown(page.ContentList()), expected);
+    QCOMPARE(page.ContentList()->currentRow(), expectedSelected);
+}
+
+void TestSettingsDialogs::RunOptionSteps(QPageOptionSettings &page, int slot,
+                                         const QStringList &steps)
+{
     ClickRow(page.NameList(), slot);
     QCOMPARE(page.CurrentSlot(), slot);
     for (const QString &step : steps) {
@@ -258,11 +276,67 @@ void TestSettingsDialogs::optionListEditing()
         else
             QFAIL(qPrintable(step));
     }
-    const COptionList *list = Store()->OptionList(slot);
-    QCOMPARE(list->items(), expected);
-    QCOMPARE(list->selectedIndex(), expectedSelected);
-    QCOMPARE(Shown(page.ContentList()), expected);
-    QCOMPARE(page.ContentList()->currentRow(), expectedSelected);
+}
+
+void TestSettingsDialogs::optionAddKeepsTypedText_data()
+{
+    // Steps as in optionListEditing; then the list, the field and a part of the reason shown.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("reason");
+    const QString u = kUnknown;
+    const QStringList before = {"Brick", "Stone", u};
+    QTest::newRow("typed, then Add") << QStringList{"type Clay", "add"}
+                                     << QStringList{"Brick", "Stone", "Clay", u} << "" << "";
+    QTest::newRow("typed after Add, then Add again")
+        << QStringList{"add", "type Clay", "add"} << QStringList{"Brick", "Stone", "Clay", u}
+        << "" << "";
+    QTest::newRow("existing text kept with the reason")
+        << QStringList{"type Stone", "add"} << before << "Stone" << "already in the list";
+    QTest::newRow("clicked item, then Add starts a new entry")
+        << QStringList{"click 1", "add"} << before << "" << "";
+    QTest::newRow("clicked item changed, then Add")
+        << QStringList{"click 1", "type Clay", "add"} << QStringList{"Brick", "Stone", "Clay", u}
+        << "" << "";
+    QTest::newRow("Confirm of an existing text says why")
+        << QStringList{"add", "type Brick", "sure"} << before << "Brick" << "already in the list";
+    QTest::newRow("reason cleared by the next text")
+        << QStringList{"type Stone", "add", "type Clay", "add"}
+        << QStringList{"Brick", "Stone", "Clay", u} << "" << "";
+}
+
+void TestSettingsDialogs::optionAddKeepsTypedText()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, reason);
+    const int slot = QSystemInfo::InspectionWellMaterial;
+    *Store()->OptionList(slot) = ListOf({"Brick", "Stone", kUnknown});
+    QPageOptionSettings page;
+    RunOptionSteps(page, slot, steps);
+    QTEST(Store()->OptionList(slot)->items(), "expected");
+    QTEST(page.ContentEdit()->text(), "field");
+    if (reason.isEmpty())
+        QVERIFY2(page.ReasonLabel()->text().isEmpty(), qPrintable(page.ReasonLabel()->text()));
+    else
+        QVERIFY2(page.ReasonLabel()->text().contains(reason),
+                 qPrintable(page.ReasonLabel()->text()));
+}
+
+void TestSettingsDialogs::optionAddRefusedWhenFull()
+{
+    // A full list would give up its first entry; the new text waits in the field instead.
+    const int slot = QSystemInfo::InspectionWellMaterial;
+    QStringList items;
+    for (int i = 0; i < COptionList::MaxItems; ++i)
+        items << QStringLiteral("Item %1").arg(i);
+    *Store()->OptionList(slot) = ListOf(items);
+    QPageOptionSettings page;
+    RunOptionSteps(page, slot, {"type New", "add"});
+    QCOMPARE(Store()->OptionList(slot)->items(), items);
+    QCOMPARE(page.ContentEdit()->text(), QStringLiteral("New"));
+    QVERIFY2(page.ReasonLabel()->text().contains(QStringLiteral("full")),
+             qPrintable(page.ReasonLabel()->text()));
 }
 
 void TestSettingsDialogs::optionNameShowsItsList()
