@@ -315,7 +315,8 @@ void TestPageDefect::longDetailTextIsNotCut()
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     const QString text = CDefectDetailText::Compose(record);
     QVERIFY(text.contains("arc length of 60 degree.") && text.contains("joint gapes."));
-    QTextBrowser *view = dialog.ImageWidget()->TextView();
+    auto *view = dialog.findChild<QTextBrowser *>();
+    QVERIFY(view);
     QCOMPARE(view->toPlainText(), text);
     QVERIFY(view->isVisible());
     // Wrapped to the width, and what does not fit is reached by scrolling.

@@ -73,6 +73,8 @@ private slots:
     void resizeKeepsPendingRow();
     void buttonsAfterSaveOrCancel_data();
     void buttonsAfterSaveOrCancel();
+    void guardSaysWhatIsPending_data();
+    void guardSaysWhatIsPending();
     void storedProjectIsCurrentAtStart_data();
     void storedProjectIsCurrentAtStart();
     void addCancelKeepsCurrentProject();
@@ -377,8 +379,7 @@ void TestPageProject::pendingRowSurvivesReloads_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<bool>("adding");
     QTest::addColumn<int>("answer");
-    const QStringList actions = {"next page", "header", "date mode", "search return",
-                                 "paging dialog"};
+    const QStringList actions = {"next page", "header", "date mode", "search return"};
     for (const QString &action : actions) {
         for (const bool adding : {false, true}) {
             const char *what = adding ? "add" : "edit";
@@ -421,12 +422,9 @@ void TestPageProject::pendingRowSurvivesReloads()
         page->TableView()->horizontalHeader()->setSortIndicator(1, Qt::AscendingOrder);
     } else if (action == QLatin1String("date mode")) {
         page->LeftToolBar()->Actions().at(0)->trigger();
-    } else if (action == QLatin1String("search return")) {
+    } else {
         page->SearchEdit()->setText(QStringLiteral("P-"));
         QTest::keyClick(page->SearchEdit(), Qt::Key_Return);
-    } else {
-        page->PagingWidget()->ApplyPagingSetting(20, 2); // what the dialog does when accepted
-        page->PagingWidget()->SetMoveGuard({}); // only the dialog asks, the settings do not
     }
 
     const QString question =
@@ -437,15 +435,6 @@ void TestPageProject::pendingRowSurvivesReloads()
     const QString nameQuery = QStringLiteral("SELECT ProjectName FROM ProjectDetail WHERE "
                                              "HashCode = ?");
     const QVariant stored = DbTest::Scalar(nameQuery, {key});
-    if (action == QLatin1String("paging dialog")) {
-        // Checked below through the dialog's own entry; settings applied here do not reload.
-        QVERIFY(page->IsAdding() == adding && page->IsEditing() == !adding);
-        QVERIFY(m_prompts.isEmpty());
-        page->on_slot_Edit(); // Save
-        QVERIFY2(m_prompts.isEmpty(), qPrintable(m_prompts.join(QLatin1Char('\n'))));
-        QCOMPARE(DbTest::Scalar(nameQuery, {key}), QVariant(QStringLiteral("Typed 'name'")));
-        return;
-    }
     QCOMPARE(m_prompts, QStringList{question});
     if (answer == MyMessageBox::ResultOk) {
         QVERIFY(!page->IsAdding() && !page->IsEditing());
@@ -526,6 +515,35 @@ void TestPageProject::buttonsAfterSaveOrCancel()
     QVERIFY(!page->IsAdding() && !page->IsEditing());
     QCOMPARE(ButtonsEnabled(*page), (QList<bool>{true, true, true, true, true}));
     QVERIFY(m_prompts.isEmpty());
+}
+
+void TestPageProject::guardSaysWhatIsPending_data()
+{
+    QTest::addColumn<bool>("adding");
+    QTest::addColumn<QString>("start");
+    QTest::newRow("adding") << true << QStringLiteral("Prompt|Adding new project");
+    QTest::newRow("editing") << false << QStringLiteral("Prompt|Editing a project");
+}
+
+void TestPageProject::guardSaysWhatIsPending()
+{
+    // What the main window's guards show while the project page has a pending row.
+    QFETCH(bool, adding);
+    QFETCH(QString, start);
+    DbTest::InsertProject(QStringLiteral("AAAAAAAAAA"), QStringLiteral("P-1"), Today());
+    QPageProjectInfo *page = NewPage();
+    TestSupport::RecordingPrompt prompt;
+    if (adding)
+        page->on_slot_Add();
+    else
+        page->on_slot_Edit();
+    QVERIFY(CKLN_TQ420Setting::GetInstance()->IsAddingProject());
+    QCOMPARE(prompt.Calls().size(), 1);
+    QVERIFY2(prompt.Calls().first().startsWith(start), qPrintable(prompt.Calls().first()));
+    page->on_slot_Add(); // Cancel
+    prompt.Clear();
+    QVERIFY(!CKLN_TQ420Setting::GetInstance()->IsAddingProject());
+    QVERIFY(prompt.Calls().isEmpty());
 }
 
 void TestPageProject::storedProjectIsCurrentAtStart_data()

@@ -29,7 +29,8 @@ QPageOptionSettings::QPageOptionSettings(QWidget *parent)
         m_listName->addItem(info->OptionList(slot) ? info->OptionList(slot)->name() : QString());
     m_listName->setCurrentRow(m_nSlot);
     m_editContent = new QLineEdit(this);
-    m_labelReason = new QLabel(this);
+    m_labelReason = new QLabel(this); // why the last text was not taken
+    m_labelReason->setObjectName(QStringLiteral("optionReason"));
     m_labelReason->setStyleSheet(QStringLiteral("color:rgb(200,0,0);"));
     connect(m_listName, &QListWidget::clicked, this, &QPageOptionSettings::on_list_Name_clicked);
     connect(m_listContent, &QListWidget::clicked, this,

@@ -21,8 +21,6 @@ public:
     QListWidget *NameList() const { return m_listName; }
     QListWidget *ContentList() const { return m_listContent; }
     QLineEdit *ContentEdit() const { return m_editContent; }
-    // Why the last text was not taken (empty once a text has been taken).
-    QLabel *ReasonLabel() const { return m_labelReason; }
     int CurrentSlot() const { return m_nSlot; }
     bool IsAdding() const { return m_bAdding; }
 

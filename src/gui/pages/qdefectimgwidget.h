@@ -21,7 +21,6 @@ public:
 
     QString ImagePath() const { return m_strImagePath; }
     QString Text() const { return m_strText; }
-    QTextBrowser *TextView() const { return m_pTextView; }
     // What the image area shows when the defect has no frame.
     static QString NoPictureText();
 

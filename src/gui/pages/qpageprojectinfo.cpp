@@ -355,6 +355,7 @@ void QPageProjectInfo::SetEditingState(bool adding, bool editing)
     m_bAdding = adding;
     m_bEditing = editing;
     CKLN_TQ420Setting::GetInstance()->SetAddingProject(adding || editing);
+    CKLN_TQ420Setting::GetInstance()->SetEditingProject(editing);
     RetranslateVerBtnText();
     UpdateButtonsEnabled();
 }

@@ -31,7 +31,6 @@ public:
     // What an accepted paging dialog does: go to page (1-based) and take the page size,
     // which becomes the least rows per page that a resized view may propose.
     void ApplyPagingSetting(int rowsPerPage, int page);
-    int MinimumRowsByView() const { return m_nMinimumRowsByView; }
 
     // Asked before a move of the user's (page buttons, paging dialog); false keeps the page.
     void SetMoveGuard(const std::function<bool()> &guard) { m_moveGuard = guard; }
