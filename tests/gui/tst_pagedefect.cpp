@@ -3,15 +3,15 @@
 #include <QtTest>
 
 #include <QImage>
-#include <QScrollBar>
-#include <QTextBrowser>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSqlField>
 #include <QSqlRecord>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 #include "core/database/ckln_tq420database.h"
 #include "core/files/qfilemanager.h"

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include <QComboBox>
-#include <QLabel>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -294,23 +294,29 @@ void TestSettingsDialogs::optionAddKeepsTypedText_data()
     QTest::addColumn<QString>("reason");
     const QString u = kUnknown;
     const QStringList before = {"Brick", "Stone", u};
-    QTest::newRow("typed, then Add") << QStringList{"type Clay", "add"}
-                                     << QStringList{"Brick", "Stone", "Clay", u} << "" << "";
+    QTest::newRow("typed, then Add")
+        << QStringList{"type Clay", "add"} << QStringList{"Brick", "Stone", "Clay", u} << ""
+        << "";
     QTest::newRow("typed after Add, then Add again")
-        << QStringList{"add", "type Clay", "add"} << QStringList{"Brick", "Stone", "Clay", u}
-        << "" << "";
+        << QStringList{"add", "type Clay", "add"} << QStringList{"Brick", "Stone", "Clay", u} << ""
+        << "";
     QTest::newRow("existing text kept with the reason")
-        << QStringList{"type Stone", "add"} << before << "Stone" << "already in the list";
+        << QStringList{"type Stone", "add"} << before << "Stone"
+        << "already in the list";
     QTest::newRow("clicked item, then Add starts a new entry")
-        << QStringList{"click 1", "add"} << before << "" << "";
+        << QStringList{"click 1", "add"} << before << ""
+        << "";
     QTest::newRow("clicked item changed, then Add")
         << QStringList{"click 1", "type Clay", "add"} << QStringList{"Brick", "Stone", "Clay", u}
-        << "" << "";
+        << ""
+        << "";
     QTest::newRow("Confirm of an existing text says why")
-        << QStringList{"add", "type Brick", "sure"} << before << "Brick" << "already in the list";
+        << QStringList{"add", "type Brick", "sure"} << before << "Brick"
+        << "already in the list";
     QTest::newRow("reason cleared by the next text")
         << QStringList{"type Stone", "add", "type Clay", "add"}
-        << QStringList{"Brick", "Stone", "Clay", u} << "" << "";
+        << QStringList{"Brick", "Stone", "Clay", u} << ""
+        << "";
 }
 
 void TestSettingsDialogs::optionAddKeepsTypedText()

@@ -142,8 +142,8 @@ void QPageOptionSettings::AddTypedText(const QString &text)
     }
     // A full list would give up its first entry for the new one; the user deletes one instead.
     if (list->count() >= COptionList::MaxItems) {
-        ShowReason(tr("The list is full (%1 entries): delete one first.")
-                       .arg(COptionList::MaxItems));
+        ShowReason(
+            tr("The list is full (%1 entries): delete one first.").arg(COptionList::MaxItems));
         return;
     }
     if (!list->append(text))

@@ -53,8 +53,7 @@ void QDefectImgWidget::paintEvent(QPaintEvent *)
 
     const QRect imageArea = ImageArea();
     painter.fillRect(imageArea, Qt::black);
-    const QImage image =
-        m_strImagePath.isEmpty() ? QImage() : QImage(m_strImagePath, "png");
+    const QImage image = m_strImagePath.isEmpty() ? QImage() : QImage(m_strImagePath, "png");
     if (image.isNull()) {
         painter.setPen(Qt::white);
         painter.drawText(imageArea, Qt::AlignCenter | Qt::TextWordWrap, NoPictureText());

@@ -33,10 +33,28 @@ const char *const kProjectTitles[] = {
     QT_TRANSLATE_NOOP("QProjectInfoManage", "HashCode"),
 };
 const char *const kProjectEnglish[] = {
-    "Project No.", "Project name", "Project site", "Principal", "Start date", "Report No.",
-    "Client", "Contractor", "Designer", "Builder", "Supervisor", "Inspection type", "Travel method",
-    "Plugging method", "Drainage method", "Desilting method", "Videos", "Pipes", "Length (m)",
-    "Graded defects", "Interpreted defects", "Key",
+    "Project No.",
+    "Project name",
+    "Project site",
+    "Principal",
+    "Start date",
+    "Report No.",
+    "Client",
+    "Contractor",
+    "Designer",
+    "Builder",
+    "Supervisor",
+    "Inspection type",
+    "Travel method",
+    "Plugging method",
+    "Drainage method",
+    "Desilting method",
+    "Videos",
+    "Pipes",
+    "Length (m)",
+    "Graded defects",
+    "Interpreted defects",
+    "Key",
 };
 const char *const kProjectColumns[] = {
     "ProjectNumber",       "ProjectName", "ProjectSite",    "Principal",
@@ -65,9 +83,21 @@ const char *const kVideoTitles[] = {
     QT_TRANSLATE_NOOP("QVedioInfoManage", "PipeSectionDiameter"),
 };
 const char *const kVideoEnglish[] = {
-    "Road name", "Pipe No.", "Pipe type", "Pipe material", "Video file", "Recorded", "Imported",
-    "Defects", "Longitude", "Latitude", "Key", "Project key", "Section length (m)",
-    "Inspected length (m)", "Diameter (mm)",
+    "Road name",
+    "Pipe No.",
+    "Pipe type",
+    "Pipe material",
+    "Video file",
+    "Recorded",
+    "Imported",
+    "Defects",
+    "Longitude",
+    "Latitude",
+    "Key",
+    "Project key",
+    "Section length (m)",
+    "Inspected length (m)",
+    "Diameter (mm)",
 };
 const char *const kVideoColumns[] = {
     "RoadName",   "PipeNum",     "PipeType",       "PipeMeterial",    "VedioFileName",
@@ -96,9 +126,10 @@ const char *const kDefectTitles[] = {
     QT_TRANSLATE_NOOP("QDefectInfoManage", "DefectLength"),
 };
 const char *const kDefectEnglish[] = {
-    "Road name", "Pipe No.", "Pipe type", "Pipe material", "Diameter (mm)", "Defect", "Grade",
-    "Defect type", "Position", "Inspection date", "Interpreted", "Key", "Video key", "Remark",
-    "Image", "Project key", "Time index", "Defect length (m)",
+    "Road name",   "Pipe No.",   "Pipe type",         "Pipe material", "Diameter (mm)",
+    "Defect",      "Grade",      "Defect type",       "Position",      "Inspection date",
+    "Interpreted", "Key",        "Video key",         "Remark",        "Image",
+    "Project key", "Time index", "Defect length (m)",
 };
 
 template <typename T, std::size_t N>

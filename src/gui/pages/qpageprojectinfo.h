@@ -110,7 +110,7 @@ private:
     QString m_strExportProjectKey;
     DataExportParam m_exportParam; // copied for the export's worker thread
     SystemValues m_exportSystem;   // likewise
-    QString m_strKeyBeforeAdd; // the project selected before Add, current again on Cancel
+    QString m_strKeyBeforeAdd;     // the project selected before Add, current again on Cancel
     bool m_bAdding = false;
     bool m_bEditing = false;
     bool m_bDetailView = true;
