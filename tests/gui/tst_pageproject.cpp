@@ -548,28 +548,32 @@ void TestPageProject::guardSaysWhatIsPending()
 
 void TestPageProject::storedProjectIsCurrentAtStart_data()
 {
+    // Position of the stored project among 25, newest first, 20 on a page.
     QTest::addColumn<int>("stored");
     QTest::newRow("newest") << 0;
-    QTest::newRow("middle") << 1;
-    QTest::newRow("oldest") << 2;
+    QTest::newRow("second") << 1;
+    QTest::newRow("last of the first page") << 19;
+    QTest::newRow("on the second page") << 22;
 }
 
 void TestPageProject::storedProjectIsCurrentAtStart()
 {
     QFETCH(int, stored);
-    const QStringList keys = {QStringLiteral("AAAAAAAAAA"), QStringLiteral("BBBBBBBBBB"),
-                              QStringLiteral("CCCCCCCCCC")};
-    for (int i = 0; i < keys.size(); ++i)
-        DbTest::InsertProject(keys.at(i), QStringLiteral("P-%1").arg(i),
+    QStringList keys;
+    for (int i = 0; i < 25; ++i) {
+        keys << QStringLiteral("K%1").arg(i, 9, 10, QLatin1Char('0'));
+        DbTest::InsertProject(keys.last(), QStringLiteral("P-%1").arg(i),
                               QDate::currentDate().addDays(-i).toString(kDay),
                               QStringLiteral("Project %1").arg(i));
+    }
     CKLN_TQ420Setting *settings = CKLN_TQ420Setting::GetInstance();
     settings->SetCurrentProject(QStringLiteral("P-%1").arg(stored), keys.at(stored),
                                 QStringLiteral("Project %1").arg(stored), QString());
     QPageProjectInfo *page = NewPage();
+    QCOMPARE(page->PagingWidget()->CurrentPage(), stored / 20);
     QCOMPARE(page->CurrentKey(), keys.at(stored));
-    QCOMPARE(page->CurrentRow(), stored);
-    QCOMPARE(page->TableView()->currentIndex().row(), stored);
+    QCOMPARE(page->CurrentRow(), stored % 20);
+    QCOMPARE(page->TableView()->currentIndex().row(), stored % 20);
     QCOMPARE(settings->GetCurrentProHashCode(), keys.at(stored));
 }
 

@@ -5,8 +5,11 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QSqlError>
+#include <QSqlQuery>
 
 #include "core/common/debuglog.h"
+#include "core/database/ckln_tq420database.h"
 #include "core/settings/ckln_tq420setting.h"
 #include "core/settings/qsysteminfo.h"
 #include "gui/chrome/displayscale.h"
@@ -126,9 +129,32 @@ void QPageProjectInfo::updatePage()
     TQ_LOG << "m_strCurProjectName:" << settings->GetCurrentProName()
            << settings->GetCurrentProHashCode();
     // Until a row is chosen here, the stored current project is the one to select.
-    if (m_strCurrentKey.isEmpty())
+    if (m_strCurrentKey.isEmpty() && !HasPendingEdit()) {
         m_strCurrentKey = settings->GetCurrentProHashCode();
+        ShowPageOfCurrentKey();
+    }
     QPageChild::updatePage();
+}
+
+void QPageProjectInfo::ShowPageOfCurrentKey()
+{
+    const QString filter = GetFilter();
+    if (m_strCurrentKey.isEmpty() || filter.isEmpty() || !m_pPagingWidget)
+        return;
+    // The keys in the order of the pages, without their limit (once, when the page starts).
+    QSqlQuery query(m_pTableView->Model()->database());
+    const QString sql = QStringLiteral("SELECT HashCode FROM ProjectDetail WHERE ") + filter +
+                        CKLN_TQ420DataBase::PageClause(GetDefaultOrderColumn(), false, -1, 0);
+    if (!query.exec(sql)) {
+        TQ_LOG << "ShowPageOfCurrentKey failed:" << query.lastError().text() << "!!!";
+        return;
+    }
+    for (int position = 0; query.next(); ++position) {
+        if (query.value(0).toString() == m_strCurrentKey) {
+            m_pPagingWidget->ShowPageOfRow(position);
+            return;
+        }
+    }
 }
 
 QStringList QPageProjectInfo::GetButtonTexts()

@@ -95,6 +95,8 @@ private:
     // The switches of the data export; true when the user wants to go on.
     bool AskDataExportSettings();
     void SetDateMode(int mode);
+    // Moves the paging bar to the page that holds the current key's project.
+    void ShowPageOfCurrentKey();
     void SetEditingState(bool adding, bool editing);
     void CancelEditing();
     void AddProjectRow();

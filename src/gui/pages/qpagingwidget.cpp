@@ -126,6 +126,12 @@ void QPagingWidget::ApplyPagingSetting(int rowsPerPage, int page)
     SetPageStep(rowsPerPage);
 }
 
+void QPagingWidget::ShowPageOfRow(int row)
+{
+    if (row >= 0 && m_state.RowsPerPage() > 0)
+        m_state.SetCurrentPage(row / m_state.RowsPerPage());
+}
+
 void QPagingWidget::Repaginate()
 {
     if (!m_state.Recompute())

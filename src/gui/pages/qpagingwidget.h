@@ -32,6 +32,10 @@ public:
     // which becomes the least rows per page that a resized view may propose.
     void ApplyPagingSetting(int rowsPerPage, int page);
 
+    // Makes the page holding the row (0-based, in the order of all rows) the current one;
+    // shown at the next repagination.
+    void ShowPageOfRow(int row);
+
     // Asked before a move of the user's (page buttons, paging dialog); false keeps the page.
     void SetMoveGuard(const std::function<bool()> &guard) { m_moveGuard = guard; }
 
