@@ -5,11 +5,13 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSqlField>
 #include <QSqlRecord>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 
 #include "core/database/ckln_tq420database.h"
 #include "core/files/qfilemanager.h"
@@ -25,6 +27,7 @@
 #include "gui/pages/qpagedefectinfo.h"
 #include "gui/pages/qpagingwidget.h"
 #include "gui/shell/applicationstartup.h"
+#include "gui/shell/qlefttexttoolbar.h"
 #include "support/dbtestsupport.h"
 #include "support/testsupport.h"
 #include "support/xlsxreadback.h"
@@ -84,7 +87,9 @@ private slots:
     void sortModes_data();
     void sortModes();
     void detailStepsWithinThePage();
-    void detailKeepsThePreviousImage();
+    void detailShowsAMissingPicture();
+    void longDetailTextIsNotCut();
+    void customSortIsInert();
     void exportsTheSheet();
     void emptyProjectSheetWarns();
     void reportIsWrittenAndOffered();
@@ -96,7 +101,7 @@ private slots:
     void levelCounts();
     void composedText_data();
     void composedText();
-    void imageWidgetTakesOnlyExistingFiles();
+    void imageWidgetSaysWhenThePictureIsMissing();
 
 private:
     void MakePage();
@@ -271,22 +276,65 @@ void TestPageDefect::detailStepsWithinThePage()
     dialog->close();
 }
 
-void TestPageDefect::detailKeepsThePreviousImage()
+void TestPageDefect::detailShowsAMissingPicture()
 {
     DbTest::Exec("UPDATE DefectInfo SET ImagePath = ? WHERE TimeIndex = 2000",
                  {m_images->filePath("missing.png")});
-    CKLN_TQ420Setting::GetInstance()->SetSortMode(2, 9); // Ash lane (2000) is second
+    CKLN_TQ420Setting::GetInstance()->SetSortMode(2, 9); // Ash lane (2000) is first
     MakePage();
     QCOMPARE(Cell(0, 16).toInt(), 2000);
     m_page->TableView()->SelectRow(1);
     m_page->on_slot_Detail();
-    const QString shown = m_page->DetailDialog()->ImageWidget()->ImagePath();
-    const QString text = m_page->DetailDialog()->ImageWidget()->Text();
+    QDefectImgWidget *widget = m_page->DetailDialog()->ImageWidget();
+    QCOMPARE(widget->ImagePath(), Cell(1, 14));
     QVERIFY(m_page->on_slot_getPreDefectImg());
     QCOMPARE(m_page->CurrentRow(), 0);
-    QCOMPARE(m_page->DetailDialog()->ImageWidget()->ImagePath(), shown);
-    QCOMPARE(m_page->DetailDialog()->ImageWidget()->Text(), text);
+    // Ash lane's own text, and no picture rather than Birch way's.
+    QVERIFY(widget->ImagePath().isEmpty());
+    QVERIFY2(widget->Text().contains("Vertical 12.500~14.000") &&
+                 widget->Text().contains("remark 2000"),
+             qPrintable(widget->Text()));
     m_page->DetailDialog()->close();
+}
+
+void TestPageDefect::longDetailTextIsNotCut()
+{
+    // The longest English description: rupture level 4 with two clauses and a remark.
+    const QSqlRecord record =
+        DefectRecord({{"DefectName", "(PL) Rupture"},
+                      {"DefectLevel", "level 4"},
+                      {"DefectType", "Structural defects"},
+                      {"DefectPosion", "Vertical 12.500 meters, ring to 0309"},
+                      {"DefectLength", 1.5},
+                      {"Remark", QString("Water enters at the crown; the soil behind the pipe "
+                                         "wall is washed out and the joint gapes.")},
+                      {"ImagePath", QString()}});
+    QDlgDetail dialog;
+    dialog.ShowDefect(record);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QString text = CDefectDetailText::Compose(record);
+    QVERIFY(text.contains("arc length of 60 degree.") && text.contains("joint gapes."));
+    auto *view = dialog.findChild<QTextBrowser *>();
+    QVERIFY(view);
+    QCOMPARE(view->toPlainText(), text);
+    QVERIFY(view->isVisible());
+    // Wrapped to the width, and what does not fit is reached by scrolling.
+    QCOMPARE(view->horizontalScrollBar()->maximum(), 0);
+    const int documentHeight = qCeil(view->document()->size().height());
+    QVERIFY2(view->viewport()->height() + view->verticalScrollBar()->maximum() >= documentHeight,
+             qPrintable(QString::number(documentHeight)));
+}
+
+void TestPageDefect::customSortIsInert()
+{
+    // First start: sort mode 0, the rows ordered by road name.
+    MakePage();
+    QLeftTextToolBar *tools = m_page->LeftToolBar();
+    QCOMPARE(tools->CurrentAction(), nullptr);
+    QVERIFY(!tools->Actions().at(2)->isEnabled());
+    QVERIFY(!tools->Actions().at(2)->toolTip().isEmpty());
+    QVERIFY(tools->Actions().at(0)->isEnabled() && tools->Actions().at(1)->isEnabled());
 }
 
 void TestPageDefect::exportsTheSheet()
@@ -458,22 +506,28 @@ void TestPageDefect::composedText()
     QCOMPARE(CDefectDetailText::Compose(record), text);
 }
 
-void TestPageDefect::imageWidgetTakesOnlyExistingFiles()
+void TestPageDefect::imageWidgetSaysWhenThePictureIsMissing()
 {
     QDefectImgWidget widget;
     widget.resize(450, 450);
     const QString first =
         TestSupport::WritePng(*m_images, "first.png", Qt::darkCyan, QSize(32, 24));
     QVERIFY(widget.SetImage(first, "one"));
-    QVERIFY(!widget.SetImage(m_images->filePath("missing.png"), "two"));
-    QVERIFY(!widget.SetImage(QString(), "three"));
     QCOMPARE(widget.ImagePath(), first);
-    QCOMPARE(widget.Text(), QString("one"));
     // Painted: blue panel, black image area with the picture centred, text below.
-    const QImage shot = widget.grab().toImage();
-    QCOMPARE(shot.pixelColor(225, 420), QColor(40, 130, 197));
+    QImage shot = widget.grab().toImage();
+    QCOMPARE(shot.pixelColor(225, 440), QColor(40, 130, 197));
     QCOMPARE(shot.pixelColor(225, 175), QColor(Qt::darkCyan));
     QCOMPARE(shot.pixelColor(225, 5), QColor(Qt::black));
+
+    for (const QString &path : {m_images->filePath("missing.png"), QString()}) {
+        QVERIFY(!widget.SetImage(path, "two"));
+        QVERIFY(widget.ImagePath().isEmpty());
+        QCOMPARE(widget.Text(), QString("two"));
+        shot = widget.grab().toImage();
+        QCOMPARE(shot.pixelColor(225, 5), QColor(Qt::black));
+        QCOMPARE(shot.pixelColor(100, 175), QColor(Qt::black)); // not the old picture
+    }
 }
 
 QTEST_MAIN(TestPageDefect)

@@ -8,6 +8,7 @@
 #include <QSqlRecord>
 #include <QtTest>
 
+#include "core/common/clanguagesettings.h"
 #include "core/database/ckln_tq420database.h"
 #include "core/settings/ckln_tq420setting.h"
 #include "gui/chrome/guiresources.h"
@@ -80,17 +81,22 @@ private slots:
     void pagingState();
     void pagingBarNavigation();
     void pagingBarPageStep();
+    void viewNeverShortensPages_data();
+    void viewNeverShortensPages();
     void pagingDialog_data();
     void pagingDialog();
     void headerSpec_data();
     void headerSpec();
     void manageInterface();
+    void englishTitlesWhateverTheLocale_data();
+    void englishTitlesWhateverTheLocale();
     void projectCondition_data();
     void projectCondition();
     void dateBounds();
     void modelConsistency();
     void pageFetchesOnePage();
     void headerSortForgotten();
+    void sortArrowShowsTheOrder();
     void sortByEveryProjectColumn();
     void keySurvivesRefresh();
     void refreshOfHiddenPageIsDropped();
@@ -223,22 +229,50 @@ void TestPageFramework::pagingBarPageStep()
     QCOMPARE(ranges.count(), 0);
 
     // Rows proposed by the view: the same value twice, or below 1, changes nothing.
-    bar.SetPageStepByView(15);
-    QCOMPARE(bar.RowsPerPage(), 15);
+    bar.SetPageStepByView(25);
+    QCOMPARE(bar.RowsPerPage(), 25);
     ranges.clear();
-    bar.SetPageStepByView(15);
+    bar.SetPageStepByView(25);
     bar.SetPageStepByView(0);
     QCOMPARE(ranges.count(), 0);
-    QCOMPARE(bar.RowsPerPage(), 15);
+    QCOMPARE(bar.RowsPerPage(), 25);
     bar.SetPageStepByViewEnable(false);
-    bar.SetPageStepByView(7);
-    QCOMPARE(bar.RowsPerPage(), 15);
+    bar.SetPageStepByView(30);
+    QCOMPARE(bar.RowsPerPage(), 25);
 
     int pages = -1;
     bar.OnCalculateTotalPage(0, pages);
     QCOMPARE(pages, 0);
     bar.OnCalculateTotalPage(9, pages);
     QCOMPARE(pages, 5);
+}
+
+void TestPageFramework::viewNeverShortensPages_data()
+{
+    // The rows per page chosen in the paging dialog (0: none, the default 20 holds), then the
+    // rows that fit into the view after each resize, and the rows per page that result.
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QList<int>>("fits");
+    QTest::addColumn<int>("rowsPerPage");
+    QTest::newRow("small window at start") << 0 << QList<int>{3} << 20;
+    QTest::newRow("grown, then shrunk") << 0 << QList<int>{30, 3} << 20;
+    QTest::newRow("grown beyond the default") << 0 << QList<int>{3, 26} << 26;
+    QTest::newRow("user's choice below the default") << 10 << QList<int>{3} << 10;
+    QTest::newRow("user's choice, larger window") << 10 << QList<int>{14} << 14;
+    QTest::newRow("user's choice above what fits") << 40 << QList<int>{25, 12} << 40;
+}
+
+void TestPageFramework::viewNeverShortensPages()
+{
+    QFETCH(int, chosen);
+    QFETCH(QList<int>, fits);
+    QPagingWidget bar;
+    bar.SetMaximum(100);
+    if (chosen > 0)
+        bar.ApplyPagingSetting(chosen, 1);
+    for (int rows : fits)
+        bar.SetPageStepByView(rows);
+    QTEST(bar.RowsPerPage(), "rowsPerPage");
 }
 
 void TestPageFramework::pagingDialog_data()
@@ -347,10 +381,38 @@ void TestPageFramework::manageInterface()
         QVERIFY(columns->HeaderTitle(columns->nColumnCount).isEmpty());
     }
     QCOMPARE(counts, (QList<int>{22, 15, 18}));
-    QCOMPARE(QProjectInfoManage::GetInstance()->HeaderTitle(5), QStringLiteral("ReportnNumber"));
+    QCOMPARE(QProjectInfoManage::GetInstance()->HeaderTitle(5), QStringLiteral("Report No."));
     QCOMPARE(QManageInterface::ForType(1),
              static_cast<QManageInterface *>(QVedioInfoManage::GetInstance()));
     QVERIFY(!QManageInterface::ForType(3));
+}
+
+void TestPageFramework::englishTitlesWhateverTheLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("en_GB") << QStringLiteral("en_GB");
+    QTest::newRow("C") << QStringLiteral("C");
+    QTest::newRow("de_DE") << QStringLiteral("de_DE");
+    QTest::newRow("en_US") << QStringLiteral("en_US");
+}
+
+void TestPageFramework::englishTitlesWhateverTheLocale()
+{
+    // English is chosen; no translation file matches the locale's name.
+    QFETCH(QString, locale);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    CLanguageSettings::GetInstance()->SetLanguage(false);
+    QCOMPARE(QProjectInfoManage::GetInstance()->HeaderTitle(0), QStringLiteral("Project No."));
+    QCOMPARE(QVedioInfoManage::GetInstance()->HeaderTitle(4), QStringLiteral("Video file"));
+    QCOMPARE(QDefectInfoManage::GetInstance()->HeaderTitle(8), QStringLiteral("Position"));
+    FrameworkPage page;
+    QCOMPARE(page.TableView()->model()->headerData(1, Qt::Horizontal).toString(),
+             QStringLiteral("Project name"));
+    page.OnRetranslate();
+    QCOMPARE(page.TableView()->model()->headerData(1, Qt::Horizontal).toString(),
+             QStringLiteral("Project name"));
+    QLocale::setDefault(before);
 }
 
 void TestPageFramework::projectCondition_data()
@@ -471,6 +533,26 @@ void TestPageFramework::headerSortForgotten()
     QCOMPARE(page.Keys().first(), Key(44));
     page.PagingWidget()->OnNextPageClicked();
     QCOMPARE(page.Keys().first(), Key(24));
+}
+
+void TestPageFramework::sortArrowShowsTheOrder()
+{
+    InsertProjects(45);
+    FrameworkPage page;
+    page.updatePage();
+    QHeaderView *header = page.TableView()->horizontalHeader();
+    // The page's own order: number descending.
+    QCOMPARE(header->sortIndicatorSection(), 0);
+    QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
+    for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+        header->setSortIndicator(2, order);
+        QCOMPARE(header->sortIndicatorSection(), 2);
+        QCOMPARE(header->sortIndicatorOrder(), order);
+    }
+    // The header sort is forgotten at the next page, and so is its arrow.
+    page.PagingWidget()->OnNextPageClicked();
+    QCOMPARE(header->sortIndicatorSection(), 0);
+    QCOMPARE(header->sortIndicatorOrder(), Qt::DescendingOrder);
 }
 
 void TestPageFramework::sortByEveryProjectColumn()

@@ -1,6 +1,7 @@
 // The project page: adding, editing, validating and deleting projects in place, the
 // adding-project flag, search and date modes, the view switch and the sheet export.
 #include <QApplication>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -67,6 +68,18 @@ private slots:
     void editOneOfSeveral_data();
     void editOneOfSeveral();
     void invalidDateRefused();
+    void pendingRowSurvivesReloads_data();
+    void pendingRowSurvivesReloads();
+    void resizeKeepsPendingRow();
+    void buttonsAfterSaveOrCancel_data();
+    void buttonsAfterSaveOrCancel();
+    void guardSaysWhatIsPending_data();
+    void guardSaysWhatIsPending();
+    void storedProjectIsCurrentAtStart_data();
+    void storedProjectIsCurrentAtStart();
+    void addCancelKeepsCurrentProject();
+    void tabMovesToTheNextColumn_data();
+    void tabMovesToTheNextColumn();
     void deleteProject();
     void selectionIsCurrentProject();
     void search_data();
@@ -175,8 +188,8 @@ void TestPageProject::headerDescription()
     QCOMPARE(kinds, (QList<int>{6, 6, 6, 2, 4, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 0, 0, 0, 0, 0, 0}));
     QCOMPARE(visible.indexOf(false), 16);
     QCOMPARE(visible.count(false), 6);
-    QCOMPARE(columns.at(5).strTitle, QStringLiteral("Re\nportnNumber"));
-    QCOMPARE(columns.at(11).strTitle, QStringLiteral("MeasureType"));
+    QCOMPARE(columns.at(5).strTitle, QStringLiteral("Re\nport No."));
+    QCOMPARE(columns.at(11).strTitle, QStringLiteral("Inspection type"));
 }
 
 void TestPageProject::addingFlagAndCancel()
@@ -361,6 +374,264 @@ void TestPageProject::invalidDateRefused()
              QVariant(Today()));
 }
 
+void TestPageProject::pendingRowSurvivesReloads_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<bool>("adding");
+    QTest::addColumn<int>("answer");
+    const QStringList actions = {"next page", "header", "date mode", "search return"};
+    for (const QString &action : actions) {
+        for (const bool adding : {false, true}) {
+            const char *what = adding ? "add" : "edit";
+            QTest::addRow("%s, %s, save", qPrintable(action), what)
+                << action << adding << int(MyMessageBox::ResultOk);
+            QTest::addRow("%s, %s, stay", qPrintable(action), what)
+                << action << adding << int(MyMessageBox::ResultCancel);
+        }
+    }
+}
+
+void TestPageProject::pendingRowSurvivesReloads()
+{
+    QFETCH(QString, action);
+    QFETCH(bool, adding);
+    QFETCH(int, answer);
+    for (int i = 0; i < 25; ++i)
+        DbTest::InsertProject(QStringLiteral("K%1").arg(i, 9, 10, QLatin1Char('0')),
+                              QStringLiteral("P-%1").arg(i, 2, 10, QLatin1Char('0')),
+                              QDate::currentDate().addDays(-i).toString(kDay));
+    QPageProjectInfo *page = NewPage();
+    QMySqlTableModel *model = page->TableView()->Model();
+    int row = 3;
+    if (adding) {
+        page->on_slot_Add();
+        row = model->rowCount() - 1;
+        TypeInto(row, 0, QStringLiteral("P-99"));
+        TypeInto(row, 2, QStringLiteral("Site"));
+    } else {
+        page->TableView()->SelectRow(row);
+        page->on_slot_Edit();
+    }
+    const QString key = model->index(row, 21).data().toString();
+    TypeInto(row, 1, QStringLiteral("Typed 'name'")); // the editor stays open
+    m_answer = answer;
+
+    if (action == QLatin1String("next page")) {
+        page->PagingWidget()->OnNextPageClicked();
+    } else if (action == QLatin1String("header")) {
+        page->TableView()->horizontalHeader()->setSortIndicator(1, Qt::AscendingOrder);
+    } else if (action == QLatin1String("date mode")) {
+        page->LeftToolBar()->Actions().at(0)->trigger();
+    } else {
+        page->SearchEdit()->setText(QStringLiteral("P-"));
+        QTest::keyClick(page->SearchEdit(), Qt::Key_Return);
+    }
+
+    const QString question =
+        adding ? QStringLiteral("Prompt|The new project has not been saved yet. Save it now? "
+                                "(Cancel keeps it open for editing.)")
+               : QStringLiteral("Prompt|The changes to the project have not been saved yet. "
+                                "Save them now? (Cancel keeps them open for editing.)");
+    const QString nameQuery = QStringLiteral("SELECT ProjectName FROM ProjectDetail WHERE "
+                                             "HashCode = ?");
+    const QVariant stored = DbTest::Scalar(nameQuery, {key});
+    QCOMPARE(m_prompts, QStringList{question});
+    if (answer == MyMessageBox::ResultOk) {
+        QVERIFY(!page->IsAdding() && !page->IsEditing());
+        QCOMPARE(stored, QVariant(QStringLiteral("Typed 'name'")));
+        if (action == QLatin1String("date mode"))
+            QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetSortMode(0), 0);
+        if (action == QLatin1String("next page"))
+            QCOMPARE(page->PagingWidget()->CurrentPage(), 1);
+        return;
+    }
+    // Stayed: the row is still pending with what was typed, the reload did not happen.
+    QVERIFY(page->IsAdding() == adding && page->IsEditing() == !adding);
+    QCOMPARE(page->PagingWidget()->CurrentPage(), 0);
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetSortMode(0), 5);
+    QCOMPARE(page->LeftToolBar()->CurrentAction(), page->LeftToolBar()->Actions().at(5));
+    QCOMPARE(page->TableView()->horizontalHeader()->sortIndicatorSection(), 4);
+    QCOMPARE(stored, adding ? QVariant() : QVariant(QStringLiteral("Project")));
+    m_prompts.clear();
+    page->on_slot_Edit(); // Save
+    QVERIFY2(m_prompts.isEmpty(), qPrintable(m_prompts.join(QLatin1Char('\n'))));
+    QVERIFY(!page->IsAdding() && !page->IsEditing());
+    QCOMPARE(DbTest::Scalar(nameQuery, {key}), QVariant(QStringLiteral("Typed 'name'")));
+}
+
+void TestPageProject::resizeKeepsPendingRow()
+{
+    for (int i = 0; i < 3; ++i)
+        DbTest::InsertProject(QStringLiteral("K%1").arg(i, 9, 10, QLatin1Char('0')),
+                              QStringLiteral("P-%1").arg(i), Today());
+    QPageProjectInfo *page = NewPage();
+    page->PagingWidget()->SetPageStepByViewEnable(true);
+    page->on_slot_Add();
+    TypeInto(3, 0, QStringLiteral("P-9"));
+    TypeInto(3, 1, QStringLiteral("Name"));
+    TypeInto(3, 2, QStringLiteral("Site"));
+    emit page->TableView()->signal_rowsNumPerPageChanged(30); // the window grew
+    QVERIFY(m_prompts.isEmpty());
+    QVERIFY(page->IsAdding());
+    QCOMPARE(page->TableView()->Model()->rowCount(), 4);
+    page->on_slot_Edit(); // Save
+    QVERIFY2(m_prompts.isEmpty(), qPrintable(m_prompts.join(QLatin1Char('\n'))));
+    QCOMPARE(DbTest::Count(QStringLiteral("ProjectDetail")), 4);
+    // Once saved, the view's rows apply again.
+    emit page->TableView()->signal_rowsNumPerPageChanged(31);
+    QCOMPARE(page->PagingWidget()->RowsPerPage(), 31);
+}
+
+void TestPageProject::buttonsAfterSaveOrCancel_data()
+{
+    QTest::addColumn<bool>("adding");
+    QTest::addColumn<bool>("save");
+    QTest::newRow("add, save") << true << true;
+    QTest::newRow("add, cancel") << true << false;
+    QTest::newRow("edit, save") << false << true;
+    QTest::newRow("edit, cancel") << false << false;
+}
+
+void TestPageProject::buttonsAfterSaveOrCancel()
+{
+    QFETCH(bool, adding);
+    QFETCH(bool, save);
+    DbTest::InsertProject(QStringLiteral("AAAAAAAAAA"), QStringLiteral("P-1"), Today());
+    QPageProjectInfo *page = NewPage();
+    QCOMPARE(ButtonsEnabled(*page), (QList<bool>{true, true, true, true, true}));
+    if (adding) {
+        page->on_slot_Add();
+        TypeInto(1, 0, QStringLiteral("P-2"));
+        TypeInto(1, 1, QStringLiteral("Name"));
+        TypeInto(1, 2, QStringLiteral("Site"));
+    } else {
+        page->on_slot_Edit();
+    }
+    QCOMPARE(ButtonsEnabled(*page), (QList<bool>{false, false, true, true, false}));
+    if (save)
+        page->on_slot_Edit();
+    else
+        page->on_slot_Add();
+    QVERIFY(!page->IsAdding() && !page->IsEditing());
+    QCOMPARE(ButtonsEnabled(*page), (QList<bool>{true, true, true, true, true}));
+    QVERIFY(m_prompts.isEmpty());
+}
+
+void TestPageProject::guardSaysWhatIsPending_data()
+{
+    QTest::addColumn<bool>("adding");
+    QTest::addColumn<QString>("start");
+    QTest::newRow("adding") << true << QStringLiteral("Prompt|Adding new project");
+    QTest::newRow("editing") << false << QStringLiteral("Prompt|Editing a project");
+}
+
+void TestPageProject::guardSaysWhatIsPending()
+{
+    // What the main window's guards show while the project page has a pending row.
+    QFETCH(bool, adding);
+    QFETCH(QString, start);
+    DbTest::InsertProject(QStringLiteral("AAAAAAAAAA"), QStringLiteral("P-1"), Today());
+    QPageProjectInfo *page = NewPage();
+    TestSupport::RecordingPrompt prompt;
+    if (adding)
+        page->on_slot_Add();
+    else
+        page->on_slot_Edit();
+    QVERIFY(CKLN_TQ420Setting::GetInstance()->IsAddingProject());
+    QCOMPARE(prompt.Calls().size(), 1);
+    QVERIFY2(prompt.Calls().first().startsWith(start), qPrintable(prompt.Calls().first()));
+    page->on_slot_Add(); // Cancel
+    prompt.Clear();
+    QVERIFY(!CKLN_TQ420Setting::GetInstance()->IsAddingProject());
+    QVERIFY(prompt.Calls().isEmpty());
+}
+
+void TestPageProject::storedProjectIsCurrentAtStart_data()
+{
+    // Position of the stored project among 25, newest first, 20 on a page.
+    QTest::addColumn<int>("stored");
+    QTest::newRow("newest") << 0;
+    QTest::newRow("second") << 1;
+    QTest::newRow("last of the first page") << 19;
+    QTest::newRow("on the second page") << 22;
+}
+
+void TestPageProject::storedProjectIsCurrentAtStart()
+{
+    QFETCH(int, stored);
+    QStringList keys;
+    for (int i = 0; i < 25; ++i) {
+        keys << QStringLiteral("K%1").arg(i, 9, 10, QLatin1Char('0'));
+        DbTest::InsertProject(keys.last(), QStringLiteral("P-%1").arg(i),
+                              QDate::currentDate().addDays(-i).toString(kDay),
+                              QStringLiteral("Project %1").arg(i));
+    }
+    CKLN_TQ420Setting *settings = CKLN_TQ420Setting::GetInstance();
+    settings->SetCurrentProject(QStringLiteral("P-%1").arg(stored), keys.at(stored),
+                                QStringLiteral("Project %1").arg(stored), QString());
+    QPageProjectInfo *page = NewPage();
+    QCOMPARE(page->PagingWidget()->CurrentPage(), stored / 20);
+    QCOMPARE(page->CurrentKey(), keys.at(stored));
+    QCOMPARE(page->CurrentRow(), stored % 20);
+    QCOMPARE(page->TableView()->currentIndex().row(), stored % 20);
+    QCOMPARE(settings->GetCurrentProHashCode(), keys.at(stored));
+}
+
+void TestPageProject::addCancelKeepsCurrentProject()
+{
+    const QStringList keys = {QStringLiteral("AAAAAAAAAA"), QStringLiteral("BBBBBBBBBB"),
+                              QStringLiteral("CCCCCCCCCC")};
+    for (int i = 0; i < keys.size(); ++i)
+        DbTest::InsertProject(keys.at(i), QStringLiteral("P-%1").arg(i),
+                              QDate::currentDate().addDays(-i).toString(kDay));
+    QPageProjectInfo *page = NewPage();
+    page->TableView()->SelectRow(2);
+    QCOMPARE(page->CurrentKey(), keys.at(2));
+    page->on_slot_Add();
+    TypeInto(3, 0, QStringLiteral("P-9"));
+    TypeInto(3, 1, QStringLiteral("Name"));
+    page->on_slot_Add(); // Cancel
+    QCOMPARE(page->CurrentKey(), keys.at(2));
+    QCOMPARE(page->TableView()->currentIndex().row(), 2);
+    QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetCurrentProHashCode(), keys.at(2));
+}
+
+void TestPageProject::tabMovesToTheNextColumn_data()
+{
+    // Before Edit or Add the user had clicked a cell of this column.
+    QTest::addColumn<bool>("adding");
+    QTest::addColumn<int>("clicked");
+    QTest::newRow("edit, number clicked") << false << 0;
+    QTest::newRow("edit, principal clicked") << false << 3;
+    QTest::newRow("add, site clicked") << true << 2;
+}
+
+void TestPageProject::tabMovesToTheNextColumn()
+{
+    QFETCH(bool, adding);
+    QFETCH(int, clicked);
+    DbTest::InsertProject(QStringLiteral("AAAAAAAAAA"), QStringLiteral("P-1"), Today());
+    QPageProjectInfo *page = NewPage();
+    page->TableView()->setCurrentIndex(page->TableView()->model()->index(0, clicked));
+    if (adding)
+        page->on_slot_Add();
+    else
+        page->on_slot_Edit();
+    QMyTableView *view = page->TableView();
+    QList<int> columns;
+    for (int step = 0; step < 4; ++step) {
+        columns << view->currentIndex().column();
+        QWidget *editor = view->indexWidget(view->currentIndex());
+        QVERIFY2(editor, qPrintable(QStringLiteral("no editor after %1 tabs").arg(step)));
+        // A required cell cannot be left empty: the new row's cells get a text first.
+        if (auto *line = qobject_cast<QLineEdit *>(editor); line && line->text().isEmpty())
+            line->setText(QStringLiteral("x"));
+        QTest::keyClick(editor, Qt::Key_Tab);
+    }
+    QCOMPARE(columns, (QList<int>{0, 1, 2, 3}));
+    page->on_slot_Add(); // Cancel
+}
+
 void TestPageProject::deleteProject()
 {
     const QString keyA = QStringLiteral("AAAAAAAAAA");
@@ -510,7 +781,7 @@ void TestPageProject::retranslate()
                           QStringLiteral("Six Month"), QStringLiteral("Nine Month"),
                           QStringLiteral("One year"), QStringLiteral("All")}));
     QCOMPARE(page.TableView()->model()->headerData(5, Qt::Horizontal).toString(),
-             QStringLiteral("Re\nportnNumber"));
+             QStringLiteral("Re\nport No."));
     page.ClearTable();
 }
 

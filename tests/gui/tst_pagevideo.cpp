@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -22,6 +23,7 @@
 #include "gui/pages/qmytableview.h"
 #include "gui/pages/qpagevedioinfo.h"
 #include "gui/shell/applicationstartup.h"
+#include "gui/shell/qlefttexttoolbar.h"
 #include "support/dbtestsupport.h"
 #include "support/testsupport.h"
 
@@ -51,6 +53,7 @@ private slots:
     void deleteRemovesRowsFilesAndFolder();
     void sortModes_data();
     void sortModes();
+    void laterVersionControlsAreDisabled();
     void searchAcceptsApostropheAndChinese_data();
     void searchAcceptsApostropheAndChinese();
     void defectInsertUpdateDelete();
@@ -402,6 +405,25 @@ void TestPageVideo::sortModes()
     QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetSortMode(1), 5);
     QCOMPARE(Cell(0, 0), QString("V2"));
     WaitIdle();
+}
+
+void TestPageVideo::laterVersionControlsAreDisabled()
+{
+    // Interpretation, spike review and custom order have nothing behind them yet.
+    DbTest::InsertVideo(kProject, kProject + QStringLiteral("VID01"), "V1", 0);
+    MakePage();
+    QCOMPARE(Rows(), 1);
+    QStringList disabled;
+    for (QPushButton *button : m_page->Buttons())
+        if (!button->isEnabled() && !button->toolTip().isEmpty())
+            disabled << button->text();
+    QCOMPARE(disabled, (QStringList{"Interpretation", "Spike"}));
+    const QList<QAction *> sorts = m_page->LeftToolBar()->Actions();
+    QCOMPARE(sorts.size(), 4);
+    QVERIFY(!sorts.at(3)->isEnabled() && !sorts.at(3)->toolTip().isEmpty());
+    m_page->OnRetranslate();
+    QVERIFY(!m_page->Buttons().at(3)->isEnabled());
+    QVERIFY(!m_page->Buttons().at(3)->toolTip().isEmpty());
 }
 
 void TestPageVideo::searchAcceptsApostropheAndChinese_data()

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -43,6 +44,13 @@ QStringList Shown(const QListWidget *list)
     for (int row = 0; row < list->count(); ++row)
         texts << list->item(row)->text();
     return texts;
+}
+
+// The reason the option page shows for a refused text ("<none>" without a reason label).
+QString ReasonShown(const QPageOptionSettings &page)
+{
+    const auto *label = page.findChild<QLabel *>(QStringLiteral("optionReason"));
+    return label ? label->text() : QStringLiteral("<none>");
 }
 
 void ClickRow(QListWidget *list, int row)
@@ -85,6 +93,9 @@ private slots:
     void failedSaveKeepsDialogOpen();
     void optionListEditing_data();
     void optionListEditing();
+    void optionAddKeepsTypedText_data();
+    void optionAddKeepsTypedText();
+    void optionAddRefusedWhenFull();
     void optionNameShowsItsList();
     void divisionWritesMapCenter_data();
     void divisionWritesMapCenter();
@@ -100,6 +111,9 @@ private:
     QSystemInfo *Store() const { return QSystemInfo::GetInstance(); }
     QString WriteCityJson() const;
     static void EditEveryTab(QDlgSystemSettings &dialog);
+    // Chooses the option list, then runs "click N", "type TEXT", "add", "sure", "delete",
+    // "up" and "down" on the page.
+    void RunOptionSteps(QPageOptionSettings &page, int slot, const QStringList &steps);
 
     QTemporaryDir m_dir;
 };
@@ -271,6 +285,17 @@ void TestSettingsDialogs::optionListEditing()
     page.resize(700, 450);
     page.show();
     QVERIFY(QTest::qWaitForWindowExposed(&page));
+    RunOptionSteps(page, slot, steps);
+    const COptionList *list = Store()->OptionList(slot);
+    QCOMPARE(list->items(), expected);
+    QCOMPARE(list->selectedIndex(), expectedSelected);
+    QCOMPARE(Shown(page.ContentList()), expected);
+    QCOMPARE(page.ContentList()->currentRow(), expectedSelected);
+}
+
+void TestSettingsDialogs::RunOptionSteps(QPageOptionSettings &page, int slot,
+                                         const QStringList &steps)
+{
     ClickRow(page.NameList(), slot);
     QCOMPARE(page.CurrentSlot(), slot);
     for (const QString &step : steps) {
@@ -293,11 +318,69 @@ void TestSettingsDialogs::optionListEditing()
         else
             QFAIL(qPrintable(step));
     }
-    const COptionList *list = Store()->OptionList(slot);
-    QCOMPARE(list->items(), expected);
-    QCOMPARE(list->selectedIndex(), expectedSelected);
-    QCOMPARE(Shown(page.ContentList()), expected);
-    QCOMPARE(page.ContentList()->currentRow(), expectedSelected);
+}
+
+void TestSettingsDialogs::optionAddKeepsTypedText_data()
+{
+    // Steps as in optionListEditing; then the list, the field and a part of the reason shown.
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("reason");
+    const QString u = kUnknown;
+    const QStringList before = {"Brick", "Stone", u};
+    QTest::newRow("typed, then Add")
+        << QStringList{"type Clay", "add"} << QStringList{"Brick", "Stone", "Clay", u} << ""
+        << "";
+    QTest::newRow("typed after Add, then Add again")
+        << QStringList{"add", "type Clay", "add"} << QStringList{"Brick", "Stone", "Clay", u} << ""
+        << "";
+    QTest::newRow("existing text kept with the reason")
+        << QStringList{"type Stone", "add"} << before << "Stone"
+        << "already in the list";
+    QTest::newRow("clicked item, then Add starts a new entry")
+        << QStringList{"click 1", "add"} << before << ""
+        << "";
+    QTest::newRow("clicked item changed, then Add")
+        << QStringList{"click 1", "type Clay", "add"} << QStringList{"Brick", "Stone", "Clay", u}
+        << ""
+        << "";
+    QTest::newRow("Confirm of an existing text says why")
+        << QStringList{"add", "type Brick", "sure"} << before << "Brick"
+        << "already in the list";
+    QTest::newRow("reason cleared by the next text")
+        << QStringList{"type Stone", "add", "type Clay", "add"}
+        << QStringList{"Brick", "Stone", "Clay", u} << ""
+        << "";
+}
+
+void TestSettingsDialogs::optionAddKeepsTypedText()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(QString, reason);
+    const int slot = QSystemInfo::InspectionWellMaterial;
+    *Store()->OptionList(slot) = ListOf({"Brick", "Stone", kUnknown});
+    QPageOptionSettings page;
+    RunOptionSteps(page, slot, steps);
+    QTEST(Store()->OptionList(slot)->items(), "expected");
+    QTEST(page.ContentEdit()->text(), "field");
+    const QString shown = ReasonShown(page);
+    QVERIFY2(reason.isEmpty() ? shown.isEmpty() : shown.contains(reason), qPrintable(shown));
+}
+
+void TestSettingsDialogs::optionAddRefusedWhenFull()
+{
+    // A full list would give up its first entry; the new text waits in the field instead.
+    const int slot = QSystemInfo::InspectionWellMaterial;
+    QStringList items;
+    for (int i = 0; i < COptionList::MaxItems; ++i)
+        items << QStringLiteral("Item %1").arg(i);
+    *Store()->OptionList(slot) = ListOf(items);
+    QPageOptionSettings page;
+    RunOptionSteps(page, slot, {"type New", "add"});
+    QCOMPARE(Store()->OptionList(slot)->items(), items);
+    QCOMPARE(page.ContentEdit()->text(), QStringLiteral("New"));
+    QVERIFY2(ReasonShown(page).contains(QStringLiteral("full")), qPrintable(ReasonShown(page)));
 }
 
 void TestSettingsDialogs::optionNameShowsItsList()

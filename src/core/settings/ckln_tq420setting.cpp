@@ -166,8 +166,12 @@ bool CKLN_TQ420Setting::IsAddingProject() const
     if (!m_bAddingProject)
         return false;
     Prompts::ShowUserInformation(
-        tr("Prompt"), tr("Adding new project operate in progress , you should  press OK or "
-                         "cancel button firstly  , then you can do others things !"));
+        tr("Prompt"),
+        m_bEditingProject
+            ? tr("Editing a project in progress , you should press Save or Cancel button "
+                 "firstly , then you can do other things !")
+            : tr("Adding new project operate in progress , you should  press OK or cancel "
+                 "button firstly  , then you can do others things !"));
     return true;
 }
 

@@ -71,8 +71,10 @@ public:
 
     bool GetAddingProject() const { return m_bAddingProject; }
     void SetAddingProject(bool adding) { m_bAddingProject = adding; }
+    // Whether the pending project is an existing one being edited (for the message).
+    void SetEditingProject(bool editing) { m_bEditingProject = editing; }
 
-    // True while a project is being added, after telling the user so.
+    // True while a project is being added or edited, after telling the user so.
     bool IsAddingProject() const;
     // True when a project is selected; otherwise tells the user to select one first.
     bool HasCurrentProject() const;
@@ -97,4 +99,5 @@ private:
     QString m_strLastImportVedioDir;
     QString m_strMapImagesDir;
     bool m_bAddingProject = false;
+    bool m_bEditingProject = false;
 };

@@ -12,6 +12,13 @@
 #include "core/settings/qsysteminfo.h"
 #include "gui/chrome/displayscale.h"
 
+namespace {
+QString AlreadyListed(const QString &text)
+{
+    return QPageOptionSettings::tr("\"%1\" is already in the list.").arg(text);
+}
+} // namespace
+
 QPageOptionSettings::QPageOptionSettings(QWidget *parent)
     : QWidget(parent)
 {
@@ -22,6 +29,9 @@ QPageOptionSettings::QPageOptionSettings(QWidget *parent)
         m_listName->addItem(info->OptionList(slot) ? info->OptionList(slot)->name() : QString());
     m_listName->setCurrentRow(m_nSlot);
     m_editContent = new QLineEdit(this);
+    m_labelReason = new QLabel(this); // why the last text was not taken
+    m_labelReason->setObjectName(QStringLiteral("optionReason"));
+    m_labelReason->setStyleSheet(QStringLiteral("color:rgb(200,0,0);"));
     connect(m_listName, &QListWidget::clicked, this, &QPageOptionSettings::on_list_Name_clicked);
     connect(m_listContent, &QListWidget::clicked, this,
             &QPageOptionSettings::on_list_Content_clicked);
@@ -52,6 +62,7 @@ QPageOptionSettings::QPageOptionSettings(QWidget *parent)
     grid->addWidget(m_listContent, 1, 1);
     grid->addLayout(buttons, 1, 2);
     grid->addLayout(editRow, 2, 0, 1, 3);
+    grid->addWidget(m_labelReason, 3, 0, 1, 3);
     grid->setColumnStretch(0, 2);
     grid->setColumnStretch(1, 3);
     ShowItems();
@@ -90,6 +101,7 @@ void QPageOptionSettings::on_list_Name_clicked(const QModelIndex &index)
     m_nSlot = index.row();
     m_bAdding = true;
     m_editContent->clear();
+    ShowReason(QString());
     ShowItems();
 }
 
@@ -105,9 +117,45 @@ void QPageOptionSettings::on_list_Content_clicked(const QModelIndex &index)
 
 void QPageOptionSettings::on_btn_add_clicked()
 {
+    const QString text = m_editContent->text();
+    const COptionList *list = CurrentList();
+    // The text of a clicked item is no new entry: Add then starts one with an empty field.
+    const bool clickedItem = !m_bAdding && list && text == list->selectedItem();
     m_bAdding = true;
-    m_editContent->clear();
     m_editContent->setFocus();
+    if (text.isEmpty() || clickedItem) {
+        m_editContent->clear();
+        ShowReason(QString());
+        return;
+    }
+    AddTypedText(text);
+}
+
+void QPageOptionSettings::AddTypedText(const QString &text)
+{
+    COptionList *list = CurrentList();
+    if (!list)
+        return;
+    if (list->contains(text)) {
+        ShowReason(AlreadyListed(text));
+        return;
+    }
+    // A full list would give up its first entry for the new one; the user deletes one instead.
+    if (list->count() >= COptionList::MaxItems) {
+        ShowReason(
+            tr("The list is full (%1 entries): delete one first.").arg(COptionList::MaxItems));
+        return;
+    }
+    if (!list->append(text))
+        return;
+    m_editContent->clear();
+    ShowReason(QString());
+    ShowItems();
+}
+
+void QPageOptionSettings::ShowReason(const QString &reason)
+{
+    m_labelReason->setText(reason);
 }
 
 void QPageOptionSettings::on_btn_sure_clicked()
@@ -117,12 +165,16 @@ void QPageOptionSettings::on_btn_sure_clicked()
     if (!list || text.isEmpty())
         return;
     if (m_bAdding) {
-        if (!list->append(text))
-            return;
-        m_editContent->clear();
-    } else if (!list->replace(list->selectedIndex(), text)) {
+        AddTypedText(text);
         return;
     }
+    if (list->itemAt(list->selectedIndex()) != text && list->contains(text)) {
+        ShowReason(AlreadyListed(text));
+        return;
+    }
+    if (!list->replace(list->selectedIndex(), text))
+        return;
+    ShowReason(QString());
     ShowItems();
 }
 

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class COptionList;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -36,11 +37,15 @@ private:
     COptionList *CurrentList() const;
     // Shows the chosen list's items with its selected item marked.
     void ShowItems();
+    // Appends the text; a refused text stays in the field and the reason is shown.
+    void AddTypedText(const QString &text);
+    void ShowReason(const QString &reason);
     QPushButton *NewButton(const QString &text, void (QPageOptionSettings::*slot)());
 
     QListWidget *m_listName = nullptr;
     QListWidget *m_listContent = nullptr;
     QLineEdit *m_editContent = nullptr;
+    QLabel *m_labelReason = nullptr;
     int m_nSlot = 0;
     // Until an item is clicked, the confirm button appends rather than replaces.
     bool m_bAdding = true;

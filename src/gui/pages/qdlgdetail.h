@@ -17,7 +17,7 @@ public:
     explicit QDlgDetail(QWidget *parent = nullptr);
 
     // Shows the row's image (column ImagePath) and its composed text; a row whose image
-    // file is missing leaves the previous defect shown.
+    // file is missing shows its text with an empty picture saying so.
     void ShowDefect(const QSqlRecord &record);
 
     QDefectImgWidget *ImageWidget() const { return m_pImgWidget; }

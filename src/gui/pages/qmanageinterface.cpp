@@ -2,7 +2,12 @@
 
 #include <cstddef>
 
+#include "core/common/clanguagesettings.h"
+
 namespace {
+// The source texts of the titles are the database's column names; the Chinese titles come
+// from the translation, the English ones are these tables, so that they follow the chosen
+// language whatever the system locale (no translation file is needed for English).
 const char *const kProjectTitles[] = {
     QT_TRANSLATE_NOOP("QProjectInfoManage", "ProjectNum"),
     QT_TRANSLATE_NOOP("QProjectInfoManage", "ProjectName"),
@@ -26,6 +31,30 @@ const char *const kProjectTitles[] = {
     QT_TRANSLATE_NOOP("QProjectInfoManage", "StandardInterpretationNums"),
     QT_TRANSLATE_NOOP("QProjectInfoManage", "InterpretationNums"),
     QT_TRANSLATE_NOOP("QProjectInfoManage", "HashCode"),
+};
+const char *const kProjectEnglish[] = {
+    "Project No.",
+    "Project name",
+    "Project site",
+    "Principal",
+    "Start date",
+    "Report No.",
+    "Client",
+    "Contractor",
+    "Designer",
+    "Builder",
+    "Supervisor",
+    "Inspection type",
+    "Travel method",
+    "Plugging method",
+    "Drainage method",
+    "Desilting method",
+    "Videos",
+    "Pipes",
+    "Length (m)",
+    "Graded defects",
+    "Interpreted defects",
+    "Key",
 };
 const char *const kProjectColumns[] = {
     "ProjectNumber",       "ProjectName", "ProjectSite",    "Principal",
@@ -53,6 +82,23 @@ const char *const kVideoTitles[] = {
     QT_TRANSLATE_NOOP("QVedioInfoManage", "PipeBranchDepth"),
     QT_TRANSLATE_NOOP("QVedioInfoManage", "PipeSectionDiameter"),
 };
+const char *const kVideoEnglish[] = {
+    "Road name",
+    "Pipe No.",
+    "Pipe type",
+    "Pipe material",
+    "Video file",
+    "Recorded",
+    "Imported",
+    "Defects",
+    "Longitude",
+    "Latitude",
+    "Key",
+    "Project key",
+    "Section length (m)",
+    "Inspected length (m)",
+    "Diameter (mm)",
+};
 const char *const kVideoColumns[] = {
     "RoadName",   "PipeNum",     "PipeType",       "PipeMeterial",    "VedioFileName",
     "RecordDate", "ImportDate",  "iDefectNums",    "Longitude",       "Latitude",
@@ -79,6 +125,12 @@ const char *const kDefectTitles[] = {
     QT_TRANSLATE_NOOP("QDefectInfoManage", "TimeIndex"),
     QT_TRANSLATE_NOOP("QDefectInfoManage", "DefectLength"),
 };
+const char *const kDefectEnglish[] = {
+    "Road name",   "Pipe No.",   "Pipe type",         "Pipe material", "Diameter (mm)",
+    "Defect",      "Grade",      "Defect type",       "Position",      "Inspection date",
+    "Interpreted", "Key",        "Video key",         "Remark",        "Image",
+    "Project key", "Time index", "Defect length (m)",
+};
 
 template <typename T, std::size_t N>
 constexpr int CountOf(T (&)[N])
@@ -87,6 +139,9 @@ constexpr int CountOf(T (&)[N])
 }
 static_assert(CountOf(kProjectTitles) == CountOf(kProjectColumns), "project columns");
 static_assert(CountOf(kVideoTitles) == CountOf(kVideoColumns), "video columns");
+static_assert(CountOf(kProjectEnglish) == CountOf(kProjectColumns), "project titles");
+static_assert(CountOf(kVideoEnglish) == CountOf(kVideoColumns), "video titles");
+static_assert(CountOf(kDefectEnglish) == CountOf(kDefectTitles), "defect titles");
 } // namespace
 
 QManageInterface *QManageInterface::ForType(int type)
@@ -103,10 +158,13 @@ QManageInterface *QManageInterface::ForType(int type)
     }
 }
 
-QString QManageInterface::TitleAt(const char *const *titles, const char *context, int i) const
+QString QManageInterface::TitleAt(const char *const *titles, const char *const *english,
+                                  const char *context, int i) const
 {
     if (i < 0 || i >= nColumnCount)
         return QString();
+    if (!CLanguageSettings::GetInstance()->IsChinese())
+        return QString::fromLatin1(english[i]);
     return QCoreApplication::translate(context, titles[i]);
 }
 
@@ -129,7 +187,7 @@ QProjectInfoManage *QProjectInfoManage::GetInstance()
 
 QString QProjectInfoManage::HeaderTitle(int i)
 {
-    return TitleAt(kProjectTitles, "QProjectInfoManage", i);
+    return TitleAt(kProjectTitles, kProjectEnglish, "QProjectInfoManage", i);
 }
 
 QString QProjectInfoManage::ColumnName(int i)
@@ -149,7 +207,7 @@ QVedioInfoManage *QVedioInfoManage::GetInstance()
 
 QString QVedioInfoManage::HeaderTitle(int i)
 {
-    return TitleAt(kVideoTitles, "QVedioInfoManage", i);
+    return TitleAt(kVideoTitles, kVideoEnglish, "QVedioInfoManage", i);
 }
 
 QString QVedioInfoManage::ColumnName(int i)
@@ -170,7 +228,7 @@ QDefectInfoManage *QDefectInfoManage::GetInstance()
 
 QString QDefectInfoManage::HeaderTitle(int i)
 {
-    return TitleAt(kDefectTitles, "QDefectInfoManage", i);
+    return TitleAt(kDefectTitles, kDefectEnglish, "QDefectInfoManage", i);
 }
 
 QString QDefectInfoManage::ColumnName(int i)

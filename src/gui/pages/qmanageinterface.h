@@ -10,7 +10,7 @@ class QManageInterface
 public:
     virtual ~QManageInterface() = default;
 
-    // The translated title of column i; empty outside 0..nColumnCount-1.
+    // The title of column i in the chosen language; empty outside 0..nColumnCount-1.
     virtual QString HeaderTitle(int i) = 0;
     // The SQL column name of column i; empty outside 0..nColumnCount-1.
     virtual QString ColumnName(int i) = 0;
@@ -24,8 +24,10 @@ protected:
     explicit QManageInterface(int columnCount)
         : nColumnCount(columnCount)
     {}
-    // The entry i of two parallel tables, or the empty text outside them.
-    QString TitleAt(const char *const *titles, const char *context, int i) const;
+    // The title of column i in the chosen language: the translated source text in Chinese,
+    // the English table otherwise; the empty text outside the tables.
+    QString TitleAt(const char *const *titles, const char *const *english, const char *context,
+                    int i) const;
     QString NameAt(const char *const *names, int i) const;
 };
 

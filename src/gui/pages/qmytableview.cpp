@@ -77,6 +77,13 @@ void QMyTableView::BeginRowEditing(int row)
     setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked |
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed |
                     QAbstractItemView::DoubleClicked);
+    // The first cell becomes current, not only edited: Tab moves on from the current cell,
+    // which may have been any column of the row.
+    const QModelIndex first = m_pModel->index(row, 0);
+    if (currentIndex() != first)
+        setCurrentIndex(first);
+    if (!IsEditorOpen())
+        edit(first);
 }
 
 void QMyTableView::CommitEditor()

@@ -25,7 +25,7 @@ public:
     const QList<HeaderColumnSpec> &Columns() const { return m_columns; }
     int EditorKind(int column) const;
 
-    // Lets the cells of the row be edited in place (and opens the first editable cell).
+    // Lets the cells of the row be edited in place; the first cell becomes current and opens.
     void BeginRowEditing(int row);
     // Commits and closes an open editor and ends in-place editing.
     void EndRowEditing();

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSqlError>
 #include <QThread>
 #include <QVBoxLayout>
@@ -53,7 +54,7 @@ QString QPageChild::GetTableName()
 
 void QPageChild::updatePage()
 {
-    if (!m_pPagingWidget || !m_pTableView)
+    if (!m_pPagingWidget || !m_pTableView || !ResolvePendingEdit())
         return;
     const QString filter = GetFilter();
     if (filter.isEmpty()) {
@@ -157,6 +158,7 @@ QStringList QPageChild::GetSortMenuTexts()
 void QPageChild::Retranslate()
 {
     RetranslateVerBtnText();
+    RetranslateLaterVersionTips();
     emit NotifyTableViewRetranslate(HeaderTitlesOfSpec());
     emit NotifyLeftToolBarRetranslate(GetSortMenuTexts());
 }
@@ -164,6 +166,16 @@ void QPageChild::Retranslate()
 int QPageChild::CurrentSortIndex()
 {
     return 0;
+}
+
+bool QPageChild::HasPendingEdit()
+{
+    return false;
+}
+
+bool QPageChild::ResolvePendingEdit()
+{
+    return true;
 }
 
 void QPageChild::RefreshCurrentPage(int offset, int limit, const QString &orderColumn,
@@ -175,6 +187,11 @@ void QPageChild::RefreshCurrentPage(int offset, int limit, const QString &orderC
     }
     if (!m_pTableView || limit < 0 || offset < 0)
         return;
+    if (HasPendingEdit()) {
+        // Selecting would drop the pending row; every caller asks first, this is the backstop.
+        TQ_LOG << "refresh refused: a row is pending !!!";
+        return;
+    }
     const QString filter = GetFilter();
     if (filter.isEmpty())
         return;
@@ -183,15 +200,11 @@ void QPageChild::RefreshCurrentPage(int offset, int limit, const QString &orderC
                      CKLN_TQ420DataBase::PageClause(orderColumn, ascending, limit, offset));
     if (!model->select())
         TQ_LOG << "select failed:" << model->lastError().text() << "!!!";
+    ShowSortIndicator(orderColumn, ascending);
     AfterSelect();
     UpdateButtonsEnabled();
 
-    int row = -1;
-    if (!m_strCurrentKey.isEmpty()) {
-        for (int r = 0; r < model->rowCount() && row < 0; ++r)
-            if (KeyOfRow(r) == m_strCurrentKey)
-                row = r;
-    }
+    const int row = RowOfKey(m_strCurrentKey);
     m_nCurRow = row < 0 ? 0 : row;
     SelectCurrentRow();
     m_pTableView->setFocus();
@@ -251,6 +264,12 @@ void QPageChild::on_TableHeaderViewSortIndicatorChanged(int logicalIndex, Qt::So
     QManageInterface *columns = ManageInterface();
     if (!columns)
         return;
+    if (!ResolvePendingEdit()) {
+        // The header has moved its arrow already; put it back on the rows' real order.
+        QSignalBlocker blocker(m_pTableView->horizontalHeader());
+        m_pTableView->horizontalHeader()->setSortIndicator(m_nSortColumn, m_eSortOrder);
+        return;
+    }
     RefreshCurrentPage(m_pPagingWidget->StartIndex(), m_pPagingWidget->RowCount(),
                        columns->ColumnName(logicalIndex), order == Qt::AscendingOrder);
 }
@@ -258,6 +277,25 @@ void QPageChild::on_TableHeaderViewSortIndicatorChanged(int logicalIndex, Qt::So
 void QPageChild::OnRetranslate()
 {
     Retranslate();
+}
+
+void QPageChild::OnRowsFitInViewChanged(int rows)
+{
+    if (m_pPagingWidget && !HasPendingEdit())
+        m_pPagingWidget->SetPageStepByView(rows);
+}
+
+void QPageChild::ShowSortIndicator(const QString &orderColumn, bool ascending)
+{
+    m_nSortColumn = -1;
+    if (QManageInterface *columns = ManageInterface()) {
+        for (int i = 0; i < columns->nColumnCount && m_nSortColumn < 0; ++i)
+            if (!orderColumn.isEmpty() && columns->ColumnName(i) == orderColumn)
+                m_nSortColumn = i;
+    }
+    m_eSortOrder = ascending ? Qt::AscendingOrder : Qt::DescendingOrder;
+    QSignalBlocker blocker(m_pTableView->horizontalHeader());
+    m_pTableView->horizontalHeader()->setSortIndicator(m_nSortColumn, m_eSortOrder);
 }
 
 void QPageChild::InitPage()
@@ -304,8 +342,9 @@ void QPageChild::InitPage()
             &QMyTableView::OnRetranslate);
     connect(m_pTableView->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
             &QPageChild::on_TableHeaderViewSortIndicatorChanged);
-    connect(m_pTableView, &QMyTableView::signal_rowsNumPerPageChanged, m_pPagingWidget,
-            &QPagingWidget::SetPageStepByView);
+    connect(m_pTableView, &QMyTableView::signal_rowsNumPerPageChanged, this,
+            &QPageChild::OnRowsFitInViewChanged);
+    m_pPagingWidget->SetMoveGuard([this] { return ResolvePendingEdit(); });
     connect(m_pPagingWidget, &QPagingWidget::DispayRowRangeChanged, this,
             &QPageChild::on_DispayRowRangeChanged);
 
@@ -350,6 +389,16 @@ QString QPageChild::KeyOfRow(int row) const
     return model->index(row, m_nKeyColumn).data(Qt::EditRole).toString();
 }
 
+int QPageChild::RowOfKey(const QString &key) const
+{
+    if (key.isEmpty() || !m_pTableView)
+        return -1;
+    for (int r = 0; r < m_pTableView->Model()->rowCount(); ++r)
+        if (KeyOfRow(r) == key)
+            return r;
+    return -1;
+}
+
 void QPageChild::SelectCurrentRow()
 {
     if (m_pTableView)
@@ -366,6 +415,33 @@ void QPageChild::RetranslateVerBtnText()
     const QStringList texts = GetButtonTexts();
     for (int i = 0; i < texts.size() && i < m_lstButtons.size(); ++i)
         m_lstButtons.at(i)->setText(texts.at(i));
+}
+
+void QPageChild::MarkForLaterVersion(QPushButton *button)
+{
+    button->setEnabled(false);
+    m_lstRowButtons.removeAll(button);
+    m_lstLaterButtons << button;
+    RetranslateLaterVersionTips();
+}
+
+void QPageChild::MarkSortEntryForLaterVersion(int index)
+{
+    const QList<QAction *> actions = m_pLeftToolBar->Actions();
+    if (index < 0 || index >= actions.size())
+        return;
+    actions.at(index)->setEnabled(false);
+    m_lstLaterActions << actions.at(index);
+    RetranslateLaterVersionTips();
+}
+
+void QPageChild::RetranslateLaterVersionTips()
+{
+    const QString tip = tr("Not available yet: this comes with a later version");
+    for (QPushButton *button : qAsConst(m_lstLaterButtons))
+        button->setToolTip(tip);
+    for (QAction *action : qAsConst(m_lstLaterActions))
+        action->setToolTip(tip);
 }
 
 void QPageChild::contextMenuEvent(QContextMenuEvent *event)

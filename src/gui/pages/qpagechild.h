@@ -60,6 +60,11 @@ public:
     virtual QStringList GetButtonTexts();
     virtual QStringList GetSortMenuTexts();
     virtual void Retranslate();
+    // True while the page holds a row being added or edited that a reload would drop.
+    virtual bool HasPendingEdit();
+    // Called before anything that reloads the table: a page with a pending row asks the user
+    // to save it first. False (the row is kept, still pending) when the reload must not run.
+    virtual bool ResolvePendingEdit();
 
     // Fetches one page: condition + order + limit/offset as the model's filter.
     void RefreshCurrentPage(int offset, int limit, const QString &orderColumn, bool ascending);
@@ -108,6 +113,9 @@ public slots:
     void on_DispayRowRangeChanged(int nStartIndex, int Count);
     void on_TableHeaderViewSortIndicatorChanged(int logicalIndex, Qt::SortOrder order);
     void OnRetranslate();
+    // The rows that fit into the resized view, for the paging bar; ignored while a row is
+    // pending, since repaging would reload the table.
+    void OnRowsFitInViewChanged(int rows);
 
 protected:
     // Waits for the page's worker threads; a derived page whose workers use its members
@@ -131,12 +139,18 @@ protected:
     virtual QVariantList SheetRows(int &columns);
     // The key column text of a row of the current page; empty outside the page.
     QString KeyOfRow(int row) const;
+    // The row of the current page holding the key; -1 when it is not there (or empty).
+    int RowOfKey(const QString &key) const;
     // Selects m_nCurRow in the view.
     void SelectCurrentRow();
     // The text titles of the header description, for retranslation.
     QStringList HeaderTitlesOfSpec();
     // Re-sets the texts of the page's buttons from GetButtonTexts.
     void RetranslateVerBtnText();
+    // Disables a button or an entry of the left tool bar whose feature comes in a later
+    // version; its tool tip says so.
+    void MarkForLaterVersion(QPushButton *button);
+    void MarkSortEntryForLaterVersion(int index);
     void contextMenuEvent(QContextMenuEvent *event) override;
 
     QMyTableView *m_pTableView = nullptr;
@@ -152,4 +166,16 @@ protected:
     int m_nLastColumn = 0;
     int m_nKeyColumn = 0;
     QString m_strCurrentKey;
+
+private:
+    // Shows the header's sort arrow on the column the rows are ordered by (none when that
+    // is no column of the table).
+    void ShowSortIndicator(const QString &orderColumn, bool ascending);
+
+    void RetranslateLaterVersionTips();
+
+    QList<QPushButton *> m_lstLaterButtons;
+    QList<QAction *> m_lstLaterActions;
+    int m_nSortColumn = -1;
+    Qt::SortOrder m_eSortOrder = Qt::DescendingOrder;
 };

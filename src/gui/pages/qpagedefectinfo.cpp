@@ -33,6 +33,7 @@
 namespace {
 constexpr int kColumnCount = 18;
 constexpr int kLastVisibleColumn = 10;
+constexpr int kCustomSortEntry = 2;
 
 int ColumnWidth(int column)
 {
@@ -58,6 +59,7 @@ QPageDefectInfo::QPageDefectInfo(QWidget *parent)
     connect(m_pDlgDetail, &QDlgDetail::signal_getNextDefectImg, this,
             &QPageDefectInfo::on_slot_getNextDefectImg);
     InitPage();
+    MarkSortEntryForLaterVersion(kCustomSortEntry);
 }
 
 QPageDefectInfo::~QPageDefectInfo()
@@ -136,7 +138,7 @@ int QPageDefectInfo::CurrentSortIndex()
     case 10:
         return 1;
     default:
-        return 2;
+        return -1; // ordered by road name, which no entry names; "Custom Sort" is inert
     }
 }
 

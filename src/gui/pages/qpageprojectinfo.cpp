@@ -4,18 +4,24 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSqlError>
+#include <QSqlQuery>
 
 #include "core/common/debuglog.h"
+#include "core/database/ckln_tq420database.h"
 #include "core/settings/ckln_tq420setting.h"
 #include "core/settings/qsysteminfo.h"
 #include "gui/chrome/displayscale.h"
 #include "gui/chrome/qswitchbutton.h"
 #include "gui/chrome/stylesheet.h"
 #include "gui/pages/headerspec.h"
+#include "gui/pages/pageprompt.h"
 #include "gui/pages/projectfilter.h"
 #include "gui/pages/qmanageinterface.h"
 #include "gui/pages/qmysqltablemodel.h"
 #include "gui/pages/qmytableview.h"
+#include "gui/shell/qlefttexttoolbar.h"
 
 namespace {
 constexpr int kColumnCount = 22;
@@ -119,9 +125,36 @@ QString QPageProjectInfo::GetDefaultOrderColumn()
 
 void QPageProjectInfo::updatePage()
 {
-    TQ_LOG << "m_strCurProjectName:" << CKLN_TQ420Setting::GetInstance()->GetCurrentProName()
-           << CKLN_TQ420Setting::GetInstance()->GetCurrentProHashCode();
+    const CKLN_TQ420Setting *settings = CKLN_TQ420Setting::GetInstance();
+    TQ_LOG << "m_strCurProjectName:" << settings->GetCurrentProName()
+           << settings->GetCurrentProHashCode();
+    // Until a row is chosen here, the stored current project is the one to select.
+    if (m_strCurrentKey.isEmpty() && !HasPendingEdit()) {
+        m_strCurrentKey = settings->GetCurrentProHashCode();
+        ShowPageOfCurrentKey();
+    }
     QPageChild::updatePage();
+}
+
+void QPageProjectInfo::ShowPageOfCurrentKey()
+{
+    const QString filter = GetFilter();
+    if (m_strCurrentKey.isEmpty() || filter.isEmpty() || !m_pPagingWidget)
+        return;
+    // The keys in the order of the pages, without their limit (once, when the page starts).
+    QSqlQuery query(m_pTableView->Model()->database());
+    const QString sql = QStringLiteral("SELECT HashCode FROM ProjectDetail WHERE ") + filter +
+                        CKLN_TQ420DataBase::PageClause(GetDefaultOrderColumn(), false, -1, 0);
+    if (!query.exec(sql)) {
+        TQ_LOG << "ShowPageOfCurrentKey failed:" << query.lastError().text() << "!!!";
+        return;
+    }
+    for (int position = 0; query.next(); ++position) {
+        if (query.value(0).toString() == m_strCurrentKey) {
+            m_pPagingWidget->ShowPageOfRow(position);
+            return;
+        }
+    }
 }
 
 QStringList QPageProjectInfo::GetButtonTexts()
@@ -231,9 +264,12 @@ void QPageProjectInfo::UpdateButtonsEnabled()
     const QList<QPushButton *> &buttons = Buttons();
     if (buttons.size() <= BtnDelete)
         return;
-    if (m_bAdding || m_bEditing) {
-        for (int i = 0; i < buttons.size(); ++i)
-            buttons.at(i)->setEnabled(i == BtnEdit || i == BtnAdd);
+    const bool pending = m_bAdding || m_bEditing;
+    for (int i : {BtnSearch, BtnExport, BtnAdd})
+        buttons.at(i)->setEnabled(!pending || i == BtnAdd);
+    if (pending) {
+        buttons.at(BtnEdit)->setEnabled(true);
+        buttons.at(BtnDelete)->setEnabled(false);
         return;
     }
     if (!m_bDetailView) {
@@ -250,6 +286,16 @@ void QPageProjectInfo::OnToolChanged(int tool)
 
 void QPageProjectInfo::SetDateMode(int mode)
 {
+    if (!ResolvePendingEdit()) {
+        // The left tool bar has checked the new entry already: check the stored one again.
+        const QList<QAction *> actions = m_pLeftToolBar->Actions();
+        const int stored = CurrentSortIndex();
+        if (stored != mode && stored >= 0 && stored < actions.size()) {
+            QSignalBlocker blocker(m_pLeftToolBar);
+            actions.at(stored)->trigger();
+        }
+        return;
+    }
     CKLN_TQ420Setting::GetInstance()->SetSortMode(0, mode);
     updatePage();
 }
@@ -335,6 +381,7 @@ void QPageProjectInfo::SetEditingState(bool adding, bool editing)
     m_bAdding = adding;
     m_bEditing = editing;
     CKLN_TQ420Setting::GetInstance()->SetAddingProject(adding || editing);
+    CKLN_TQ420Setting::GetInstance()->SetEditingProject(editing);
     RetranslateVerBtnText();
     UpdateButtonsEnabled();
 }

@@ -43,6 +43,9 @@ public:
     QStringList GetButtonTexts() override;
     QStringList GetSortMenuTexts() override;
     void Retranslate() override;
+    bool HasPendingEdit() override;
+    // Asks whether to save the pending project first; Cancel keeps editing it.
+    bool ResolvePendingEdit() override;
 
     void DoWork(const QVariant &arg) override;
 
@@ -92,6 +95,8 @@ private:
     // The switches of the data export; true when the user wants to go on.
     bool AskDataExportSettings();
     void SetDateMode(int mode);
+    // Moves the paging bar to the page that holds the current key's project.
+    void ShowPageOfCurrentKey();
     void SetEditingState(bool adding, bool editing);
     void CancelEditing();
     void AddProjectRow();
@@ -107,6 +112,7 @@ private:
     QString m_strExportProjectKey;
     DataExportParam m_exportParam; // copied for the export's worker thread
     SystemValues m_exportSystem;   // likewise
+    QString m_strKeyBeforeAdd;     // the project selected before Add, current again on Cancel
     bool m_bAdding = false;
     bool m_bEditing = false;
     bool m_bDetailView = true;

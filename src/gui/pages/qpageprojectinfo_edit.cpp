@@ -94,24 +94,23 @@ void QPageProjectInfo::AddProjectRow()
         return;
     }
     const int row = model->rowCount() - 1;
+    m_strKeyBeforeAdd = m_strCurrentKey;
     SetEditingState(true, false);
     m_pTableView->SelectRow(row);
     m_nCurRow = row;
     m_strCurrentKey = CellText(row, kKeyColumn);
     m_pTableView->BeginRowEditing(row);
-    m_pTableView->edit(model->index(row, 0));
 }
 
 void QPageProjectInfo::CancelEditing()
 {
     m_pTableView->EndRowEditing();
     m_pTableView->Model()->revertAll();
-    const bool added = m_bAdding;
+    if (m_bAdding)
+        m_strCurrentKey = m_strKeyBeforeAdd;
     SetEditingState(false, false);
-    if (added)
-        m_nCurRow = m_nPrevRow;
-    if (m_nCurRow < 0 || m_nCurRow >= m_pTableView->Model()->rowCount())
-        m_nCurRow = 0;
+    const int row = RowOfKey(m_strCurrentKey);
+    m_nCurRow = row < 0 ? 0 : row;
     m_strCurrentKey = CellText(m_nCurRow, kKeyColumn);
     SelectCurrentRow();
     UpdateData(m_nCurRow);
@@ -128,7 +127,26 @@ void QPageProjectInfo::on_slot_Edit()
     SetEditingState(false, true);
     m_pTableView->SelectRow(m_nCurRow);
     m_pTableView->BeginRowEditing(m_nCurRow);
-    m_pTableView->edit(m_pTableView->Model()->index(m_nCurRow, 0));
+}
+
+bool QPageProjectInfo::HasPendingEdit()
+{
+    return m_bAdding || m_bEditing;
+}
+
+bool QPageProjectInfo::ResolvePendingEdit()
+{
+    if (!HasPendingEdit())
+        return true;
+    const QString question =
+        m_bAdding ? tr("The new project has not been saved yet. Save it now? (Cancel keeps "
+                       "it open for editing.)")
+                  : tr("The changes to the project have not been saved yet. Save them now? "
+                       "(Cancel keeps them open for editing.)");
+    if (Pages::PagePrompt(this, tr("Prompt"), question, MyMessageBox::IconQuestion,
+                          MyMessageBox::ButtonOkCancel) != MyMessageBox::ResultOk)
+        return false;
+    return SubmitChanges(); // a refused save has told why and stays in editing
 }
 
 bool QPageProjectInfo::CheckEditedRow()

@@ -29,6 +29,7 @@ namespace {
 constexpr int kColumnCount = 15;
 // Sort modes of the video page, in the order of its sort menu.
 constexpr int kSortModes[] = {7, 5, 6};
+constexpr int kCustomSortEntry = 3;
 } // namespace
 
 QPageVedioInfo::QPageVedioInfo(QWidget *parent)
@@ -38,6 +39,7 @@ QPageVedioInfo::QPageVedioInfo(QWidget *parent)
     InitPage();
     // Whole pages of videos, not as many rows as happen to fit.
     m_pPagingWidget->SetPageStepByViewEnable(false);
+    MarkSortEntryForLaterVersion(kCustomSortEntry);
 }
 
 QPageVedioInfo::~QPageVedioInfo()
@@ -155,12 +157,15 @@ void QPageVedioInfo::CreateLeftButtons()
             &QPageVedioInfo::on_slot_Export);
     connect(AddButton(texts.at(BtnAdd), false), &QPushButton::clicked, this,
             &QPageVedioInfo::on_slot_Add);
-    connect(AddButton(texts.at(BtnInterpretation), true), &QPushButton::clicked, this,
-            &QPageVedioInfo::on_slot_Interpretation);
+    // The interpretation tool and the spike review come with a later version.
+    QPushButton *interpretation = AddButton(texts.at(BtnInterpretation), false);
+    connect(interpretation, &QPushButton::clicked, this, &QPageVedioInfo::on_slot_Interpretation);
+    MarkForLaterVersion(interpretation);
     connect(AddButton(texts.at(BtnDelete), true), &QPushButton::clicked, this,
             &QPageVedioInfo::on_slot_Del);
-    connect(AddButton(texts.at(BtnSpike), true), &QPushButton::clicked, this,
-            &QPageVedioInfo::on_slot_Spike);
+    QPushButton *spike = AddButton(texts.at(BtnSpike), false);
+    connect(spike, &QPushButton::clicked, this, &QPageVedioInfo::on_slot_Spike);
+    MarkForLaterVersion(spike);
 }
 
 void QPageVedioInfo::CreateContextMenu()
@@ -243,14 +248,6 @@ void QPageVedioInfo::OnCurrentRowChanged(int row)
     m_strCurrentKey = KeyOfRow(row);
     ReadRow(row);
     SwitchIfNeeded();
-}
-
-void QPageVedioInfo::SeletctedRowDoubleClick(int row)
-{
-    TQ_LOG << "DoubleClick Row:" << row;
-    if (!m_bSwitching)
-        OnCurrentRowChanged(row);
-    on_slot_Interpretation();
 }
 
 void QPageVedioInfo::ReadRow(int row)

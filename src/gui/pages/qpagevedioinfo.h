@@ -43,7 +43,6 @@ public:
     void CreateContextMenu() override;
     QString GetFilter() override;
     void OnCurrentRowChanged(int row) override;
-    void SeletctedRowDoubleClick(int row) override;
     void OnToolChanged(int tool) override;
     QString GetDefaultOrderColumn() override;
     QStringList GetButtonTexts() override;

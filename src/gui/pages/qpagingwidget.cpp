@@ -66,7 +66,9 @@ void QPagingWidget::SetPageStepByView(int nRows)
     m_nLastViewRows = nRows;
     if (!m_bPageStepByView || nRows < 1)
         return;
-    SetPageStep(nRows);
+    const int rows = qMax(nRows, m_nMinimumRowsByView);
+    if (rows != m_state.RowsPerPage())
+        SetPageStep(rows);
 }
 
 void QPagingWidget::SetPageStepByViewEnable(bool bEnable)
@@ -86,7 +88,7 @@ void QPagingWidget::OnCalculateTotalPage(int nRowsPerPage, int &nTotalPages)
 
 void QPagingWidget::OnHomePageClicked()
 {
-    if (m_state.GoFirst()) {
+    if (m_state.CanGoBack() && MayMove() && m_state.GoFirst()) {
         UpdatePageNumber();
         EmitRange();
     }
@@ -94,7 +96,7 @@ void QPagingWidget::OnHomePageClicked()
 
 void QPagingWidget::OnPrePageClicked()
 {
-    if (m_state.GoPrevious()) {
+    if (m_state.CanGoBack() && MayMove() && m_state.GoPrevious()) {
         UpdatePageNumber();
         EmitRange();
     }
@@ -102,7 +104,7 @@ void QPagingWidget::OnPrePageClicked()
 
 void QPagingWidget::OnNextPageClicked()
 {
-    if (m_state.GoNext()) {
+    if (m_state.CanGoForward() && MayMove() && m_state.GoNext()) {
         UpdatePageNumber();
         EmitRange();
     }
@@ -110,7 +112,7 @@ void QPagingWidget::OnNextPageClicked()
 
 void QPagingWidget::OnEndPageClicked()
 {
-    if (m_state.GoLast()) {
+    if (m_state.CanGoForward() && MayMove() && m_state.GoLast()) {
         UpdatePageNumber();
         EmitRange();
     }
@@ -119,7 +121,15 @@ void QPagingWidget::OnEndPageClicked()
 void QPagingWidget::ApplyPagingSetting(int rowsPerPage, int page)
 {
     m_state.SetCurrentPage(page - 1);
+    if (rowsPerPage > 0)
+        m_nMinimumRowsByView = rowsPerPage;
     SetPageStep(rowsPerPage);
+}
+
+void QPagingWidget::ShowPageOfRow(int row)
+{
+    if (row >= 0 && m_state.RowsPerPage() > 0)
+        m_state.SetCurrentPage(row / m_state.RowsPerPage());
 }
 
 void QPagingWidget::Repaginate()
@@ -139,6 +149,8 @@ void QPagingWidget::EmitRange()
 
 void QPagingWidget::OpenPagingDialog()
 {
+    if (!MayMove())
+        return;
     QDlgPagingSetting dialog(m_state.RowsPerPage(), m_state.CurrentPage() + 1, this);
     connect(&dialog, &QDlgPagingSetting::CalculateTotalPage, this,
             &QPagingWidget::OnCalculateTotalPage);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QWidget>
 
 #include "gui/pages/pagingstate.h"
@@ -26,8 +28,16 @@ public:
     bool PageStepByViewEnabled() const { return m_bPageStepByView; }
     QString LabelText() const;
 
-    // What an accepted paging dialog does: go to page (1-based) and take the page size.
+    // What an accepted paging dialog does: go to page (1-based) and take the page size,
+    // which becomes the least rows per page that a resized view may propose.
     void ApplyPagingSetting(int rowsPerPage, int page);
+
+    // Makes the page holding the row (0-based, in the order of all rows) the current one;
+    // shown at the next repagination.
+    void ShowPageOfRow(int row);
+
+    // Asked before a move of the user's (page buttons, paging dialog); false keeps the page.
+    void SetMoveGuard(const std::function<bool()> &guard) { m_moveGuard = guard; }
 
 signals:
     void DispayRowRangeChanged(int nStartIndex, int Count);
@@ -52,12 +62,16 @@ private:
     void Repaginate();
     void EmitRange();
     void OpenPagingDialog();
+    bool MayMove() const { return !m_moveGuard || m_moveGuard(); }
 
     CPagingState m_state;
     int m_nStartIndex = 0;
     int m_nRowCount = 0;
     int m_nLastViewRows = -1;
     bool m_bPageStepByView = true;
+    // A resized view never makes pages shorter than this (the default or the user's choice).
+    int m_nMinimumRowsByView = CPagingState().RowsPerPage();
+    std::function<bool()> m_moveGuard;
     QPushButton *m_pBtnHome = nullptr;
     QPushButton *m_pBtnPrev = nullptr;
     QLabel *m_pLabel = nullptr;
