@@ -3,6 +3,7 @@
 #include "core/settings/dataexportparam.h"
 #include "gui/chrome/cwaitviewinterface.h"
 #include "gui/pages/qpagechild.h"
+#include "office/report/cdataexporter.h"
 #include "office/report/systemvalues.h"
 
 class QLineEdit;
@@ -107,6 +108,7 @@ private:
     QString m_strExportProjectKey;
     DataExportParam m_exportParam; // copied for the export's worker thread
     SystemValues m_exportSystem;   // likewise
+    CDataExporter::Result m_exportResult; // written by the worker, read once it has finished
     bool m_bAdding = false;
     bool m_bEditing = false;
     bool m_bDetailView = true;
