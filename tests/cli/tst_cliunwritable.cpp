@@ -104,9 +104,9 @@ private slots:
                          "--name", kProjectName, "--site", "Site"})
                      .exitCode,
                  0);
-        QCOMPARE(RunCli({"import", "--app-dir", m_appDir.path(), "--project", kProject, video})
-                     .exitCode,
-                 0);
+        QCOMPARE(
+            RunCli({"import", "--app-dir", m_appDir.path(), "--project", kProject, video}).exitCode,
+            0);
     }
     void cleanup() { TQ_VERIFY_NO_WARNINGS(); }
 
@@ -162,8 +162,8 @@ private slots:
         QTemporaryDir dir;
         const SmallDisk disk(dir.filePath(QStringLiteral("disk")));
         if (!disk.IsMounted())
-            QSKIP(qPrintable(QStringLiteral("no small disk can be mounted here (%1)")
-                                 .arg(disk.ErrorString())));
+            QSKIP(qPrintable(
+                QStringLiteral("no small disk can be mounted here (%1)").arg(disk.ErrorString())));
         const QString folder = dir.filePath(QStringLiteral("disk/out"));
         QVERIFY(QDir().mkpath(folder));
         // The file the command would replace, then a disk without room for anything more.
@@ -212,15 +212,28 @@ private:
     {
         const QString out = OutputFile(command, folder);
         if (command == QLatin1String("sheet"))
-            return {"sheet", "--app-dir", m_appDir.path(), "--project", kProject, "--kind", "2",
-                    "--out", out};
+            return {"sheet",  "--app-dir", m_appDir.path(), "--project", kProject,
+                    "--kind", "2",         "--out",         out};
         if (command == QLatin1String("report"))
-            return {"report", "--out", out, TestSupport::SamplePath(QStringLiteral("rtv/worked.rtv"))};
+            return {"report", "--out", out,
+                    TestSupport::SamplePath(QStringLiteral("rtv/worked.rtv"))};
         if (command == QLatin1String("convert"))
             return {"convert", TestSupport::SamplePath(QStringLiteral("bmw/good.xml")), out};
-        return {"export",        "--app-dir", m_appDir.path(), "--project", kProject,
-                "--to",          folder,      "--project-info", "on",       "--sheets",
-                "on",            "--videos",  "on",             "--images", "on"};
+        return {"export",
+                "--app-dir",
+                m_appDir.path(),
+                "--project",
+                kProject,
+                "--to",
+                folder,
+                "--project-info",
+                "on",
+                "--sheets",
+                "on",
+                "--videos",
+                "on",
+                "--images",
+                "on"};
     }
 
     QTemporaryDir m_appDir;

@@ -174,16 +174,17 @@ private slots:
         QFETCH(bool, written);
         QTemporaryDir dir;
         const QString path = dir.filePath(target);
-        QVERIFY(CModelSheet(QStringLiteral("Sheet1"), 0)
-                    .ExportInterpretationRecord(dir.filePath("old.xls"), Rows(5, 16, "old"), 5, 16));
+        QVERIFY(
+            CModelSheet(QStringLiteral("Sheet1"), 0)
+                .ExportInterpretationRecord(dir.filePath("old.xls"), Rows(5, 16, "old"), 5, 16));
         {
             QFile other(dir.filePath("sheet.xls"));
             QVERIFY(other.open(QIODevice::WriteOnly));
             other.write("not a workbook");
         }
         QVERIFY(QDir(dir.path()).mkdir("folder.xls"));
-        const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden |
-                                                              QDir::NoDotAndDotDot);
+        const QStringList before =
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         QExportSheetThread thread;
         thread.StartExport(path, Rows(2, 16, QStringLiteral("new")), 2, 16, 2);
         QVERIFY(thread.wait(30000));

@@ -302,8 +302,8 @@ private slots:
             out = dir.filePath("folder.doc");
             QVERIFY(QDir(dir.path()).mkdir("folder.doc"));
         }
-        const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden |
-                                                              QDir::NoDotAndDotDot);
+        const QStringList before =
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
         QWordEngine engine;
         QVERIFY(engine.open(kTemplate, kWpsTemplate, false));
         QCOMPARE(engine.save(out), saved);

@@ -203,7 +203,8 @@ void GenerateReportDlg::on_ReportBtn_clicked()
             tr("Prompt"),
             tr("The report was saved as %1, but no program could open it.").arg(shownPath));
     else
-        Prompts::ShowUserInformation(tr("Prompt"), tr("The report was saved as %1.").arg(shownPath));
+        Prompts::ShowUserInformation(tr("Prompt"),
+                                     tr("The report was saved as %1.").arg(shownPath));
 }
 
 void GenerateReportDlg::SetOpenDocuments(bool open)

@@ -108,7 +108,8 @@ private:
     QString m_strExportProjectKey;
     DataExportParam m_exportParam; // copied for the export's worker thread
     SystemValues m_exportSystem;   // likewise
-    CDataExporter::Result m_exportResult; // written by the worker, read once it has finished
+    // Written by the export's worker, read once it has finished.
+    CDataExporter::Result m_exportResult;
     bool m_bAdding = false;
     bool m_bEditing = false;
     bool m_bDetailView = true;

@@ -99,10 +99,10 @@ void QPageProjectInfo::DataExportFinished()
     }
     // The folder is offered only when something was written into it.
     if (result.Written() == 0) {
-        Pages::PagePrompt(this, tr("Warn"),
-                          tr("Nothing was exported to %1 .")
-                              .arg(QDir::toNativeSeparators(m_strExportDir)),
-                          MyMessageBox::IconError, MyMessageBox::ButtonOk);
+        Pages::PagePrompt(
+            this, tr("Warn"),
+            tr("Nothing was exported to %1 .").arg(QDir::toNativeSeparators(m_strExportDir)),
+            MyMessageBox::IconError, MyMessageBox::ButtonOk);
         return;
     }
     if (Pages::PagePrompt(this, tr("Prompt"),

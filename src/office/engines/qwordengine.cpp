@@ -271,9 +271,8 @@ bool QWordEngine::InsertTableCellPicture(int table, int shapeIndex, int row, int
     if (!shapes)
         return false;
     // The word processor answers the new shape; nothing means the picture was refused.
-    const QVariant added =
-        shapes->dynamicCall("AddPicture(const QString&, const QVariant&, const QVariant&)",
-                            imagePath, false, true);
+    const QVariant added = shapes->dynamicCall(
+        "AddPicture(const QString&, const QVariant&, const QVariant&)", imagePath, false, true);
     if (!added.isValid()) {
         TQ_LOG << "picture not inserted:" << imagePath;
         return false;

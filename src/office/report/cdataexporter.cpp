@@ -166,9 +166,10 @@ bool CDataExporter::WriteSheet(int kind, const QString &title)
     const QString path = m_strRoot + kSlash + name;
     // The new sheet replaces one of the same name once it is written.
     bool written = !name.isEmpty() && QDir().mkpath(m_strRoot);
-    QString reason = name.isEmpty() ? tr("not a valid file name")
-                                    : tr("the folder %1 cannot be made")
-                                          .arg(QDir::toNativeSeparators(m_strRoot));
+    QString reason =
+        name.isEmpty()
+            ? tr("not a valid file name")
+            : tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(m_strRoot));
     if (written) {
         CModelSheet sheet(title, 0);
         written = sheet.DoExportSheet(path, CModelSheet::HeaderTexts(kind), rows, rows.size(),
@@ -259,8 +260,8 @@ bool CDataExporter::CopyFiles(bool videos)
             ++(videos ? m_result.videos : m_result.images);
         } else if (!QFileInfo(source).isFile()) {
             ++m_result.skipped;
-            m_result.failures << tr("%1: missing from the cache, skipped")
-                                     .arg(QDir::toNativeSeparators(source));
+            m_result.failures
+                << tr("%1: missing from the cache, skipped").arg(QDir::toNativeSeparators(source));
         } else {
             ++m_result.failedCopies;
             m_result.failures << tr("%1: could not be copied (is the disk full?)")

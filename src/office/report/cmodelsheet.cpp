@@ -266,9 +266,9 @@ bool CModelSheet::DoExportSheet(const QString &path, const QVariant &header, con
     const bool reuse = m_nReuse != 0 && QFileInfo::exists(path);
     if (!OpenExcel(reuse ? path : QString())) {
         m_excel.Close();
-        m_strError = reuse ? tr("%1 could not be opened as a workbook.")
-                                 .arg(QDir::toNativeSeparators(path))
-                           : tr("No spreadsheet program could make the workbook.");
+        m_strError =
+            reuse ? tr("%1 could not be opened as a workbook.").arg(QDir::toNativeSeparators(path))
+                  : tr("No spreadsheet program could make the workbook.");
         return false;
     }
     TQ_LOG << "DoExportSheet......";
