@@ -102,5 +102,13 @@ int ExportCommand::Run(const QCommandLineParser &parser, const QString &projectN
                        .arg(result.images)
                        .arg(result.skipped) +
                    QLatin1Char('\n'));
-    return ok ? 0 : 1;
+    for (const QString &failure : result.failures)
+        CliOutput::Err(failure);
+    if (result.Failed())
+        CliOutput::Err(tr("%1: the export is incomplete: %2 sheets and %3 files could not be "
+                          "written")
+                           .arg(target)
+                           .arg(result.failedSheets)
+                           .arg(result.failedCopies));
+    return ok && !result.Failed() ? 0 : 1;
 }

@@ -1,5 +1,6 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 
 #include "clioutput.h"
@@ -52,13 +53,20 @@ int RunConvert(const QStringList &args)
 {
     if (args.size() != 2)
         return Fail(Cli::tr("usage: tq420-cli convert VIDEO.xml OUT.rtv"), kUsageError);
+    const QFileInfo out(args.at(1));
+    if (!out.absoluteDir().exists())
+        return Fail(Cli::tr("%1: the folder %2 does not exist")
+                        .arg(args.at(1), QDir::toNativeSeparators(out.absolutePath())),
+                    1);
     CFileRTV target;
-    const int result =
-        CFileBMW::ConvertToRTV(args.at(0), QFileInfo(args.at(1)).absoluteFilePath(), &target);
+    const int result = CFileBMW::ConvertToRTV(args.at(0), out.absoluteFilePath(), &target);
     if (result == CFileBMW::ConvertUnreadable)
         return Fail(Cli::tr("%1: not a readable video description file").arg(args.at(0)), 2);
     if (result == CFileBMW::ConvertFailed)
-        return Fail(Cli::tr("%1: cannot create the RTV file").arg(args.at(1)), 1);
+        return Fail(Cli::tr("%1: cannot create the RTV file (no permission or the disk is "
+                            "full); nothing was written")
+                        .arg(args.at(1)),
+                    1);
     return 0;
 }
 

@@ -106,8 +106,9 @@ int ReportCommand::Generate(const QList<QPair<QString, QString>> &entries, Repor
         return 1;
     }
     const QString path = QFileInfo(outPath).absoluteFilePath();
-    if (!report.GenerateReport(path) || !QFileInfo::exists(path)) {
-        CliOutput::Err(tr("%1: the report could not be written").arg(outPath));
+    if (!report.GenerateReport(path)) {
+        CliOutput::Err(
+            tr("%1: the report could not be written: %2").arg(outPath, report.ErrorString()));
         return 1;
     }
     CliOutput::Out(tr("%1: report of %2 sections, %3 defects")

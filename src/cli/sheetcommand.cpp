@@ -35,7 +35,8 @@ int SheetCommand::Run(const QString &projectKey, int kind, const QString &outPat
     const QString path = QFileInfo(outPath).absoluteFilePath();
     if (!sheet.DoExportSheet(path, CModelSheet::HeaderTexts(kind), rows, rows.size(),
                              CSheetData::ColumnCount(kind), kind)) {
-        CliOutput::Err(tr("%1: the sheet could not be written").arg(outPath));
+        CliOutput::Err(
+            tr("%1: the sheet could not be written: %2").arg(outPath, sheet.ErrorString()));
         return 1;
     }
     CliOutput::Out(tr("%1: %2 rows written").arg(outPath).arg(rows.size()) + QLatin1Char('\n'));

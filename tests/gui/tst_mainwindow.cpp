@@ -27,6 +27,7 @@
 #include "gui/shell/qpageshow.h"
 #include "gui/shell/qtoptoolbar.h"
 #include "support/dbtestsupport.h"
+#include "support/fakeautomation.h"
 #include "support/guitestsupport.h"
 #include "support/testsupport.h"
 
@@ -70,6 +71,8 @@ private slots:
 
     void reportDialogListsEachFileOnce();
     void reportDialogWritesADocument();
+    void reportDialogSaysWhatHappened_data();
+    void reportDialogSaysWhatHappened();
     void reportModeRunsTheDialogAlone();
 
 private:
@@ -446,6 +449,48 @@ void TestMainWindow::reportDialogWritesADocument()
     QVERIFY(!document.isEmpty());
     QVERIFY(QFileInfo(document).size() > 10000);
     QFile::remove(document);
+}
+
+void TestMainWindow::reportDialogSaysWhatHappened_data()
+{
+    QTest::addColumn<bool>("wordProcessor");
+    QTest::addColumn<bool>("opens");
+    QTest::addColumn<QString>("prompt");
+    QTest::newRow("opened") << true << true << "Prompt|The report was saved as %1.";
+    QTest::newRow("no program opens it")
+        << true << false << "Prompt|The report was saved as %1, but no program could open it.";
+    QTest::newRow("no word processor")
+        << false << false
+        << "Info|Please to check that the word or wps is installed !\n"
+           "Warn|The report could not be made: No word processor could make the report.";
+}
+
+void TestMainWindow::reportDialogSaysWhatHappened()
+{
+    QFETCH(bool, wordProcessor);
+    QFETCH(bool, opens);
+    QFETCH(QString, prompt);
+    QTemporaryDir dir;
+    // A stand-in without any word processor takes the place of the product's.
+    std::unique_ptr<FakeAutomation::Server> none;
+    if (!wordProcessor)
+        none = std::make_unique<FakeAutomation::Server>(QStringList());
+    GenerateReportDlg dialog;
+    QStringList opened;
+    dialog.SetDocumentOpener([&opened, opens](const QString &path) {
+        opened << path;
+        return opens;
+    });
+    dialog.AddFiles({TestSupport::CopySample(QStringLiteral("rtv/worked.rtv"), dir)});
+    dialog.on_ReportBtn_clicked();
+    const QString document = dialog.LastDocumentPath();
+    if (wordProcessor)
+        prompt = prompt.arg(QDir::toNativeSeparators(document));
+    QCOMPARE(m_prompt->Calls().join('\n'), prompt);
+    QCOMPARE(opened, wordProcessor ? QStringList{document} : QStringList());
+    QCOMPARE(document.isEmpty(), !wordProcessor);
+    if (wordProcessor)
+        QVERIFY(QFile::remove(document));
 }
 
 void TestMainWindow::reportModeRunsTheDialogAlone()

@@ -93,6 +93,8 @@ private slots:
     void exportsTheSheet();
     void emptyProjectSheetWarns();
     void reportIsWrittenAndOffered();
+    void failedReportKeepsTheOldOne();
+    void failedSheetIsShown();
 
     void positionText_data();
     void positionText();
@@ -395,6 +397,38 @@ void TestPageDefect::reportIsWrittenAndOffered()
     QVERIFY(QFileInfo(path).size() > 10000);
     QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetLastExportDir(), m_images->path());
     QTRY_VERIFY(!m_page->findChild<QThread *>());
+}
+
+void TestPageDefect::failedReportKeepsTheOldOne()
+{
+    // The project's video has no RTV file: nothing to report on.
+    MakePage();
+    QSignalSpy finished(m_page.get(), &QPageDefectInfo::signal_reportFinished);
+    const QString path = m_images->filePath("report.doc");
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    QVERIFY(m_page->StartReport(path));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
+    QTRY_COMPARE(m_prompts, QStringList{"The report could not be exported: None of the project's "
+                                        "RTV files could be read."});
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), QByteArray("old"));
+    QTRY_VERIFY(!m_page->findChild<QThread *>());
+}
+
+void TestPageDefect::failedSheetIsShown()
+{
+    MakePage();
+    QSignalSpy finished(m_page.get(), &QPageChild::signal_sheetExportFinished);
+    QVERIFY(m_page->ExportSheetTo(m_images->filePath("missing/defects.xls")));
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 20000);
+    QCOMPARE(finished.first().first().toBool(), false);
+    QCOMPARE(m_prompts.size(), 1);
+    QVERIFY2(m_prompts.first().startsWith("The sheet ") &&
+                 m_prompts.first().contains("does not exist"),
+             qPrintable(m_prompts.first()));
 }
 
 void TestPageDefect::positionText_data()

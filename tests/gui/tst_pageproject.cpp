@@ -90,6 +90,7 @@ private slots:
     void retranslate();
     void sheetExport();
     void dataExport();
+    void dataExportFailureIsShown();
 
 private:
     // Opens the editor of a cell of the row being edited and types the text into it.
@@ -829,6 +830,28 @@ void TestPageProject::dataExport()
                        QDirIterator::Subdirectories);
     QVERIFY(files.hasNext());
     QCOMPARE(CKLN_TQ420Setting::GetInstance()->GetLastExportDir(), out.path());
+}
+
+// Nothing written: the failures are shown and the folder is not offered.
+void TestPageProject::dataExportFailureIsShown()
+{
+    DbTest::InsertProject(QStringLiteral("AAAAAAAAAA"), QStringLiteral("P-1"), Today(),
+                          QStringLiteral("Ring"));
+    QPageProjectInfo *page = NewPage();
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("out"));
+    QFile inTheWay(out);
+    QVERIFY(inTheWay.open(QIODevice::WriteOnly));
+    inTheWay.close();
+    QSignalSpy finished(page, &QPageProjectInfo::signal_dataExportFinished);
+    m_answer = MyMessageBox::ResultOk;
+    page->StartDataExport(out);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 60000);
+    QCOMPARE(m_prompts.size(), 2);
+    QVERIFY2(m_prompts.at(0).startsWith(
+                 QStringLiteral("Warn|These files were not exported:\nProject information: ")),
+             qPrintable(m_prompts.at(0)));
+    QCOMPARE(m_prompts.at(1), QStringLiteral("Warn|Nothing was exported to %1 .").arg(out));
 }
 
 QTEST_MAIN(TestPageProject)

@@ -306,7 +306,38 @@ private slots:
         QCOMPARE(result.videos, 1);
         QCOMPARE(result.skipped, 1);
         QCOMPARE(result.failedSteps, 0);
+        QCOMPARE(result.failures.size(), 1); // the missing source is named
         QCOMPARE(FilesBelow(out.path()), QStringList{QStringLiteral("P/R/Rain/video/YS1_1.mp4")});
+        QVERIFY(m_prompt.Calls().isEmpty());
+    }
+
+    // A sheet or copy that cannot be written is a failure with its reason, not a skip.
+    void failedSheetsAndCopiesAreCounted()
+    {
+        MakeProject(QStringLiteral("P"),
+                    {{"R", "YS1", "Rain", "a.mp4"}, {"R", "YS2", "Rain", "b.mp4"}});
+        QTemporaryDir out;
+        // Folders where a video and a sheet would go.
+        const QString video = out.filePath(QStringLiteral("P/R/Rain/video/YS1_1.mp4"));
+        const QString sheet = out.filePath(QStringLiteral("P_Project information_sheet.xls"));
+        QVERIFY(QDir().mkpath(video) && QDir().mkpath(sheet));
+        CDataExporter exporter(DataExportParam(), System(), out.path());
+        QVERIFY(exporter.SetProject(kProjectKey));
+        QVERIFY(!exporter.RunAll());
+        const CDataExporter::Result &result = exporter.GetResult();
+        QCOMPARE(result.sheets, 2);
+        QCOMPARE(result.failedSheets, 1);
+        QCOMPARE(result.videos, 1);
+        QCOMPARE(result.failedCopies, 1);
+        QCOMPARE(result.images, 2);
+        QCOMPARE(result.skipped, 0);
+        QCOMPARE(result.failedSteps, 2);
+        QCOMPARE(result.Written(), 5);
+        QCOMPARE(result.failures.size(), 2);
+        QVERIFY2(result.failures.at(0).startsWith(QStringLiteral("Project information: ")),
+                 qPrintable(result.failures.at(0)));
+        QVERIFY2(result.failures.at(1).contains(QStringLiteral("YS1_1.mp4")),
+                 qPrintable(result.failures.at(1)));
         QVERIFY(m_prompt.Calls().isEmpty());
     }
 

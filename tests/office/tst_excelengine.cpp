@@ -90,10 +90,70 @@ private slots:
         server.remove(missing);
         QExcelEngine engine;
         QVERIFY(!engine.Open(QString(), false));
-        engine.Save(QStringLiteral("/x.xls")); // not opened: nothing saved
+        QVERIFY(!engine.Save(QStringLiteral("/x.xls"))); // not opened: nothing saved
         engine.Close();
         QVERIFY(server.log().filter("SaveAs").isEmpty());
         QVERIFY(server.logged("get Excel.Quit()"));
+    }
+
+    // A workbook replaces the file at its path only once the spreadsheet has written it; a
+    // workbook that could not be opened is not saved at all.
+    void saveReplacesOnlyAWrittenWorkbook_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<bool>("reopen");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("new workbook") << QString() << false << true;
+        QTest::newRow("opened workbook") << QString() << true << true;
+        QTest::newRow("spreadsheet fails") << "SaveAs" << false << false;
+        QTest::newRow("missing folder") << "folder" << false << false;
+        QTest::newRow("opened file unreadable") << "unreadable" << true << false;
+    }
+    void saveReplacesOnlyAWrittenWorkbook()
+    {
+        QFETCH(QString, failure);
+        QFETCH(bool, reopen);
+        QFETCH(bool, saved);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("sheet.xls"));
+        {
+            QExcelEngine first;
+            QVERIFY(first.Open(QString(), false));
+            first.SetCellData(0, 0, QStringLiteral("previous"));
+            QVERIFY(first.Save(path));
+            first.Close();
+        }
+        if (failure == QLatin1String("unreadable")) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("not a workbook");
+        }
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray previous = file.readAll();
+        file.close();
+        std::unique_ptr<Server> server;
+        if (failure == QLatin1String("SaveAs")) {
+            server = std::make_unique<Server>(QStringList{"Excel.Application"});
+            server->fail("SaveAs");
+        }
+        const QString target =
+            failure == QLatin1String("folder") ? dir.filePath(QStringLiteral("no/x.xls")) : path;
+
+        QExcelEngine engine;
+        QCOMPARE(engine.Open(reopen ? path : QString(), false), failure != "unreadable");
+        engine.SetCellData(0, 0, QStringLiteral("new"));
+        QCOMPARE(engine.Save(target), saved);
+        QCOMPARE(engine.ErrorString().isEmpty(), saved);
+        engine.Close();
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("sheet.xls")});
+        if (saved) {
+            QCOMPARE(Typed(ReadBack(path).sheet(0).cells.value("A1")), Typed(QVariant("new")));
+        } else {
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), previous);
+        }
     }
 
     void selectSheetWithoutCount()

@@ -6,7 +6,9 @@
 
 #include <QDomDocument>
 
+#include "core/common/appdatadir.h"
 #include "core/common/clanguagesettings.h"
+#include "core/files/qfilemanager.h"
 #include "core/inspection/cdefectvocabulary.h"
 #include "core/settings/ckln_tq420setting.h"
 #include "core/settings/qsysteminfo.h"
@@ -151,6 +153,8 @@ private slots:
     void clear();
     void threadEntries_data();
     void threadEntries();
+    void threadReportsFailure_data();
+    void threadReportsFailure();
     void document_data();
     void document();
     void chineseDocument();
@@ -159,6 +163,7 @@ private slots:
 
 private:
     bool m_bTemplates = false;
+    QTemporaryDir m_appDir;
 };
 
 void TestModelReport::initTestCase()
@@ -328,6 +333,51 @@ void TestModelReport::threadEntries()
     QFETCH(QString, entry);
     QTEST(QExportReportThread::EntryRtvPath(QStringLiteral("P/"), entry), "rtv");
     QTEST(QExportReportThread::EntryVideoPath(entry), "video");
+}
+
+// The worker says why no report came: the file at the save path stays as it was.
+void TestModelReport::threadReportsFailure_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("savePath");
+    QTest::newRow("no readable file") << "missing;v.mp4"
+                                      << "report.doc";
+    QTest::newRow("missing folder") << "worked;v.mp4"
+                                    << "missing/report.doc";
+}
+
+void TestModelReport::threadReportsFailure()
+{
+    if (!m_bTemplates)
+        QSKIP("the report templates are not installed");
+    QFETCH(QString, entry);
+    QFETCH(QString, savePath);
+    DataFolder::SetAppDataDir(m_appDir.path());
+    const QString projectDir = QFileManager::GetInstance()->GetProjectDir("PROJ", QString());
+    QVERIFY(QDir().mkpath(projectDir));
+    QFile::remove(projectDir + "/worked.rtv");
+    QVERIFY(QFile::copy(TestSupport::SamplePath("rtv/worked.rtv"), projectDir + "/worked.rtv"));
+    QTemporaryDir out;
+    const QString previous = out.filePath("report.doc");
+    {
+        QFile file(previous);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("previous");
+    }
+
+    QExportReportThread thread;
+    QSignalSpy succeeded(&thread, &QExportReportThread::signal_mysuccess);
+    QSignalSpy failed(&thread, &QExportReportThread::signal_failed);
+    thread.StartExport("PROJ", {entry}, out.filePath(savePath), Inputs());
+    QVERIFY(thread.wait(60000));
+    QCOMPARE(succeeded.count(), 0);
+    QCOMPARE(failed.count(), 1);
+    QVERIFY(!failed.at(0).at(0).toString().isEmpty());
+    QCOMPARE(QDir(out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             QStringList{"report.doc"});
+    QFile file(previous);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("previous"));
 }
 
 void TestModelReport::document_data()

@@ -157,6 +157,48 @@ private slots:
         QCOMPARE(s.cells.value("A5").toString(), QStringLiteral("人民路'东段 3-0"));
     }
 
+    // The page's worker replaces the chosen file by a new workbook once it is written, or
+    // leaves it as it was and says why.
+    void exportThreadReplacesTheFile_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("over a file that is no workbook") << "sheet.xls" << true;
+        QTest::newRow("over a workbook with more rows") << "old.xls" << true;
+        QTest::newRow("into a missing folder") << "missing/sheet.xls" << false;
+        QTest::newRow("over a folder") << "folder.xls" << false;
+    }
+    void exportThreadReplacesTheFile()
+    {
+        QFETCH(QString, target);
+        QFETCH(bool, written);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(target);
+        QVERIFY(
+            CModelSheet(QStringLiteral("Sheet1"), 0)
+                .ExportInterpretationRecord(dir.filePath("old.xls"), Rows(5, 16, "old"), 5, 16));
+        {
+            QFile other(dir.filePath("sheet.xls"));
+            QVERIFY(other.open(QIODevice::WriteOnly));
+            other.write("not a workbook");
+        }
+        QVERIFY(QDir(dir.path()).mkdir("folder.xls"));
+        const QStringList before =
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        QExportSheetThread thread;
+        thread.StartExport(path, Rows(2, 16, QStringLiteral("new")), 2, 16, 2);
+        QVERIFY(thread.wait(30000));
+        QCOMPARE(thread.Succeeded(), written);
+        QCOMPARE(thread.ErrorString().isEmpty(), written);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 before);
+        if (written) {
+            const SavedSheet s = ReadBack(path).sheet(0);
+            QCOMPARE(s.cells.value("A3").toString(), QStringLiteral("new 1-0"));
+            QVERIFY(!s.cells.contains("A4"));
+        }
+    }
+
     // One row per readable RTV file, 57 values, numbered without gaps.
     void detectedAndEvaluatedRows()
     {

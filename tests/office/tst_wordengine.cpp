@@ -7,6 +7,7 @@
 
 #include <QImage>
 
+#include "office/automation/axobject.h"
 #include "office/engines/qwordengine.h"
 #include "support/docxcontent.h"
 #include "support/fakeautomation.h"
@@ -269,6 +270,72 @@ private slots:
         engine.close(false); // safe in every state
     }
 
+    // The document replaces a file at the path only once the word processor has written it.
+    void saveReplacesOnlyAWrittenDocument_data()
+    {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("written") << QString() << true;
+        QTest::newRow("word processor fails") << "SaveAs" << false;
+        QTest::newRow("missing folder") << "folder" << false;
+        QTest::newRow("folder in the way") << "target" << false;
+    }
+    void saveReplacesOnlyAWrittenDocument()
+    {
+        QFETCH(QString, failure);
+        QFETCH(bool, saved);
+        QTemporaryDir dir;
+        QString out = dir.filePath("report.doc");
+        const QByteArray previous("the previous report");
+        {
+            QFile file(out);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(previous);
+        }
+        std::unique_ptr<Server> server;
+        if (failure == QLatin1String("SaveAs")) {
+            server = std::make_unique<Server>(QStringList{"word.Application"});
+            server->fail("SaveAs");
+        } else if (failure == QLatin1String("folder")) {
+            out = dir.filePath("missing/report.doc");
+        } else if (failure == QLatin1String("target")) {
+            out = dir.filePath("folder.doc");
+            QVERIFY(QDir(dir.path()).mkdir("folder.doc"));
+        }
+        const QStringList before =
+            QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+        QWordEngine engine;
+        QVERIFY(engine.open(kTemplate, kWpsTemplate, false));
+        QCOMPARE(engine.save(out), saved);
+        QCOMPARE(engine.ErrorString().isEmpty(), saved);
+        engine.close(false);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 before);
+        QFile file(dir.filePath("report.doc"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        if (saved)
+            QVERIFY(Package().read(out));
+        else
+            QCOMPARE(file.readAll(), previous);
+    }
+
+    // A cell the word processor does not give loses its own text only.
+    void rowGoesOnAfterAMissingCell()
+    {
+        Server server({"word.Application"});
+        AxObject anyCell(QStringLiteral("word.Application"));
+        const AxDispatchPtr cell = anyCell.dispatch();
+        server.answer("Cell", [cell](const AxCall &call) {
+            return call.arg(1).toInt() == 2 ? AxResult::unknownMember() : AxResult::object(cell);
+        });
+        QWordEngine engine;
+        QVERIFY(engine.open("w.dot", "k.dot", false));
+        engine.SetTableRowTexts(1, 1, 1, {"a", "b", "c", "d"}, 1);
+        for (const char *text : {"a", "c", "d"})
+            QVERIFY2(server.logged(QStringLiteral("put Range.Text(QString:%1)").arg(text)), text);
+        QVERIFY(!server.logged(QStringLiteral("put Range.Text(QString:b)")));
+    }
+
     // ---- a stand-in word processor ----
 
     void openChoosesWordProcessor_data()
@@ -351,6 +418,14 @@ private slots:
         QTest::newRow("no data sheet") << QByteArray("DataSheet") << Operation([](QWordEngine &e) {
             QVERIFY(!e.SetChartData(2, {"a"}, {"1"}));
         }) << "workbooks is NULL";
+        QTest::newRow("no bookmark") << QByteArray("Bookmarks") << Operation([](QWordEngine &e) {
+            QVERIFY(!e.SetBookmarkText("lbProjectName", "x"));
+        }) << QString();
+        QTest::newRow("picture refused")
+            << QByteArray("AddPicture") << Operation([](QWordEngine &e) {
+                   QVERIFY(!e.InsertTableCellPicture(1, 3, 1, 1, "a.png", 1, 1));
+               })
+            << "picture not inserted: a.png";
         QTest::newRow("no shape for the picture")
             << QByteArray("InlineShapes") << Operation([](QWordEngine &e) {
                    QVERIFY(!e.InsertTableCellPicture(1, 3, 1, 1, "a.png", 1, 1));

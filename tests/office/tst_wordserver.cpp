@@ -355,7 +355,7 @@ private slots:
         QCOMPARE(engine.InsertTableCellPicture(table, 2, 2, 1, path, 10, 10), pictureOk);
         QVERIFY(!engine.CopyTableFromBookmark("noSuchMark", 1));
         QVERIFY(!engine.UpdateContent("noSuchMark"));
-        QVERIFY(engine.SetBookmarkText("noSuchMark", "x"));
+        QVERIFY(!engine.SetBookmarkText("noSuchMark", "x")); // nothing was written
         engine.close(false);
     }
 

@@ -6,6 +6,7 @@
 
 #include "core/common/debuglog.h"
 #include "core/common/xmlfile.h"
+#include "core/files/stagedfile.h"
 #include "core/inspection/cdefectvocabulary.h"
 #include "core/inspection/cfilertv.h"
 #include "core/settings/qsysteminfo.h"
@@ -89,14 +90,20 @@ int CFileBMW::ConvertToRTV(const QString &xmlPath, const QString &rtvPath, CFile
     target->ResetContents();
     if (!ReadFile(xmlPath, target))
         return ConvertUnreadable;
-    if (!target->open(rtvPath, CFileRTV::OpenCreate))
+    // The new file is made beside the target and replaces it only when it is whole, so a
+    // failure (a full disk) leaves neither an empty nor a partial RTV file.
+    StagedFile staged(rtvPath);
+    if (!staged.Prepare()) {
+        TQ_LOG << "ConvertToRTV:" << staged.ErrorString();
         return ConvertFailed;
-    // Both parts are written even when one fails: the import keeps a converted file, and
-    // whatever of the description reached it is not thrown away.
-    const bool header = target->UpdateProjectParam();
-    const bool pipe = target->UpdatePipelineParam();
-    if (!header || !pipe)
-        TQ_LOG << "ConvertToRTV: a part was not written:" << rtvPath;
+    }
+    const bool written = target->open(staged.TemporaryPath(), CFileRTV::OpenCreate) &&
+                         target->UpdateProjectParam() && target->UpdatePipelineParam();
     target->close();
+    QFile::remove(staged.TemporaryPath() + QStringLiteral("-journal"));
+    if (!written || !staged.Commit()) {
+        TQ_LOG << "ConvertToRTV: not written:" << rtvPath << staged.ErrorString();
+        return ConvertFailed;
+    }
     return Converted;
 }

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "core/common/clanguagesettings.h"
+#include "core/common/cuserprompt.h"
 #include "core/common/debuglog.h"
 #include "core/settings/ckln_tq420setting.h"
 #include "core/settings/qsysteminfo.h"
@@ -59,6 +60,7 @@ GenerateReportDlg::GenerateReportDlg(QWidget *parent)
     : QDialog(parent)
     , m_report(StoredSettingsInputs())
 {
+    SetOpenDocuments(true);
     setWindowTitle(tr("Generate report"));
     resize(1028, 592);
     setFont(QFont(QStringLiteral("微软雅黑"), 12));
@@ -189,11 +191,29 @@ void GenerateReportDlg::on_ReportBtn_clicked()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const bool written = m_report.GenerateReport(path);
     QApplication::restoreOverrideCursor();
-    if (!written)
+    if (!written) {
+        Prompts::ShowUserInformation(
+            tr("Warn"), tr("The report could not be made: %1").arg(m_report.ErrorString()));
         return;
+    }
     m_strLastDocument = path;
-    if (m_bOpenDocuments)
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const QString shownPath = QDir::toNativeSeparators(path);
+    if (m_openDocument && !m_openDocument(path))
+        Prompts::ShowUserInformation(
+            tr("Prompt"),
+            tr("The report was saved as %1, but no program could open it.").arg(shownPath));
+    else
+        Prompts::ShowUserInformation(tr("Prompt"),
+                                     tr("The report was saved as %1.").arg(shownPath));
+}
+
+void GenerateReportDlg::SetOpenDocuments(bool open)
+{
+    m_openDocument = nullptr;
+    if (open)
+        m_openDocument = [](const QString &path) {
+            return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+        };
 }
 
 void GenerateReportDlg::closeEvent(QCloseEvent *event)

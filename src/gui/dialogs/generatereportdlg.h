@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QDialog>
 
 #include "office/report/cmodelreport.h"
@@ -25,7 +27,10 @@ public:
     // Where the document of the last report was saved (empty before the first).
     QString LastDocumentPath() const { return m_strLastDocument; }
     // Whether a finished report is handed to the desktop's default program (off in tests).
-    void SetOpenDocuments(bool open) { m_bOpenDocuments = open; }
+    void SetOpenDocuments(bool open);
+    // What hands a finished report to a program; false when none could open it.
+    using DocumentOpener = std::function<bool(const QString &path)>;
+    void SetDocumentOpener(const DocumentOpener &opener) { m_openDocument = opener; }
 
     static QString CountText(int files);
 
@@ -48,5 +53,5 @@ private:
     QLabel *m_pLabelInfo = nullptr;
     QPushButton *m_pDeleteBtn = nullptr;
     QString m_strLastDocument;
-    bool m_bOpenDocuments = true;
+    DocumentOpener m_openDocument;
 };

@@ -4,10 +4,8 @@
 
 #include <QDate>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 
-#include "core/common/debuglog.h"
 #include "core/database/ckln_tq420database.h"
 #include "core/settings/ckln_tq420setting.h"
 #include "gui/chrome/waitview.h"
@@ -69,9 +67,8 @@ void QPageChild::ExportSheet()
 
 bool QPageChild::ExportSheetTo(const QString &path)
 {
-    // The save dialog has confirmed replacing the file.
-    if (QFile::exists(path) && !QFile::remove(path))
-        TQ_LOG << "cannot remove the old sheet" << path << "----";
+    // The save dialog has confirmed replacing the file; the worker replaces it only once the
+    // new sheet is written, so a failed export keeps the old one.
     int columns = 0;
     const QVariantList rows = SheetRows(columns);
     if (rows.isEmpty()) {
@@ -84,8 +81,14 @@ bool QPageChild::ExportSheetTo(const QString &path)
     waitView->setAttribute(Qt::WA_DeleteOnClose);
     auto *thread = new QExportSheetThread(this);
     connect(thread, &QExportSheetThread::export_finished, waitView, &WaitView::Close);
-    connect(thread, &QExportSheetThread::export_finished, this,
-            [this, thread]() { emit signal_sheetExportFinished(thread->Succeeded()); });
+    connect(thread, &QExportSheetThread::export_finished, this, [this, thread, path]() {
+        if (!thread->Succeeded())
+            Pages::PagePrompt(this, tr("Warn"),
+                              tr("The sheet %1 could not be written: %2")
+                                  .arg(QDir::toNativeSeparators(path), thread->ErrorString()),
+                              MyMessageBox::IconError, MyMessageBox::ButtonOk);
+        emit signal_sheetExportFinished(thread->Succeeded());
+    });
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     waitView->setActive(true);
     waitView->setModal(true);

@@ -321,8 +321,7 @@ bool QPageDefectInfo::StartReport(const QString &path)
                                    CLanguageSettings::GetInstance()->IsChinese());
     const QStringList entries = ReportEntries(projectKey);
 
-    if (QFile::exists(path) && !QFile::remove(path))
-        TQ_LOG << "cannot remove the old report" << path << "----";
+    // A report at the path is replaced only once the new one is written.
     settings->SetLastExportPath(path);
     m_strReportPath = path;
 
@@ -334,6 +333,13 @@ bool QPageDefectInfo::StartReport(const QString &path)
     connect(thread, &QExportReportThread::signal_mysuccess, m_pWaitView, &WaitView::Close);
     connect(thread, &QExportReportThread::signal_mysuccess, this,
             &QPageDefectInfo::on_slot_Report_Successed);
+    connect(thread, &QExportReportThread::signal_failed, m_pWaitView, &WaitView::Close);
+    connect(thread, &QExportReportThread::signal_failed, this, [this](const QString &reason) {
+        m_pWaitView = nullptr;
+        emit signal_reportFinished();
+        Pages::PagePrompt(this, tr("Warn"), tr("The report could not be exported: %1").arg(reason),
+                          MyMessageBox::IconError, MyMessageBox::ButtonOk);
+    });
     connect(thread, &QThread::finished, this, [this, thread]() {
         // A worker that ends without success must not leave the page covered.
         if (m_pWaitView)

@@ -3,6 +3,7 @@
 #include "core/settings/dataexportparam.h"
 #include "gui/chrome/cwaitviewinterface.h"
 #include "gui/pages/qpagechild.h"
+#include "office/report/cdataexporter.h"
 #include "office/report/systemvalues.h"
 
 class QLineEdit;
@@ -113,6 +114,8 @@ private:
     DataExportParam m_exportParam; // copied for the export's worker thread
     SystemValues m_exportSystem;   // likewise
     QString m_strKeyBeforeAdd;     // the project selected before Add, current again on Cancel
+    // Written by the export's worker, read once it has finished.
+    CDataExporter::Result m_exportResult;
     bool m_bAdding = false;
     bool m_bEditing = false;
     bool m_bDetailView = true;

@@ -49,6 +49,7 @@ void QPageProjectInfo::StartDataExport(const QString &dir)
     m_strExportProjectKey = CKLN_TQ420Setting::GetInstance()->GetCurrentProHashCode();
     m_exportParam = CKLN_TQ420Setting::GetInstance()->GetDataExportParam();
     m_exportSystem = SystemValues::Of(*QSystemInfo::GetInstance());
+    m_exportResult = CDataExporter::Result();
     CKLN_TQ420Setting::GetInstance()->SetLastExportPath(QDir(dir).filePath(QStringLiteral("x")));
 
     m_pWaitView = new WaitView(this, false, 0);
@@ -79,12 +80,31 @@ void QPageProjectInfo::DoWork(const QVariant &)
     }
     if (!exporter.RunAll())
         TQ_LOG << "data export incomplete ----";
+    m_exportResult = exporter.GetResult();
 }
 
 void QPageProjectInfo::DataExportFinished()
 {
     m_pWaitView = nullptr;
     emit signal_dataExportFinished();
+    const CDataExporter::Result &result = m_exportResult;
+    if (!result.failures.isEmpty()) {
+        constexpr int kShownLines = 10;
+        QStringList lines = result.failures.mid(0, kShownLines);
+        if (result.failures.size() > kShownLines)
+            lines << tr("... and %1 more").arg(result.failures.size() - kShownLines);
+        Pages::PagePrompt(this, tr("Warn"),
+                          tr("These files were not exported:\n%1").arg(lines.join('\n')),
+                          MyMessageBox::IconError, MyMessageBox::ButtonOk);
+    }
+    // The folder is offered only when something was written into it.
+    if (result.Written() == 0) {
+        Pages::PagePrompt(
+            this, tr("Warn"),
+            tr("Nothing was exported to %1 .").arg(QDir::toNativeSeparators(m_strExportDir)),
+            MyMessageBox::IconError, MyMessageBox::ButtonOk);
+        return;
+    }
     if (Pages::PagePrompt(this, tr("Prompt"),
                           tr("Data export has finished , do you sure to open the directory ?"),
                           MyMessageBox::IconQuestion,

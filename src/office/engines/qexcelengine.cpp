@@ -6,6 +6,7 @@
 
 #include "core/common/cuserprompt.h"
 #include "core/common/debuglog.h"
+#include "core/files/stagedfile.h"
 #include "office/automation/axobject.h"
 #include "office/automation/oleshim.h"
 
@@ -74,7 +75,6 @@ bool QExcelEngine::Open(const QString &path, bool visible)
         return false;
     if (!path.isEmpty()) {
         m_workbook = m_workbooks->querySubObject("Open(const Variant&)", path);
-        m_openedExisting = true;
     } else {
         m_workbooks->dynamicCall("Add");
         m_workbook = m_application->querySubObject("ActiveWorkBook");
@@ -88,19 +88,33 @@ bool QExcelEngine::Open(const QString &path, bool visible)
     if (!m_sheet)
         return false;
     m_opened = true;
+    m_openedExisting = !path.isEmpty();
+    m_strOpenedPath = path;
     return true;
 }
 
-void QExcelEngine::Save(const QString &path)
+bool QExcelEngine::Save(const QString &path)
 {
-    if (!m_opened || !m_workbook)
-        return;
-    if (m_openedExisting) {
-        m_workbook->setProperty("Saved", false);
-        m_workbook->dynamicCall("Save()");
-    } else {
-        m_workbook->dynamicCall("SaveAs(const QString&)", QDir::toNativeSeparators(path));
+    m_strError.clear();
+    if (!m_opened || !m_workbook) {
+        m_strError = tr("No workbook is open.");
+        return false;
     }
+    // Also an opened file is written as a new one beside it, which then replaces it: saving
+    // in place would leave a damaged file behind when the disk fills up.
+    StagedFile file(m_openedExisting ? m_strOpenedPath : path);
+    if (!file.Prepare()) {
+        m_strError = file.ErrorString();
+        return false;
+    }
+    m_workbook->dynamicCall("SaveAs(const QString&)",
+                            QDir::toNativeSeparators(file.TemporaryPath()));
+    if (!file.Commit()) {
+        m_strError = file.ErrorString();
+        TQ_LOG << "Save failed:" << path << m_strError;
+        return false;
+    }
+    return true;
 }
 
 void QExcelEngine::Close()
@@ -118,6 +132,7 @@ void QExcelEngine::Close()
     m_range = nullptr;
     m_opened = false;
     m_openedExisting = false;
+    m_strOpenedPath.clear();
 }
 
 void QExcelEngine::SetCellData(int row, int column, const QVariant &value)

@@ -24,8 +24,11 @@ public:
     // Creates a workbook (empty path) or opens the file at path. Without a spreadsheet
     // program the user is told and false comes back.
     bool Open(const QString &path, bool visible);
-    // An opened file is saved in place; a new workbook is saved as path.
-    void Save(const QString &path);
+    // An opened file is saved where it was opened; a new workbook is saved as path. The
+    // file there is replaced only once the new one is written; false with ErrorString()
+    // otherwise.
+    bool Save(const QString &path);
+    QString ErrorString() const { return m_strError; }
     // Closes the workbook without saving, quits the application; safe in every state.
     void Close();
 
@@ -61,4 +64,6 @@ private:
     bool m_opened = false;
     bool m_openedExisting = false;
     bool m_oleInitialised = false;
+    QString m_strOpenedPath;
+    QString m_strError;
 };

@@ -2,6 +2,7 @@
 
 #include "core/common/cuserprompt.h"
 #include "core/common/debuglog.h"
+#include "core/files/stagedfile.h"
 #include "office/automation/axobject.h"
 #include "office/automation/oleshim.h"
 
@@ -57,12 +58,27 @@ bool QWordEngine::open(const QString &wordTemplate, const QString &wpsTemplate, 
     return m_opened;
 }
 
-void QWordEngine::save(const QString &path)
+bool QWordEngine::save(const QString &path)
 {
-    if (!m_document)
-        return;
-    m_document->dynamicCall("SaveAs (const QString&)", path);
+    m_strError.clear();
+    if (!m_document) {
+        m_strError = tr("No document is open.");
+        return false;
+    }
+    // The word processor writes a temporary file beside the target, which then replaces it.
+    StagedFile file(path);
+    if (!file.Prepare()) {
+        m_strError = file.ErrorString();
+        return false;
+    }
+    m_document->dynamicCall("SaveAs (const QString&)", file.TemporaryPath());
+    if (!file.Commit()) {
+        m_strError = file.ErrorString();
+        TQ_LOG << "save failed:" << path << m_strError;
+        return false;
+    }
     TQ_LOG << "save Done.";
+    return true;
 }
 
 void QWordEngine::close(bool saveChanges)
@@ -114,20 +130,22 @@ bool QWordEngine::SetBookmarkText(const QString &bookmark, const QString &text)
     if (!m_document)
         return false;
     AxObject *mark = m_document->querySubObject("Bookmarks(QString)", bookmark);
-    if (mark) {
-        mark->dynamicCall("Select(void)");
-        if (AxObject *range = mark->querySubObject("Range"))
-            range->setProperty("Text", text);
-    }
-    return true;
+    if (!mark)
+        return false;
+    mark->dynamicCall("Select(void)");
+    return setRangeText(mark, text);
+}
+
+bool QWordEngine::setRangeText(AxObject *owner, const QString &text)
+{
+    AxObject *range = owner->querySubObject("Range");
+    return range && range->setProperty("Text", text);
 }
 
 void QWordEngine::SetTableCellText(int table, int row, int column, const QString &text)
 {
-    if (AxObject *cell = selectedCell(table, row, column)) {
-        if (AxObject *range = cell->querySubObject("Range"))
-            range->setProperty("Text", text);
-    }
+    if (AxObject *cell = selectedCell(table, row, column))
+        setRangeText(cell, text);
 }
 
 void QWordEngine::SetTableRowHeight(int table, int row, float height)
@@ -249,9 +267,16 @@ bool QWordEngine::InsertTableCellPicture(int table, int shapeIndex, int row, int
     AxObject *range = cell ? cell->querySubObject("Range") : nullptr;
     if (!range)
         return false;
-    if (AxObject *shapes = range->querySubObject("InlineShapes"))
-        shapes->dynamicCall("AddPicture(const QString&, const QVariant&, const QVariant&)",
-                            imagePath, false, true);
+    AxObject *shapes = range->querySubObject("InlineShapes");
+    if (!shapes)
+        return false;
+    // The word processor answers the new shape; nothing means the picture was refused.
+    const QVariant added = shapes->dynamicCall(
+        "AddPicture(const QString&, const QVariant&, const QVariant&)", imagePath, false, true);
+    if (!added.isValid()) {
+        TQ_LOG << "picture not inserted:" << imagePath;
+        return false;
+    }
     AxObject *shape = m_document->querySubObject("InlineShapes(int)", shapeIndex);
     if (!shape)
         return false;
@@ -264,14 +289,13 @@ bool QWordEngine::InsertTableCellPicture(int table, int shapeIndex, int row, int
 void QWordEngine::writeRow(AxObject *table, int row, int startColumn, const QStringList &texts,
                            int columnStep)
 {
+    // A missing cell loses only its own text: the next text goes to the next column.
     int column = startColumn;
     for (const QString &text : texts) {
-        AxObject *cell = table->querySubObject("Cell(int,int)", row, column);
-        if (!cell)
-            continue;
-        cell->dynamicCall("Select(void)");
-        if (AxObject *range = cell->querySubObject("Range"))
-            range->setProperty("Text", text);
+        if (AxObject *cell = table->querySubObject("Cell(int,int)", row, column)) {
+            cell->dynamicCall("Select(void)");
+            setRangeText(cell, text);
+        }
         column += columnStep;
     }
 }

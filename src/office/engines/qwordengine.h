@@ -26,7 +26,10 @@ public:
     ~QWordEngine() override;
 
     bool open(const QString &wordTemplate, const QString &wpsTemplate, bool visible);
-    void save(const QString &path);
+    // Saves the document under path, replacing a file there only once the new one is
+    // written; false with ErrorString() otherwise.
+    bool save(const QString &path);
+    QString ErrorString() const { return m_strError; }
     void close(bool saveChanges);
     bool isOpened() const { return m_opened; }
     bool isWord() const { return m_isWord; }
@@ -58,6 +61,8 @@ private:
     AxObject *windowSelection();
     void writeRow(AxObject *table, int row, int startColumn, const QStringList &texts,
                   int columnStep);
+    // Sets the text of a range object; false when there is none or the text is refused.
+    static bool setRangeText(AxObject *owner, const QString &text);
 
     AxObject *m_application = nullptr;
     AxObject *m_document = nullptr;
@@ -65,4 +70,5 @@ private:
     bool m_opened = false;
     bool m_isWord = true;
     bool m_oleInitialised = false;
+    QString m_strError;
 };

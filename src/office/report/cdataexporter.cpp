@@ -164,20 +164,25 @@ bool CDataExporter::WriteSheet(int kind, const QString &title)
     const QString name = SafeFileName(Text(m_project, "ProjectName") + QLatin1Char('_') + title +
                                       QStringLiteral("_sheet.xls"));
     const QString path = m_strRoot + kSlash + name;
-    bool written = QDir().mkpath(m_strRoot);
-    if (written && QFileInfo::exists(path) && !QFile::remove(path)) {
-        TQ_LOG << "cannot replace" << path << "!!!";
-        written = false;
-    }
+    // The new sheet replaces one of the same name once it is written.
+    bool written = !name.isEmpty() && QDir().mkpath(m_strRoot);
+    QString reason =
+        name.isEmpty()
+            ? tr("not a valid file name")
+            : tr("the folder %1 cannot be made").arg(QDir::toNativeSeparators(m_strRoot));
     if (written) {
         CModelSheet sheet(title, 0);
         written = sheet.DoExportSheet(path, CModelSheet::HeaderTexts(kind), rows, rows.size(),
                                       CSheetData::ColumnCount(kind), kind);
+        reason = sheet.ErrorString();
     }
-    if (written)
+    if (written) {
         ++m_result.sheets;
-    else
+    } else {
+        ++m_result.failedSheets;
         ++m_result.failedSteps;
+        m_result.failures << title + QStringLiteral(": ") + reason;
+    }
     emit signal_progress(1, 1);
     return written;
 }
@@ -229,6 +234,7 @@ bool CDataExporter::CopyFiles(bool videos)
     const QList<QVariantMap> &rows = videos ? m_videos : m_defects;
     const QString kindDir = videos ? tr("video") : tr("image");
     const int illegalBefore = m_result.illegalDirectories.size();
+    const int failedBefore = m_result.failedCopies;
     bool illegal = false;
     for (int i = 0; i < rows.size(); ++i) {
         const QVariantMap &row = rows.at(i);
@@ -250,18 +256,26 @@ bool CDataExporter::CopyFiles(bool videos)
         if (!extension.isEmpty())
             suffix += QLatin1Char('.') + extension;
         const QString target = dir + kSlash + base + suffix;
-        if (QFileManager::CopyFileToPath(source, target))
+        if (QFileManager::CopyFileToPath(source, target)) {
             ++(videos ? m_result.videos : m_result.images);
-        else
-            ++m_result.skipped; // a missing source is skipped silently
+        } else if (!QFileInfo(source).isFile()) {
+            ++m_result.skipped;
+            m_result.failures
+                << tr("%1: missing from the cache, skipped").arg(QDir::toNativeSeparators(source));
+        } else {
+            ++m_result.failedCopies;
+            m_result.failures << tr("%1: could not be copied (is the disk full?)")
+                                     .arg(QDir::toNativeSeparators(target));
+        }
         emit signal_progress(i + 1, rows.size());
     }
     illegal = illegal || m_result.illegalDirectories.size() > illegalBefore;
-    if (illegal) {
+    const bool copyFailed = m_result.failedCopies > failedBefore;
+    if (illegal || copyFailed)
         ++m_result.failedSteps;
+    if (illegal)
         Prompts::ShowUserInformation(tr("Warn"), tr("An illegal directory exists ."));
-    }
-    return !illegal;
+    return !illegal && !copyFailed;
 }
 
 QString CDataExporter::PreviewFileName(const DataExportParam &param)

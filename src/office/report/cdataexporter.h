@@ -36,12 +36,18 @@ public:
 
     struct Result
     {
-        int sheets = 0;      // sheet files written
-        int videos = 0;      // videos copied
-        int images = 0;      // images copied
-        int skipped = 0;     // files below an illegal directory or that failed to copy
-        int failedSteps = 0; // sheets not written, steps that met an illegal directory
+        int sheets = 0;       // sheet files written
+        int videos = 0;       // videos copied
+        int images = 0;       // images copied
+        int skipped = 0;      // files below an illegal directory or missing from the cache
+        int failedSheets = 0; // sheets not written
+        int failedCopies = 0; // files there that could not be copied
+        int failedSteps = 0;  // steps with a failure or an illegal directory
         QStringList illegalDirectories;
+        QStringList failures; // one line for each file not written, with the reason
+
+        int Written() const { return sheets + videos + images; }
+        bool Failed() const { return failedSteps > 0; }
     };
 
     CDataExporter(const DataExportParam &param, const SystemValues &system,
@@ -54,9 +60,9 @@ public:
     // at least one video.
     QList<Step> Steps() const;
     static QString WaitText(Step step);
-    // Runs one step, or all of Steps() one after another. False when a sheet could not be
-    // written or a folder was illegal; a file that cannot be copied (its source may be gone
-    // from the cache) is only counted as skipped.
+    // Runs one step, or all of Steps() one after another. False when a sheet or a copy
+    // could not be written or a folder was illegal; a file gone from the cache is only
+    // counted as skipped.
     bool RunStep(Step step);
     bool RunAll();
     const Result &GetResult() const { return m_result; }

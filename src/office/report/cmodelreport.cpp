@@ -300,8 +300,10 @@ bool CModelReport::GenerateReport(const QString &savePath)
         dir + (chinese ? QStringLiteral("Report-Test.dot") : QStringLiteral("Report-Test_en.dot"));
     const QString wpsTemplate = dir + (chinese ? QStringLiteral("Report-Test_wps.dot")
                                                : QStringLiteral("Report-Test_wps_en.dot"));
+    m_strError.clear();
     if (!m_wordEngine.open(wordTemplate, wpsTemplate, false)) {
         TQ_LOG << "Open Word Failed";
+        m_strError = tr("No word processor could make the report.");
         return false;
     }
     m_nTableIndex = 1;
@@ -335,12 +337,13 @@ bool CModelReport::GenerateReport(const QString &savePath)
     m_wordEngine.SetBookmarkText(QStringLiteral("lbReportPageCount"),
                                  QString::number(m_wordEngine.GetTotalPages()));
 
-    if (!savePath.isEmpty()) {
-        TQ_LOG << "Word Path:" << savePath;
-        m_wordEngine.save(savePath);
-        m_wordEngine.close(false);
-    }
-    return true;
+    if (savePath.isEmpty())
+        return true;
+    TQ_LOG << "Word Path:" << savePath;
+    const bool saved = m_wordEngine.save(savePath);
+    m_strError = m_wordEngine.ErrorString();
+    m_wordEngine.close(false);
+    return saved;
 }
 
 void CModelReport::WriteHomePage()

@@ -45,8 +45,11 @@ public:
 
     // Adds one inspection file; an unreadable file or a path already added is skipped.
     void InsertReportItem(const QString &rtvPath, const QString &videoPath);
-    // False when no word processor could be opened. An empty path leaves the document open.
+    // False, with ErrorString(), when no word processor could be opened or the document
+    // could not be saved; a file at savePath is replaced only by a complete report. An
+    // empty path leaves the document open.
     bool GenerateReport(const QString &savePath);
+    QString ErrorString() const { return m_strError; }
     // Back to the state after construction.
     void Clear();
 
@@ -98,6 +101,7 @@ private:
 
     const ReportInputs m_inputs;
     QWordEngine m_wordEngine;
+    QString m_strError;
     int m_nTableIndex = 1;
     int m_nShapeIndex = 2;
     std::vector<std::unique_ptr<CReportItem>> m_items;

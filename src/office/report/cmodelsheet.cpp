@@ -1,5 +1,6 @@
 #include "office/report/cmodelsheet.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -261,9 +262,15 @@ void CModelSheet::WriteGroupHeaders(int row)
 bool CModelSheet::DoExportSheet(const QString &path, const QVariant &header, const QVariant &data,
                                 const int &rows, const int &columns, int kind)
 {
+    m_strError.clear();
     const bool reuse = m_nReuse != 0 && QFileInfo::exists(path);
-    if (!OpenExcel(reuse ? path : QString()))
+    if (!OpenExcel(reuse ? path : QString())) {
+        m_excel.Close();
+        m_strError =
+            reuse ? tr("%1 could not be opened as a workbook.").arg(QDir::toNativeSeparators(path))
+                  : tr("No spreadsheet program could make the workbook.");
         return false;
+    }
     TQ_LOG << "DoExportSheet......";
     const int lastColumn = columns - 1;
     const bool titled = m_strSheetName != kDefaultSheet;
@@ -299,9 +306,10 @@ bool CModelSheet::DoExportSheet(const QString &path, const QVariant &header, con
         m_excel.SetSheetName(SheetNameFor(m_strSheetName));
         m_excel.FreezeRow(firstDataRow);
     }
-    m_excel.Save(path);
+    const bool saved = m_excel.Save(path);
+    m_strError = m_excel.ErrorString();
     m_excel.Close();
-    return true;
+    return saved;
 }
 
 bool CModelSheet::ExportProjectDetails(const QString &path, const QVariant &data, int rows,

@@ -28,8 +28,10 @@ public:
     ~CModelSheet() override;
 
     bool OpenExcel(const QString &path);
+    // Writes the sheet; false, with ErrorString(), when the file could not be written.
     bool DoExportSheet(const QString &path, const QVariant &header, const QVariant &data,
                        const int &rows, const int &columns, int kind);
+    QString ErrorString() const { return m_strError; }
 
     bool ExportProjectDetails(const QString &path, const QVariant &data, int rows, int columns);
     bool ExportAcceptanceVideo(const QString &path, const QVariant &data, int rows, int columns);
@@ -52,4 +54,5 @@ private:
     QExcelEngine m_excel;
     QString m_strSheetName;
     int m_nReuse = 0;
+    QString m_strError;
 };

@@ -44,7 +44,15 @@ void QExportReportThread::run()
         if (!rtvPath.isEmpty())
             report->InsertReportItem(rtvPath, EntryVideoPath(entry));
     }
-    report->GenerateReport(m_strSavePath);
+    if (report->ItemCount() == 0) {
+        emit signal_failed(tr("None of the project's RTV files could be read."));
+        return;
+    }
+    const bool written = report->GenerateReport(m_strSavePath);
+    const QString reason = report->ErrorString();
     report.reset();
-    emit signal_mysuccess();
+    if (written)
+        emit signal_mysuccess();
+    else
+        emit signal_failed(reason);
 }

@@ -8,8 +8,8 @@
 
 // Builds and saves the inspection report of a project's files on a worker thread. Each
 // entry is an RTV base name, ";" and the video path; the RTV files lie in the project's
-// cache folder. The inputs are copied in before it starts; signal_mysuccess() reaches the
-// page queued on the GUI thread.
+// cache folder. The inputs are copied in before it starts; signal_mysuccess() or
+// signal_failed() reaches the page queued on the GUI thread.
 class QExportReportThread : public QThread
 {
     Q_OBJECT
@@ -27,6 +27,8 @@ public:
 
 signals:
     void signal_mysuccess();
+    // The report was not written; the file at the save path is as it was.
+    void signal_failed(const QString &reason);
 
 protected:
     void run() override;

@@ -19,8 +19,9 @@ void QExportSheetThread::StartExport(const QString &path, const QVariant &data, 
 
 void QExportSheetThread::run()
 {
-    // The sheet and its engine live and die on this thread.
-    CModelSheet sheet(QStringLiteral("Sheet1"), 1);
+    // The sheet and its engine live and die on this thread. The user has chosen to replace
+    // the file, so it is not written into (reuse 0).
+    CModelSheet sheet(QStringLiteral("Sheet1"), 0);
     switch (m_nKind) {
     case CModelSheet::ProjectDetails:
         m_bSucceeded = sheet.ExportProjectDetails(m_strPath, m_data, m_nRows, m_nColumns);
@@ -32,5 +33,6 @@ void QExportSheetThread::run()
         m_bSucceeded = sheet.ExportInterpretationRecord(m_strPath, m_data, m_nRows, m_nColumns);
         break;
     }
+    m_strError = sheet.ErrorString();
     emit export_finished();
 }
