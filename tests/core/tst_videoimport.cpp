@@ -280,6 +280,25 @@ private slots:
         QVERIFY(!plain.HasProblems());
     }
 
+    // On Linux a backslash is part of a file name: "a\\b.mp4" is that file, not "a/b.mp4".
+    void backslashIsPartOfTheName()
+    {
+        QTemporaryDir sources;
+        QVERIFY(QDir(sources.path()).mkdir(QStringLiteral("a")));
+        QFile other(sources.filePath(QStringLiteral("a/b.mp4")));
+        QVERIFY(other.open(QIODevice::WriteOnly) && other.write("the other video") > 0);
+        other.close();
+        const QString path = MakeSourceVideo(sources, QStringLiteral("a\\b.mp4"), {});
+        CFileRTV file;
+        const CVideoImporter::Result result = CVideoImporter::ImportOne(path, kProject, file, true);
+        QVERIFY2(result.ok, qPrintable(result.error));
+        QFile copy(result.info.strVedioFileName);
+        QVERIFY(copy.open(QIODevice::ReadOnly));
+        QFile source(path);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), source.readAll());
+    }
+
     void keysDifferWithinOneMillisecond()
     {
         QTemporaryDir sources;

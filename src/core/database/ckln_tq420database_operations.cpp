@@ -131,7 +131,9 @@ bool CKLN_TQ420DataBase::UpdateProjectCountInfo(const QString &projectKey, int &
     videoCount = pipeCount = standardInterpretationCount = interpretationCount = 0;
     mileage = 0;
     QSqlDatabase db;
-    if (!OpenConnection(db, "UpdateProjectCountInfo"))
+    // Count and store under the write lock: another process adding videos at the same
+    // time cannot slip a row in between, so the last recount is the right one.
+    if (!OpenConnection(db, "UpdateProjectCountInfo") || !BeginImmediate(db))
         return false;
     const QString count =
         QStringLiteral(
@@ -142,6 +144,8 @@ bool CKLN_TQ420DataBase::UpdateProjectCountInfo(const QString &projectKey, int &
         QSqlQuery query(db);
         if (!query.exec(count)) {
             TQ_LOG << count << "  ERROR:" << query.lastError().text();
+            query = QSqlQuery();
+            db.rollback();
             return false;
         }
         if (query.next()) {
@@ -160,12 +164,16 @@ bool CKLN_TQ420DataBase::UpdateProjectCountInfo(const QString &projectKey, int &
                  SqlText::SqlQuote(QString::number(mileage, 'g', 6)),
                  SqlText::SqlQuote(QString::number(standardInterpretationCount)),
                  SqlText::SqlQuote(QString::number(interpretationCount)));
-    QSqlQuery query(db);
-    if (!query.exec(update)) {
-        TQ_LOG << update << "  ERROR:" << query.lastError().text();
-        return false;
+    {
+        QSqlQuery query(db);
+        if (!query.exec(update)) {
+            TQ_LOG << update << "  ERROR:" << query.lastError().text();
+            query = QSqlQuery();
+            db.rollback();
+            return false;
+        }
     }
-    return true;
+    return Commit(db);
 }
 
 bool CKLN_TQ420DataBase::DeleteDefectItem(const QString &defectKey)
