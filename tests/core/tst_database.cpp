@@ -335,6 +335,9 @@ private slots:
             QSqlDatabase reader = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), other);
             reader.setDatabaseName(path);
             QVERIFY(reader.open());
+            QSqlQuery read(reader);
+            QVERIFY(read.exec("SELECT COUNT(*) FROM ProjectDetail") && read.next());
+            read.finish();
             db->closeDatabase();
             QTemporaryDir copyDir;
             const QString copy = copyDir.filePath("copy.prj");
