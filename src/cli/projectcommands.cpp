@@ -176,8 +176,7 @@ int ProjectCommands::Import(const QString &projectNumber, const QStringList &vid
         }
         int videoCount = 0, pipeCount = 0, standardCount = 0, defectCount = 0;
         float mileage = 0;
-        db->UpdateProjectCountInfo(key, videoCount, pipeCount, mileage, standardCount,
-                                   defectCount);
+        db->UpdateProjectCountInfo(key, videoCount, pipeCount, mileage, standardCount, defectCount);
     }
     if (json)
         CliOutput::Json(array);

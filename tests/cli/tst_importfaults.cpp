@@ -120,9 +120,9 @@ void TestImportFaults::init()
 {
     m_data = std::make_unique<QTemporaryDir>();
     m_sources = std::make_unique<QTemporaryDir>();
-    const TestSupport::CliRun added = TestSupport::RunCli(
-        {"project", "add", "--app-dir", m_data->path(), "--number", kProject, "--name", "Ring",
-         "--site", "Site"});
+    const TestSupport::CliRun added =
+        TestSupport::RunCli({"project", "add", "--app-dir", m_data->path(), "--number", kProject,
+                             "--name", "Ring", "--site", "Site"});
     QVERIFY2(added.exitCode == 0, added.err.constData());
 }
 
@@ -187,7 +187,8 @@ void TestImportFaults::killedImportLeavesNothingForEver()
     QStringList videoFolders;
     for (const QString &project : folders)
         if (project != "Temp" && project != "Template")
-            videoFolders += QDir(Cache() + "/" + project).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+            videoFolders +=
+                QDir(Cache() + "/" + project).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     QCOMPARE(videoFolders.size(), keys.size());
 }
 

@@ -41,8 +41,8 @@ private slots:
         QTest::addColumn<QString>("database"); // a file in the application folder
         QTest::addColumn<bool>("inAppDir");
         QTest::addColumn<bool>("problem");
-        QTest::newRow("writable with database") << true << "KLN_TQ420_DataBase_En.prj" << true
-                                                << false;
+        QTest::newRow("writable with database")
+            << true << "KLN_TQ420_DataBase_En.prj" << true << false;
         QTest::newRow("read-only, empty") << false << "" << false << false;
         QTest::newRow("read-only, other files") << false << "notes.txt" << false << false;
         QTest::newRow("read-only with English database")

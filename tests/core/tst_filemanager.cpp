@@ -314,15 +314,18 @@ void TestFileManager::copyFromPipe()
 void TestFileManager::newItemDirIsNeverAnExistingOne()
 {
     bool existed = true;
-    const QString dir = Manager()->CreateNewItemDir(QStringLiteral("P"), QStringLiteral("V"), existed);
+    const QString dir =
+        Manager()->CreateNewItemDir(QStringLiteral("P"), QStringLiteral("V"), existed);
     QCOMPARE(dir, Root() + QStringLiteral("/P/V"));
     QVERIFY(!existed);
     QVERIFY(WriteText(dir + QStringLiteral("/V.mp4"), "first video"));
-    QVERIFY(Manager()->CreateNewItemDir(QStringLiteral("P"), QStringLiteral("V"), existed).isEmpty());
+    QVERIFY(
+        Manager()->CreateNewItemDir(QStringLiteral("P"), QStringLiteral("V"), existed).isEmpty());
     QVERIFY(existed);
     QCOMPARE(ReadText(dir + QStringLiteral("/V.mp4")), QByteArray("first video"));
     // Refused names are no "existing folder" to retry with another name.
-    QVERIFY(Manager()->CreateNewItemDir(QStringLiteral("P"), QStringLiteral(".."), existed).isEmpty());
+    QVERIFY(
+        Manager()->CreateNewItemDir(QStringLiteral("P"), QStringLiteral(".."), existed).isEmpty());
     QVERIFY(!existed);
 }
 

@@ -16,8 +16,7 @@ QString g_chosen;
 QString g_problem;
 } // namespace
 
-QString DataFolder::ChooseDataDir(const QString &appDir, const QString &userDir,
-                                  QString &problem)
+QString DataFolder::ChooseDataDir(const QString &appDir, const QString &userDir, QString &problem)
 {
     problem.clear();
     if (QFileInfo(appDir).isWritable())
@@ -39,7 +38,6 @@ QString DataFolder::ChooseDataDir(const QString &appDir, const QString &userDir,
     return userDir;
 }
 
-
 QString DataFolder::AppDataDir()
 {
     QString problem;
@@ -50,10 +48,9 @@ QString DataFolder::AppDataDir()
             return g_override;
         if (!g_chosen.isEmpty())
             return g_chosen;
-        g_chosen =
-            ChooseDataDir(QCoreApplication::applicationDirPath(),
-                          QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-                          g_problem);
+        g_chosen = ChooseDataDir(QCoreApplication::applicationDirPath(),
+                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                                 g_problem);
         problem = g_problem;
         dir = g_chosen;
     }

@@ -30,7 +30,8 @@ QString MyHelper::MakeRandomKey(int n)
     key.reserve(qMax(n, 0));
     for (int i = 0; i < n; ++i) {
         const bool digit = random->bounded(2) == 0;
-        key += digit ? QChar('0' + int(random->bounded(10))) : QChar('A' + int(random->bounded(26)));
+        key +=
+            digit ? QChar('0' + int(random->bounded(10))) : QChar('A' + int(random->bounded(26)));
     }
     return key;
 }

@@ -157,8 +157,7 @@ bool CDataBaseOperator::Checkpoint(bool waitForOthers)
     // One row: busy flag, pages in the log, pages moved; busy 0 means all of it is moved.
     const QString statement = waitForOthers ? QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")
                                             : QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)");
-    if (!query.exec(statement) || !query.next() ||
-        query.value(0).toInt() != 0) {
+    if (!query.exec(statement) || !query.next() || query.value(0).toInt() != 0) {
         TQ_LOG << "wal_checkpoint not complete:" << databasePath() << query.lastError().text();
         return false;
     }

@@ -331,8 +331,7 @@ bool CKLN_TQ420DataBase::Commit(QSqlDatabase &db)
 
 int CKLN_TQ420DataBase::InsertDefectRows(QSqlDatabase &db, const QString &roadName,
                                          const QString &videoKey, const QString &testDate,
-                                         const PipelineParam &pipe,
-                                         const QList<CDefectItem> &items)
+                                         const PipelineParam &pipe, const QList<CDefectItem> &items)
 {
     if (items.isEmpty())
         return 0;

@@ -167,7 +167,7 @@ QString QFileManager::GetItemDir(const QString &projectFolder, const QString &it
 }
 
 QString QFileManager::CreateNewItemDir(const QString &projectFolder, const QString &itemFolder,
-                                      bool &existed) const
+                                       bool &existed) const
 {
     existed = false;
     const QString project = GetProjectDir(projectFolder, QString());
