@@ -6,6 +6,7 @@
 #include "clioutput.h"
 #include "core/common/appdatadir.h"
 #include "core/common/clanguagesettings.h"
+#include "core/database/ckln_tq420database.h"
 #include "core/inspection/cfilebmw.h"
 #include "core/inspection/cfilertv.h"
 #include "exportcommand.h"
@@ -193,7 +194,11 @@ int main(int argc, char *argv[])
     }
     if (command == QLatin1String("project") || command == QLatin1String("import") ||
         command == QLatin1String("defects") || command == QLatin1String("sheet") ||
-        command == QLatin1String("report") || command == QLatin1String("export"))
-        return RunDataCommand(command, args, parser);
+        command == QLatin1String("report") || command == QLatin1String("export")) {
+        const int code = RunDataCommand(command, args, parser);
+        // Closing folds the database's log into its file: a copy of the file holds it all.
+        CKLN_TQ420DataBase::ReleaseInstance();
+        return code;
+    }
     return Fail(Cli::tr("unknown command \"%1\"").arg(command), kUsageError);
 }

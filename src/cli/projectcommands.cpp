@@ -7,20 +7,34 @@
 #include <QSqlRecord>
 
 #include "clioutput.h"
-#include "core/common/myhelper.h"
 #include "core/common/sqlquote.h"
 #include "core/database/ckln_tq420database.h"
 #include "core/files/cvideoimporter.h"
+#include "core/files/importsession.h"
+#include "core/files/importsummary.h"
+#include "core/files/newkeys.h"
 #include "core/files/qfilemanager.h"
 #include "core/inspection/cfilertv.h"
 #include "core/settings/qsysteminfo.h"
 
 namespace {
-constexpr int kProjectKeyLength = 10;
-
 QJsonObject ToJson(const QVariantMap &row)
 {
     return QJsonObject::fromVariantMap(row);
+}
+
+QJsonObject ToJson(const QString &video, const CVideoImporter::Result &result)
+{
+    QJsonObject object{{"video", video},
+                       {"ok", result.ok},
+                       {"key", result.info.strHashCode},
+                       {"rtvSource", CVideoImporter::SourceName(result.source)},
+                       {"defects", result.defects}};
+    if (!result.error.isEmpty())
+        object.insert("error", result.error);
+    if (!result.note.isEmpty())
+        object.insert("note", result.note.trimmed());
+    return object;
 }
 
 // The principal of a new project: the first person of the inspecting unit.
@@ -83,7 +97,11 @@ int ProjectCommands::AddProject(const NewProject &project)
         CliOutput::Err(tr("projectNum can't be same"));
         return 1;
     }
-    const QString key = MyHelper::MakeRandomKey(kProjectKeyLength);
+    const QString key = NewKeys::ProjectKey();
+    if (key.isEmpty()) {
+        CliOutput::Err(tr("the project could not be stored"));
+        return 1;
+    }
     const QVariantMap row{
         {QStringLiteral("ProjectNumber"), project.number},
         {QStringLiteral("ProjectName"), project.name},
@@ -141,47 +159,32 @@ int ProjectCommands::Import(const QString &projectNumber, const QStringList &vid
     CKLN_TQ420DataBase *db = CKLN_TQ420DataBase::GetInstance();
     CFileRTV file;
     QJsonArray array;
-    int exitCode = 0;
-    for (const QString &video : videos) {
-        const CVideoImporter::Result result =
-            CVideoImporter::ImportOne(QFileInfo(video).absoluteFilePath(), key, file, true);
-        bool ok = result.ok;
-        QString error = result.error;
-        if (ok && !db->InsertVideoRow(result.info)) {
-            ok = false;
-            error = tr("the video row could not be stored");
+    CImportSummary summary;
+    {
+        const CImportSession session;
+        for (const QString &video : videos) {
+            const CVideoImporter::Result result =
+                CVideoImporter::ImportOne(QFileInfo(video).absoluteFilePath(), key, file, true);
+            summary.Add(video, result);
+            if (json)
+                array.append(ToJson(video, result));
+            else if (result.ok)
+                CliOutput::Out(tr("%1: imported as %2, RTV file %3, %4 defects")
+                                   .arg(video, result.info.strHashCode, SourceText(result.source))
+                                   .arg(result.defects) +
+                               QLatin1Char('\n'));
         }
-        exitCode = ok ? exitCode : 1;
-        const QString source = CVideoImporter::SourceName(result.source);
-        if (json) {
-            QJsonObject object{{"video", video},
-                               {"ok", ok},
-                               {"key", result.info.strHashCode},
-                               {"rtvSource", source},
-                               {"defects", result.defects}};
-            if (!error.isEmpty())
-                object.insert("error", error);
-            if (!result.note.isEmpty())
-                object.insert("note", result.note.trimmed());
-            array.append(object);
-        } else if (ok) {
-            CliOutput::Out(tr("%1: imported as %2, RTV file %3, %4 defects")
-                               .arg(video, result.info.strHashCode, SourceText(result.source))
-                               .arg(result.defects) +
-                           (result.note.isEmpty()
-                                ? QString()
-                                : QStringLiteral(" (") + result.note.trimmed() + QLatin1Char(')')) +
-                           QLatin1Char('\n'));
-        } else {
-            CliOutput::Err(tr("%1: not imported: %2").arg(video, error));
-        }
+        int videoCount = 0, pipeCount = 0, standardCount = 0, defectCount = 0;
+        float mileage = 0;
+        db->UpdateProjectCountInfo(key, videoCount, pipeCount, mileage, standardCount, defectCount);
     }
-    int videoCount = 0, pipeCount = 0, standardCount = 0, defectCount = 0;
-    float mileage = 0;
-    db->UpdateProjectCountInfo(key, videoCount, pipeCount, mileage, standardCount, defectCount);
     if (json)
         CliOutput::Json(array);
-    return exitCode;
+    if (summary.HasProblems())
+        CliOutput::Err(summary.Text());
+    else if (!json)
+        CliOutput::Out(summary.Text() + QLatin1Char('\n'));
+    return summary.Failed() > 0 ? 1 : 0;
 }
 
 int ProjectCommands::ListDefects(const QString &projectNumber, bool json)

@@ -101,6 +101,20 @@ void WriteOldFile(const QString &path, const char *defectInfoStatement,
     QSqlDatabase::removeDatabase(name);
 }
 
+// One statement on the file with a connection of the test's own.
+void ExecOnFile(const QString &path, const QString &statement)
+{
+    const QString name = QStringLiteral("own-connection");
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QSqlQuery query(db);
+        QVERIFY2(query.exec(statement), qPrintable(statement));
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
 QStringList IndexNames()
 {
     QStringList names;
@@ -287,6 +301,58 @@ private slots:
         QCOMPARE(rows.at(3), QVariantList({"PROJECTA01VID01D_x7", 0, 0.0}));
         // The migrated rows sort by time index like new ones.
         QCOMPARE(CKLN_TQ420DataBase::GetInstance()->GetDefectKeys(kProjectA).size(), 4);
+    }
+
+    // A migration that fails half-way leaves the file as it was, so the next start runs it
+    // again; the time indexes are not left at 0 for ever.
+    void failedMigrationIsRetried()
+    {
+        const QString path = CKLN_TQ420DataBase::DataBaseFilePath();
+        WriteOldFile(path, kOldDefectInfo, {"PROJECTA01VID01D_9500"});
+        const QStringList oldColumns = DbTest::Columns(path, "DefectInfo");
+        ExecOnFile(path, "CREATE TRIGGER refuse BEFORE UPDATE ON DefectInfo BEGIN "
+                         "SELECT RAISE(ABORT, 'refused'); END");
+        QVERIFY(!CKLN_TQ420DataBase::GetInstance()->CheckDefectInfo());
+        QCOMPARE(DbTest::Columns(path, "DefectInfo"), oldColumns);
+
+        CKLN_TQ420DataBase::ReleaseInstance();
+        ExecOnFile(path, "DROP TRIGGER refuse");
+        CKLN_TQ420DataBase::GetInstance();
+        QCOMPARE(DbTest::Scalar("SELECT TimeIndex FROM DefectInfo").toInt(), 9500);
+    }
+
+    // Closing folds the log into the file: a copy of the file alone holds every row.
+    void closedFileHoldsEverything()
+    {
+        const QString path = CKLN_TQ420DataBase::DataBaseFilePath();
+        CKLN_TQ420DataBase::GetInstance();
+        DbTest::InsertProject(kProjectA, "N1");
+        CKLN_TQ420DataBase *db = CKLN_TQ420DataBase::GetInstance();
+        QVERIFY(QFileInfo(path + "-wal").size() > 0);
+        // Another connection keeps the file open, as a second program would.
+        const QString other = QStringLiteral("other-reader");
+        {
+            QSqlDatabase reader = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), other);
+            reader.setDatabaseName(path);
+            QVERIFY(reader.open());
+            QSqlQuery read(reader);
+            QVERIFY(read.exec("SELECT COUNT(*) FROM ProjectDetail") && read.next());
+            read.finish();
+            db->closeDatabase();
+            QTemporaryDir copyDir;
+            const QString copy = copyDir.filePath("copy.prj");
+            QVERIFY(QFile::copy(path, copy));
+            QCOMPARE(DbTest::SchemaNames(copy, "table"),
+                     QStringList({"DefectInfo", "ProjectDetail", "VedioCount"}));
+            QSqlDatabase copied = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "copy");
+            copied.setDatabaseName(copy);
+            QVERIFY(copied.open());
+            QSqlQuery query(copied);
+            QVERIFY(query.exec("SELECT HashCode FROM ProjectDetail") && query.next());
+            QCOMPARE(query.value(0).toString(), kProjectA);
+        }
+        QSqlDatabase::removeDatabase(other);
+        QSqlDatabase::removeDatabase(QStringLiteral("copy"));
     }
 
     void migratesAFileLackingOnlyDefectLength()

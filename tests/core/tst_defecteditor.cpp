@@ -370,20 +370,23 @@ void TestDefectEditor::refusingDatabaseIsReported_data()
 {
     QTest::addColumn<QString>("operation");
     QTest::addColumn<QString>("event");
+    QTest::addColumn<bool>("allKept"); // file, frames and rows as they were
     QTest::newRow("add") << "add"
-                         << "INSERT";
+                         << "INSERT" << true;
     QTest::newRow("replace") << "replace"
-                             << "UPDATE";
+                             << "UPDATE" << false;
     QTest::newRow("delete") << "delete"
-                            << "DELETE";
+                            << "DELETE" << true;
 }
 
 void TestDefectEditor::refusingDatabaseIsReported()
 {
     QFETCH(QString, operation);
     QFETCH(QString, event);
+    QFETCH(bool, allKept);
     DbTest::Exec(Trigger(event, "DefectInfo"));
     const QStringList before = DefectRows();
+    const QStringList stateBefore = State();
 
     CDefectEditor editor = Editor();
     CDefectEditor::Result result;
@@ -394,9 +397,14 @@ void TestDefectEditor::refusingDatabaseIsReported()
     if (operation == "delete")
         result = editor.DeleteAt(1);
     QCOMPARE(result.outcome, Outcome::DatabaseNotWritten);
+    QVERIFY(!result.added);
     QCOMPARE(DefectRows(), before);
     if (operation == "add") // a defect the database does not hold is not counted
         QCOMPARE(DefectCount(), m_before.size());
+    if (operation == "delete") // the defect stays the one to show
+        QCOMPARE(result.nextPosition, 1);
+    if (allKept)
+        QCOMPARE(State(), stateBefore);
 }
 
 QTEST_MAIN(TestDefectEditor)

@@ -6,6 +6,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "core/common/appdatadir.h"
 #include "core/common/clanguagesettings.h"
 #include "core/files/qfilemanager.h"
@@ -58,6 +62,8 @@ private slots:
     void createDir_data();
     void createDir();
     void copyFile();
+    void copyFromPipe();
+    void newItemDirIsNeverAnExistingOne();
     void removeProjectRemovesVideoFolders();
     void removeTempDir();
     void refusedRemovals_data();
@@ -259,10 +265,8 @@ void TestFileManager::copyFile()
     QVERIFY(!QFileManager::CopyFileToPath(source + QStringLiteral(".gone"), target));
     QCOMPARE(ReadText(target), QByteArray("old video, longer than the new one"));
 
-    // An existing target is replaced; either separator is accepted.
-    QString windowsStyle = source;
-    windowsStyle.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    QVERIFY(QFileManager::CopyFileToPath(windowsStyle, target));
+    // An existing target is replaced.
+    QVERIFY(QFileManager::CopyFileToPath(source, target));
     QCOMPARE(ReadText(target), QByteArray("new video"));
 
     // Copying a file onto itself keeps it.
@@ -273,6 +277,56 @@ void TestFileManager::copyFile()
     const QString folder = Manager()->GetProjectDir(QStringLiteral("P"), QStringLiteral("V"));
     QVERIFY(!QFileManager::CopyFileToPath(source, folder));
     QVERIFY(QFile::exists(target));
+
+    // A backslash is part of a file name here: "a\\b.mp4" is not "a/b.mp4".
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("a")));
+    QVERIFY(WriteText(m_dir->filePath(QStringLiteral("a/b.mp4")), "the other file"));
+    QVERIFY(WriteText(m_dir->filePath(QStringLiteral("a\\b.mp4")), "backslash file"));
+    QVERIFY(QFileManager::CopyFileToPath(m_dir->filePath(QStringLiteral("a\\b.mp4")), target));
+    QCOMPARE(ReadText(target), QByteArray("backslash file"));
+    QVERIFY(!QFileManager::CopyFileToPath(m_dir->filePath(QStringLiteral("a\\c.mp4")), target));
+    QCOMPARE(ReadText(target), QByteArray("backslash file"));
+}
+
+void TestFileManager::copyFromPipe()
+{
+    // A pipe has no size: its whole stream is copied, not nothing.
+    const QString fifo = m_dir->filePath(QStringLiteral("stream.mp4"));
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const int writer = ::open(QFile::encodeName(fifo).constData(), O_RDWR);
+    QVERIFY(writer >= 0);
+    const QByteArray data(4096, 'v');
+    QCOMPARE(::write(writer, data.constData(), size_t(data.size())), ssize_t(data.size()));
+    const QString target =
+        Manager()->GetItemDir(QStringLiteral("P"), QStringLiteral("V")) + QStringLiteral("/V.mp4");
+    bool copied = false;
+    QThread *copier = QThread::create([&] { copied = QFileManager::CopyFileToPath(fifo, target); });
+    copier->start();
+    QTRY_COMPARE(QFileInfo(target + QStringLiteral(".part")).size(), qint64(data.size()));
+    ::close(writer); // the end of the stream
+    QVERIFY(copier->wait(30000));
+    delete copier;
+    QVERIFY(copied);
+    QCOMPARE(ReadText(target), data);
+    QVERIFY(!QFile::exists(target + QStringLiteral(".part")));
+}
+
+void TestFileManager::newItemDirIsNeverAnExistingOne()
+{
+    bool existed = true;
+    const QString dir =
+        Manager()->CreateNewItemDir(QStringLiteral("P"), QStringLiteral("V"), existed);
+    QCOMPARE(dir, Root() + QStringLiteral("/P/V"));
+    QVERIFY(!existed);
+    QVERIFY(WriteText(dir + QStringLiteral("/V.mp4"), "first video"));
+    QVERIFY(
+        Manager()->CreateNewItemDir(QStringLiteral("P"), QStringLiteral("V"), existed).isEmpty());
+    QVERIFY(existed);
+    QCOMPARE(ReadText(dir + QStringLiteral("/V.mp4")), QByteArray("first video"));
+    // Refused names are no "existing folder" to retry with another name.
+    QVERIFY(
+        Manager()->CreateNewItemDir(QStringLiteral("P"), QStringLiteral(".."), existed).isEmpty());
+    QVERIFY(!existed);
 }
 
 void TestFileManager::removeProjectRemovesVideoFolders()

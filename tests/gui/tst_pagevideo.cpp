@@ -78,6 +78,7 @@ private:
     std::unique_ptr<QTemporaryDir> m_sources;
     std::unique_ptr<QPageVedioInfo> m_page;
     QStringList m_prompts;
+    QStringList m_importSummaries; // the prompts of the last Import()
     int m_answer = MyMessageBox::ResultOk;
 };
 
@@ -145,6 +146,9 @@ void TestPageVideo::Import(const QStringList &files)
     m_page->StartImport(files);
     QVERIFY(m_page->IsAdding());
     WaitIdle();
+    // The import's summary is not what the test looks at next.
+    m_importSummaries = m_prompts;
+    m_prompts.clear();
 }
 
 void TestPageVideo::importsEachKindOfSource_data()
@@ -195,6 +199,9 @@ void TestPageVideo::importsEachKindOfSource()
     QCOMPARE(DbTest::Scalar("SELECT VedioNums FROM ProjectDetail WHERE HashCode = ?", {kProject})
                  .toInt(),
              1);
+    // A video that came without its own RTV file is told about; a plain one is not.
+    const bool ownRtv = !beside.isEmpty() && beside.first().endsWith(".rtv") && !road.isEmpty();
+    QCOMPARE(m_importSummaries.size(), ownRtv ? 0 : 1);
     // The inspection file holds the imported video: no second read was needed.
     QCOMPARE(File()->GetProjectParam().strTestSite, road);
     QCOMPARE(File()->GetDefectList().size(), defects);
@@ -234,7 +241,16 @@ void TestPageVideo::importsSeveralWithProgressAndSkipsFailures()
     QCOMPARE(DbTest::Count("VedioCount"), 3);
     QCOMPARE(DbTest::Count("DefectInfo"), 5);
     QCOMPARE(DbTest::Scalar("SELECT iInterpretationNums FROM ProjectDetail").toInt(), 5);
-    QVERIFY(m_prompts.isEmpty()); // a failed file is skipped without a message
+    // A failed file is skipped; the summary tells what became of each file.
+    QCOMPARE(m_prompts.size(), 1);
+    const QStringList summary = m_prompts.first().split('\n');
+    QCOMPARE(summary.size(), 4);
+    QCOMPARE(summary.at(0), QString("3 of 4 videos imported: 1 from their RTV file, 1 from their "
+                                    "video description file, 1 with an empty RTV file; 1 not "
+                                    "imported."));
+    QVERIFY(summary.at(1).startsWith(files.at(1) + ": not imported: "));
+    QVERIFY(summary.at(2).startsWith(files.at(2) + ": from the video description file: "));
+    QVERIFY(summary.at(3).startsWith(files.at(3) + ": with an empty RTV file: "));
 }
 
 void TestPageVideo::sameFileTwiceGetsTwoKeys()

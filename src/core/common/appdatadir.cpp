@@ -6,34 +6,65 @@
 #include <QMutex>
 #include <QStandardPaths>
 
+#include "core/common/cuserprompt.h"
 #include "core/common/debuglog.h"
 
 namespace {
 QMutex g_mutex;
 QString g_override;
 QString g_chosen;
+QString g_problem;
+} // namespace
 
-QString ChooseDataDir()
+QString DataFolder::ChooseDataDir(const QString &appDir, const QString &userDir, QString &problem)
 {
-    const QString appDir = QCoreApplication::applicationDirPath();
+    problem.clear();
     if (QFileInfo(appDir).isWritable())
         return appDir;
-    const QString userDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (!QDir().mkpath(userDir))
         TQ_LOG << "cannot create the data folder" << userDir << "!!!";
     TQ_LOG << "application folder not writable, data in" << userDir;
+    // Projects the user has there would silently vanish from the lists: say so.
+    const QStringList databases =
+        QDir(appDir).entryList({QStringLiteral("KLN_TQ420_DataBase*.prj")}, QDir::Files);
+    if (!databases.isEmpty())
+        problem = QCoreApplication::translate(
+                      "DataFolder",
+                      "The folder %1 holds a project database (%2) but cannot be written, so the "
+                      "program keeps its data in %3 and does not show the projects of %1. Make "
+                      "%1 writable, or move its data files to %3, and start the program again.")
+                      .arg(QDir::toNativeSeparators(appDir), databases.join(QStringLiteral(", ")),
+                           QDir::toNativeSeparators(userDir));
     return userDir;
 }
-} // namespace
 
 QString DataFolder::AppDataDir()
 {
+    QString problem;
+    QString dir;
+    {
+        QMutexLocker lock(&g_mutex);
+        if (!g_override.isEmpty())
+            return g_override;
+        if (!g_chosen.isEmpty())
+            return g_chosen;
+        g_chosen = ChooseDataDir(QCoreApplication::applicationDirPath(),
+                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
+                                 g_problem);
+        problem = g_problem;
+        dir = g_chosen;
+    }
+    // Outside the lock: the prompt may run an event loop that asks for the folder again.
+    if (!problem.isEmpty())
+        Prompts::ShowUserInformation(QCoreApplication::translate("DataFolder", "Data folder"),
+                                     problem);
+    return dir;
+}
+
+QString DataFolder::Problem()
+{
     QMutexLocker lock(&g_mutex);
-    if (!g_override.isEmpty())
-        return g_override;
-    if (g_chosen.isEmpty())
-        g_chosen = ChooseDataDir();
-    return g_chosen;
+    return g_problem;
 }
 
 void DataFolder::SetAppDataDir(const QString &dir)

@@ -9,6 +9,15 @@ namespace DataFolder {
 // have it, otherwise the per-user data location. Every data path is built from it.
 QString AppDataDir();
 
+// The problem met by the automatic choice, for the user (empty when none): an application
+// folder that holds a project database but cannot be written. It is also shown through
+// the installed user prompt when the choice is made.
+QString Problem();
+
+// The choice itself: appDir when it is writable, else userDir (created); problem tells
+// the user when appDir holds a project database that is thereby left out.
+QString ChooseDataDir(const QString &appDir, const QString &userDir, QString &problem);
+
 // Points the data files at another folder (the command-line tool's --app-dir, tests).
 // An empty text returns to the automatic choice.
 void SetAppDataDir(const QString &dir);

@@ -1,13 +1,11 @@
 #include "core/common/myhelper.h"
 
-#include <atomic>
 #include <cmath>
-#include <random>
 
 #include <QCoreApplication>
+#include <QRandomGenerator>
 
 namespace {
-std::atomic<unsigned> g_keyCounter{0};
 constexpr double kFuzzyEpsilon = 0.00001;
 
 QString FormatOfMode(int mode)
@@ -25,15 +23,15 @@ QString FormatOfMode(int mode)
 
 QString MyHelper::MakeRandomKey(int n)
 {
-    const QTime now = QTime::currentTime();
-    const unsigned seed = unsigned(now.second()) * 1000u + unsigned(now.msec()) + g_keyCounter++;
-    std::minstd_rand generator(seed);
+    // The system's random source: keys made in the same instant, or by two processes at
+    // once, are independent. Callers still check a key against what exists before use.
+    QRandomGenerator *random = QRandomGenerator::system();
     QString key;
     key.reserve(qMax(n, 0));
     for (int i = 0; i < n; ++i) {
-        const unsigned r = unsigned(generator());
-        const unsigned low = r % 65536u;
-        key += (r % 2 == 0) ? QChar('0' + int(low % 10)) : QChar('A' + int(low % 26));
+        const bool digit = random->bounded(2) == 0;
+        key +=
+            digit ? QChar('0' + int(random->bounded(10))) : QChar('A' + int(random->bounded(26)));
     }
     return key;
 }

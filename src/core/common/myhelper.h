@@ -5,7 +5,8 @@
 
 namespace MyHelper {
 
-// n characters, each a digit or a capital letter (project, video and export keys).
+// n characters, each a digit or a capital letter (project, video and export keys), from the
+// system's random source.
 QString MakeRandomKey(int n);
 
 // mode 1 "yyyy-MM-dd", mode 2 "yyyy-MM-dd hhmmss", otherwise "yyyy-MM-dd hh:mm:ss".

@@ -138,12 +138,30 @@ void CDataBaseOperator::setDatabasePath(const QString &path)
 
 void CDataBaseOperator::closeDatabase()
 {
+    if (database().isOpen())
+        Checkpoint();
     {
         QMutexLocker lock(&m_mutex);
         m_bBound = false;
         m_nGeneration = ++g_generation;
     }
     CloseThreadConnection(false, true);
+}
+
+bool CDataBaseOperator::Checkpoint(bool waitForOthers)
+{
+    QSqlDatabase db;
+    if (!OpenConnection(db, "Checkpoint"))
+        return false;
+    QSqlQuery query(db);
+    // One row: busy flag, pages in the log, pages moved; busy 0 means all of it is moved.
+    const QString statement = waitForOthers ? QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")
+                                            : QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)");
+    if (!query.exec(statement) || !query.next() || query.value(0).toInt() != 0) {
+        TQ_LOG << "wal_checkpoint not complete:" << databasePath() << query.lastError().text();
+        return false;
+    }
+    return true;
 }
 
 QString CDataBaseOperator::databasePath() const

@@ -44,7 +44,13 @@ public:
     // Binds the file and opens the calling thread's connection to it ("database open
     // failed!" in the log when that fails). Other threads reopen on their next use.
     void setDatabasePath(const QString &path);
-    // Closes the calling thread's connection ("m_db isOpen" when it was open); connections
+    // Folds the write-ahead log into the file, so that the file alone, copied or backed
+    // up, holds every committed change. waitForOthers: waits up to the busy timeout for the
+    // readers and writers of other connections and empties the log (TRUNCATE); otherwise
+    // moves what they do not hold (PASSIVE). False (logged) when part of the log stayed.
+    bool Checkpoint(bool waitForOthers = true);
+    // Checkpoints, then closes the calling thread's connection ("m_db isOpen" when it was
+    // open); connections
     // of other threads are closed on their next use. Statements fail until the next
     // setDatabasePath.
     void closeDatabase();

@@ -241,22 +241,30 @@ bool CKLN_TQ420DataBase::CheckDefectInfo()
     const QStringList definitions = {QStringLiteral("TimeIndex INT DEFAULT 0"),
                                      QStringLiteral("DefectLength REAL DEFAULT 0")};
     const QList<bool> exists = IsColumnExist(QStringLiteral("DefectInfo"), names);
+    if (!exists.contains(false))
+        return true;
+    QSqlDatabase db;
+    if (!OpenConnection(db, "CheckDefectInfo"))
+        return false;
+    // The new columns and the time indexes read from the keys in one transaction: a step
+    // that fails leaves the file as it was, so the next start runs the whole migration again.
+    if (!BeginImmediate(db))
+        return false;
     for (int i = 0; i < names.size(); ++i) {
-        if (exists.at(i))
-            continue;
-        if (!AddNewColumn(QStringLiteral("DefectInfo"), definitions.at(i)))
+        if (!exists.at(i) && !AddNewColumn(QStringLiteral("DefectInfo"), definitions.at(i))) {
+            db.rollback();
             return false;
+        }
     }
-    if (!exists.at(0))
-        return FillTimeIndexFromKeys();
-    return true;
+    if (!exists.at(0) && !FillTimeIndexFromKeys(db)) {
+        db.rollback();
+        return false;
+    }
+    return Commit(db);
 }
 
-bool CKLN_TQ420DataBase::FillTimeIndexFromKeys()
+bool CKLN_TQ420DataBase::FillTimeIndexFromKeys(QSqlDatabase &db)
 {
-    QSqlDatabase db;
-    if (!OpenConnection(db, "FillTimeIndexFromKeys"))
-        return false;
     QStringList keys;
     {
         QSqlQuery query(db);
@@ -268,26 +276,17 @@ bool CKLN_TQ420DataBase::FillTimeIndexFromKeys()
         while (query.next())
             keys << query.value(0).toString();
     }
-    if (keys.isEmpty())
-        return true;
-    db.transaction();
-    {
-        // "UPDATE DefectInfo SET TimeIndex = %1 WHERE HashCode = '%2';", values bound.
-        QSqlQuery update(db);
-        update.prepare(QStringLiteral(
-            "UPDATE DefectInfo SET TimeIndex = :TimeIndex WHERE HashCode = :HashCode;"));
-        for (const QString &key : keys) {
-            update.bindValue(QStringLiteral(":TimeIndex"), key.mid(kTimeIndexPosition).toInt());
-            update.bindValue(QStringLiteral(":HashCode"), key);
-            if (!update.exec())
-                TQ_LOG << "UPDATE TimeIndex" << key << "  ERROR:" << update.lastError().text();
+    // "UPDATE DefectInfo SET TimeIndex = %1 WHERE HashCode = '%2';", values bound.
+    QSqlQuery update(db);
+    update.prepare(
+        QStringLiteral("UPDATE DefectInfo SET TimeIndex = :TimeIndex WHERE HashCode = :HashCode;"));
+    for (const QString &key : qAsConst(keys)) {
+        update.bindValue(QStringLiteral(":TimeIndex"), key.mid(kTimeIndexPosition).toInt());
+        update.bindValue(QStringLiteral(":HashCode"), key);
+        if (!update.exec()) {
+            TQ_LOG << "UPDATE TimeIndex" << key << "  ERROR:" << update.lastError().text();
+            return false;
         }
-    }
-    if (!db.commit()) {
-        const QString error = db.lastError().text();
-        db.rollback();
-        TQ_LOG << "m_db.commit() Failed!!!" << error;
-        return false;
     }
     return true;
 }

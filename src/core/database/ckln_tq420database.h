@@ -78,6 +78,12 @@ public:
     // failed and nothing was stored.
     int InsertDefectItems(const QString &roadName, const QString &videoKey, const QString &testDate,
                           const PipelineParam &pipe, const QList<CDefectItem> &items);
+    // An imported video: its defects and its VedioCount row in one transaction, so a row
+    // exists only with all its defects. False (nothing stored) when a row or the transaction
+    // failed, e.g. a row with that key exists.
+    bool InsertImportedVideo(const QVedioInfo &info, const QString &roadName,
+                             const QString &testDate, const PipelineParam &pipe,
+                             const QList<CDefectItem> &defects);
     // Rewrites the texts, remark, length and interpretation date (now) of a defect.
     bool UpdateDefectItem(const QString &videoKey, const CDefectItem &item);
     // The defect sheet of a project: 16 values per row; columnCount is 11.
@@ -92,6 +98,10 @@ public:
     bool InsertRow(const QString &table, const QVariantMap &row);
     // The VedioCount row of an imported video, every value bound.
     bool InsertVideoRow(const QVedioInfo &info);
+    // Whether no project row, or no video row and no defect row, uses the key: a new key
+    // must be free. False also when the database cannot tell.
+    bool IsProjectKeyFree(const QString &projectKey);
+    bool IsVideoKeyFree(const QString &videoKey);
 
     // Video key + "D_" + time index; the project key is the first 10 characters of a
     // video key.
@@ -119,6 +129,14 @@ private:
     // An existing file: makes the tables and triggers it lacks (a file left empty by an
     // interrupted first start); a complete file runs no CREATE statement.
     void CreateMissingSchema();
-    bool FillTimeIndexFromKeys();
+    bool FillTimeIndexFromKeys(QSqlDatabase &db);
+    static bool BeginImmediate(QSqlDatabase &db);
+    // Commits; rolls back (logged) when that fails.
+    static bool Commit(QSqlDatabase &db);
+    // Inside an open transaction: the number of defect rows inserted (a row whose key
+    // exists is logged and skipped), -1 (rolled back) when the statement cannot be prepared.
+    int InsertDefectRows(QSqlDatabase &db, const QString &roadName, const QString &videoKey,
+                         const QString &testDate, const PipelineParam &pipe,
+                         const QList<CDefectItem> &items);
     bool RunStatement(const QString &statement, const char *caller);
 };

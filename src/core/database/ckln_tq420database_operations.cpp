@@ -10,6 +10,7 @@
 #include "core/common/debuglog.h"
 #include "core/common/myhelper.h"
 #include "core/common/sqlquote.h"
+#include "core/files/qvedioinfo.h"
 #include "core/inspection/cdefectitem.h"
 #include "core/inspection/cdefectvocabulary.h"
 #include "core/inspection/pipelineparam.h"
@@ -130,7 +131,9 @@ bool CKLN_TQ420DataBase::UpdateProjectCountInfo(const QString &projectKey, int &
     videoCount = pipeCount = standardInterpretationCount = interpretationCount = 0;
     mileage = 0;
     QSqlDatabase db;
-    if (!OpenConnection(db, "UpdateProjectCountInfo"))
+    // Count and store under the write lock: another process adding videos at the same
+    // time cannot slip a row in between, so the last recount is the right one.
+    if (!OpenConnection(db, "UpdateProjectCountInfo") || !BeginImmediate(db))
         return false;
     const QString count =
         QStringLiteral(
@@ -141,6 +144,8 @@ bool CKLN_TQ420DataBase::UpdateProjectCountInfo(const QString &projectKey, int &
         QSqlQuery query(db);
         if (!query.exec(count)) {
             TQ_LOG << count << "  ERROR:" << query.lastError().text();
+            query = QSqlQuery();
+            db.rollback();
             return false;
         }
         if (query.next()) {
@@ -159,12 +164,16 @@ bool CKLN_TQ420DataBase::UpdateProjectCountInfo(const QString &projectKey, int &
                  SqlText::SqlQuote(QString::number(mileage, 'g', 6)),
                  SqlText::SqlQuote(QString::number(standardInterpretationCount)),
                  SqlText::SqlQuote(QString::number(interpretationCount)));
-    QSqlQuery query(db);
-    if (!query.exec(update)) {
-        TQ_LOG << update << "  ERROR:" << query.lastError().text();
-        return false;
+    {
+        QSqlQuery query(db);
+        if (!query.exec(update)) {
+            TQ_LOG << update << "  ERROR:" << query.lastError().text();
+            query = QSqlQuery();
+            db.rollback();
+            return false;
+        }
     }
-    return true;
+    return Commit(db);
 }
 
 bool CKLN_TQ420DataBase::DeleteDefectItem(const QString &defectKey)
@@ -274,35 +283,69 @@ int CKLN_TQ420DataBase::InsertDefectItems(const QString &roadName, const QString
         return -1;
     if (items.isEmpty())
         return 0;
-    {
-        // Takes the write lock up front (waiting up to the busy timeout for another writer),
-        // so the batch never fails half-way on a lock; committed by db.commit().
-        QSqlQuery begin(db);
-        if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
-            TQ_LOG << "BEGIN IMMEDIATE  ERROR:" << begin.lastError().text();
-            return -1;
-        }
+    if (!BeginImmediate(db))
+        return -1;
+    const int inserted = InsertDefectRows(db, roadName, videoKey, testDate, pipe, items);
+    return inserted >= 0 && Commit(db) ? inserted : -1;
+}
+
+bool CKLN_TQ420DataBase::InsertImportedVideo(const QVedioInfo &info, const QString &roadName,
+                                             const QString &testDate, const PipelineParam &pipe,
+                                             const QList<CDefectItem> &defects)
+{
+    QSqlDatabase db;
+    if (!OpenConnection(db, "InsertImportedVideo") || !BeginImmediate(db))
+        return false;
+    // Every defect must be stored: a video whose rows miss some of its file's defects
+    // would show fewer than it has.
+    if (InsertDefectRows(db, roadName, info.strHashCode, testDate, pipe, defects) !=
+            defects.size() ||
+        !InsertVideoRow(info)) {
+        db.rollback();
+        return false;
+    }
+    return Commit(db);
+}
+
+bool CKLN_TQ420DataBase::BeginImmediate(QSqlDatabase &db)
+{
+    // Takes the write lock up front (waiting up to the busy timeout for another writer),
+    // so a batch never fails half-way on a lock; ended by Commit or db.rollback().
+    QSqlQuery begin(db);
+    if (!begin.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        TQ_LOG << "BEGIN IMMEDIATE  ERROR:" << begin.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+bool CKLN_TQ420DataBase::Commit(QSqlDatabase &db)
+{
+    if (db.commit())
+        return true;
+    const QString error = db.lastError().text();
+    db.rollback();
+    TQ_LOG << "m_db.commit() Failed!!!" << error;
+    return false;
+}
+
+int CKLN_TQ420DataBase::InsertDefectRows(QSqlDatabase &db, const QString &roadName,
+                                         const QString &videoKey, const QString &testDate,
+                                         const PipelineParam &pipe, const QList<CDefectItem> &items)
+{
+    if (items.isEmpty())
+        return 0;
+    QSqlQuery query(db);
+    if (!query.prepare(kInsertDefectStatement)) {
+        TQ_LOG << kInsertDefectStatement << "  ERROR:" << query.lastError().text();
+        db.rollback();
+        return -1;
     }
     int inserted = 0;
-    {
-        QSqlQuery query(db);
-        if (!query.prepare(kInsertDefectStatement)) {
-            TQ_LOG << kInsertDefectStatement << "  ERROR:" << query.lastError().text();
-            query = QSqlQuery();
-            db.rollback();
-            return -1;
-        }
-        const PipeColumns columns = PipeColumnsOf(roadName, testDate, pipe);
-        for (const CDefectItem &item : items) {
-            if (ExecInsertDefect(query, columns, videoKey, item))
-                ++inserted;
-        }
-    }
-    if (!db.commit()) {
-        const QString error = db.lastError().text();
-        db.rollback();
-        TQ_LOG << "m_db.commit() Failed!!!" << error;
-        return -1;
+    const PipeColumns columns = PipeColumnsOf(roadName, testDate, pipe);
+    for (const CDefectItem &item : items) {
+        if (ExecInsertDefect(query, columns, videoKey, item))
+            ++inserted;
     }
     return inserted;
 }

@@ -7,6 +7,7 @@
 #include <QSqlRecord>
 
 #include "core/common/debuglog.h"
+#include "core/common/sqlquote.h"
 #include "core/files/qvedioinfo.h"
 
 namespace {
@@ -94,4 +95,21 @@ bool CKLN_TQ420DataBase::InsertVideoRow(const QVedioInfo &info)
                       {QStringLiteral("PipeSectionLen"), info.fPipeSectionLen},
                       {QStringLiteral("PipeBranchDepth"), info.fPipeBranchDepth},
                       {QStringLiteral("PipeSectionDiameter"), info.nPipeSectionDiameter}});
+}
+
+bool CKLN_TQ420DataBase::IsProjectKeyFree(const QString &projectKey)
+{
+    return GetRecordNums(QStringLiteral("ProjectDetail"),
+                         QStringLiteral("HashCode = ") + SqlText::SqlQuote(projectKey)) == 0;
+}
+
+bool CKLN_TQ420DataBase::IsVideoKeyFree(const QString &videoKey)
+{
+    // Defect rows outlive a video row deleted outside the program: a new video must not
+    // inherit them, nor their frames.
+    const QString quoted = SqlText::SqlQuote(videoKey);
+    return GetRecordNums(QStringLiteral("VedioCount"), QStringLiteral("HashCode = ") + quoted) ==
+               0 &&
+           GetRecordNums(QStringLiteral("DefectInfo"),
+                         QStringLiteral("VedioHashCode = ") + quoted) == 0;
 }

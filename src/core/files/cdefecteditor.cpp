@@ -122,15 +122,19 @@ CDefectEditor::Result CDefectEditor::Add(CDefectItem item)
         result.outcome = copied ? Outcome::FileNotWritten : Outcome::ImageNotCopied;
         return result;
     }
-    result.added = true;
     const ProjectParam &header = m_file.GetProjectParam();
     if (!m_database.InsertDefectItem(header.strTestSite, m_videoKey, header.strTestDate,
-                                     m_file.GetPipelineParam(), item) ||
-        !UpdateDefectCount()) {
+                                     m_file.GetPipelineParam(), item)) {
+        // The database refused the row: the file and the frames are put back as they were,
+        // so file and database still hold the same defects.
+        m_file.DeleteDefectItem(PositionOf(item.nTimeIndex));
+        for (const QString &path : qAsConst(written))
+            QFile::remove(path);
         result.outcome = Outcome::DatabaseNotWritten;
         return result;
     }
-    result.outcome = Outcome::Written;
+    result.added = true;
+    result.outcome = UpdateDefectCount() ? Outcome::Written : Outcome::DatabaseNotWritten;
     return result;
 }
 
@@ -147,14 +151,18 @@ CDefectEditor::Result CDefectEditor::DeleteAt(int position)
         return result;
     }
     const int timeIndex = m_file.GetDefectList().at(position).nTimeIndex;
-    const bool databaseOk =
-        m_database.DeleteDefectItem(CKLN_TQ420DataBase::DefectKey(m_videoKey, timeIndex));
+    // The row goes first: a refused delete leaves the file untouched, still in step.
+    if (!m_database.DeleteDefectItem(CKLN_TQ420DataBase::DefectKey(m_videoKey, timeIndex))) {
+        result.outcome = Outcome::DatabaseNotWritten;
+        result.nextPosition = position;
+        return result;
+    }
     result.nextPosition = m_file.DeleteDefectItem(position);
     const bool fileOk = m_file.GetDefectList().size() < count;
     const bool countOk = UpdateDefectCount();
-    result.outcome = !fileOk                   ? Outcome::FileNotWritten
-                     : !databaseOk || !countOk ? Outcome::DatabaseNotWritten
-                                               : Outcome::Written;
+    result.outcome = !fileOk    ? Outcome::FileNotWritten
+                     : !countOk ? Outcome::DatabaseNotWritten
+                                : Outcome::Written;
     return result;
 }
 

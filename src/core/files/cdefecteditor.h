@@ -27,7 +27,8 @@ public:
     {
         Outcome outcome = Outcome::NoSuchDefect;
         bool added = false;    // SaveDefect: a new defect, not a replacement
-        int nextPosition = -1; // delete: the position to show next, -1 for none
+        int nextPosition = -1; // delete: the position to show next, -1 for none (unchanged
+                               // when the database refused)
         bool ok() const { return outcome == Outcome::Written; }
     };
 
@@ -40,10 +41,11 @@ public:
     // (strOrgImgPath, strDefectImgPath) are copied to "<nTimeIndex>_org.png" and
     // "<nTimeIndex>_defect.png" in "Images" (a replaced defect keeps its own image files),
     // overwriting; a frame left empty keeps what is there. A new defect takes the time of
-    // day of the track sample at its time index.
+    // day of the track sample at its time index. A new defect whose row the database
+    // refuses is taken out of the file again and its frames removed.
     Result SaveDefect(CDefectItem item);
     // Deletes the defect at that position of the file's list, or with that time index,
-    // with its frames and its database row.
+    // with its frames and its database row; a refused row delete leaves the file as it is.
     Result DeleteAt(int position);
     Result DeleteTimeIndex(int timeIndex);
     // The position of the defect with that time index in the file's list, -1 for none.

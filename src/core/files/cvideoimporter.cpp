@@ -6,14 +6,14 @@
 #include "core/common/debuglog.h"
 #include "core/common/myhelper.h"
 #include "core/database/ckln_tq420database.h"
+#include "core/files/filecopy.h"
+#include "core/files/newkeys.h"
 #include "core/files/qfilemanager.h"
 #include "core/inspection/cfilebmw.h"
 #include "core/inspection/cfilertv.h"
 #include "core/settings/qsysteminfo.h"
 
 namespace {
-constexpr int kVideoCodeLength = 5;
-
 QString OptionText(int slot, int index)
 {
     const COptionList *list = QSystemInfo::GetInstance()->OptionList(slot);
@@ -49,77 +49,88 @@ CVideoImporter::Result CVideoImporter::ImportOne(const QString &sourcePath,
 {
     Result result;
     const QFileInfo source(sourcePath);
-    if (!source.isFile()) {
+    if (!FileCopy::IsCopyableSource(sourcePath)) {
         result.error = tr("the video file does not exist");
         return result;
     }
-    const QString videoKey = projectKey + MyHelper::MakeRandomKey(kVideoCodeLength);
-    const QString folder = QFileManager::GetInstance()->GetItemDir(projectKey, videoKey);
+    QString videoKey;
+    const QString folder = NewKeys::CreateVideoFolder(projectKey, videoKey);
     if (folder.isEmpty()) {
         result.error = tr("cannot create the video folder");
         return result;
     }
     const QString videoPath = folder + QLatin1Char('/') + videoKey + ExtensionOf(sourcePath);
     TQ_LOG << "strCopyAVIPath" << videoPath;
-    if (!QFileManager::CopyFileToPath(sourcePath, videoPath)) {
-        result.error = tr("cannot copy the video");
-        QFileManager::GetInstance()->RemoveItemDir(projectKey, videoKey);
-        return result;
-    }
     const QString recordDate = source.lastModified().toString(QStringLiteral("yyyy-MM-dd"));
-    target.setAVIParam(videoPath, recordDate);
-
-    const QString rtvPath = folder + QLatin1Char('/') + videoKey + QStringLiteral(".rtv");
-    result.source = PrepareRtvFile(sourcePath, rtvPath, target, result.note);
-    if (result.source == RtvNone) {
-        result.error = tr("cannot create the RTV file");
-        QFileManager::GetInstance()->RemoveItemDir(projectKey, videoKey);
-        return result;
+    if (!QFileManager::CopyFileToPath(sourcePath, videoPath)) {
+        result.error = tr("cannot copy the video (is the disk full?)");
+    } else {
+        target.setAVIParam(videoPath, recordDate);
+        const QString rtvPath = folder + QLatin1Char('/') + videoKey + QStringLiteral(".rtv");
+        result.source = PrepareRtvFile(sourcePath, rtvPath, target, result);
     }
-
-    const QList<CDefectItem> &defects = target.GetDefectList();
-    if (storeDefects && !defects.isEmpty()) {
+    if (result.source != RtvNone) {
+        const QList<CDefectItem> &defects = target.GetDefectList();
         const ProjectParam &header = target.GetProjectParam();
-        const int stored = CKLN_TQ420DataBase::GetInstance()->InsertDefectItems(
-            header.strTestSite, videoKey, header.strTestDate, target.GetPipelineParam(), defects);
-        if (stored < 0)
-            result.note += tr("the defects could not be stored in the project database. ");
+        result.info = MakeVideoInfo(target, videoKey, projectKey, videoPath, recordDate);
+        result.defects = defects.size();
+        if (CKLN_TQ420DataBase::GetInstance()->InsertImportedVideo(
+                result.info, header.strTestSite, header.strTestDate, target.GetPipelineParam(),
+                storeDefects ? defects : QList<CDefectItem>())) {
+            result.ok = true;
+            return result;
+        }
+        result.error = tr("the video could not be stored in the project database");
     }
-    result.defects = defects.size();
-    result.info = MakeVideoInfo(target, videoKey, projectKey, videoPath, recordDate);
-    result.ok = true;
+    QFileManager::GetInstance()->RemoveItemDir(projectKey, videoKey);
+    result.source = RtvNone;
+    result.info = QVedioInfo();
     return result;
 }
 
 CVideoImporter::RtvSource CVideoImporter::PrepareRtvFile(const QString &sourcePath,
                                                          const QString &rtvPath, CFileRTV &target,
-                                                         QString &note)
+                                                         Result &result)
 {
     const QFileInfo source(sourcePath);
     const QString base = source.path() + QLatin1Char('/') + source.completeBaseName();
 
-    // An RTV file beside the video: copied and read whole.
+    // An RTV file beside the video: copied and read whole. A copy that fails (a full disk)
+    // fails the import: falling back would drop the file's defects without a word.
     const QString besideRtv = base + QStringLiteral(".rtv");
-    if (QFileInfo::exists(besideRtv)) {
-        const bool read = QFileManager::CopyFileToPath(besideRtv, rtvPath) &&
-                          target.open(rtvPath) && target.TraversalFile();
+    if (!QFileInfo::exists(besideRtv)) {
+        result.note += tr("there is no RTV file beside the video. ");
+    } else if (!QFileManager::CopyFileToPath(besideRtv, rtvPath)) {
+        result.error = tr("cannot copy the RTV file beside the video (is the disk full?)");
+        return RtvNone;
+    } else {
+        const bool read = target.open(rtvPath) && target.TraversalFile();
         target.close();
         if (read)
             return RtvCopied;
-        note += tr("the RTV file beside the video could not be read. ");
+        result.note += tr("the RTV file beside the video could not be read. ");
     }
     // A video description file beside it: converted into a new RTV file.
     const QString besideXml = base + QStringLiteral(".xml");
-    if (QFileInfo::exists(besideXml)) {
-        if (CFileBMW::ConvertToRTV(besideXml, rtvPath, &target) == CFileBMW::Converted)
+    if (!QFileInfo::exists(besideXml)) {
+        result.note += tr("there is no video description file beside the video. ");
+    } else {
+        const int converted = CFileBMW::ConvertToRTV(besideXml, rtvPath, &target);
+        if (converted == CFileBMW::Converted)
             return RtvConverted;
-        note += tr("the video description file could not be read. ");
+        if (converted == CFileBMW::ConvertFailed) {
+            result.error = tr("cannot write the RTV file (is the disk full?)");
+            return RtvNone;
+        }
+        result.note += tr("the video description file could not be read. ");
     }
     // Nothing usable: an empty RTV file, which knows no road yet.
     target.ResetContents();
     target.GetProjectParam().strTestSite.clear();
     const bool created = target.open(rtvPath, CFileRTV::OpenCreate);
     target.close();
+    if (!created)
+        result.error = tr("cannot write the RTV file (is the disk full?)");
     return created ? RtvEmpty : RtvNone;
 }
 

@@ -44,9 +44,11 @@ bool CopyWithBuffer(int from, int to)
     }
 }
 
-bool CopyContents(int from, int to, off_t size)
+bool CopyContents(int from, int to, const struct stat &info)
 {
-    off_t left = size;
+    if (!S_ISREG(info.st_mode))
+        return CopyWithBuffer(from, to); // a pipe has no size: read it to its end
+    off_t left = info.st_size;
     while (left > 0) {
         const ssize_t copied = ::copy_file_range(from, nullptr, to, nullptr, size_t(left), 0);
         if (copied < 0 && errno == EINTR)
@@ -58,6 +60,14 @@ bool CopyContents(int from, int to, off_t size)
     return left == 0 || CopyWithBuffer(from, to);
 }
 } // namespace
+
+bool FileCopy::IsCopyableSource(const QString &path)
+{
+    struct stat info
+    {};
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 &&
+           (S_ISREG(info.st_mode) || S_ISFIFO(info.st_mode));
+}
 
 bool FileCopy::CopyWholeFile(const QString &source, const QString &target)
 {
@@ -74,7 +84,7 @@ bool FileCopy::CopyWholeFile(const QString &source, const QString &target)
     bool copied = false;
     {
         Descriptor out{::open(to.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)};
-        copied = out.fd >= 0 && CopyContents(in.fd, out.fd, info.st_size);
+        copied = out.fd >= 0 && CopyContents(in.fd, out.fd, info);
     }
     if (!copied || !QFile::rename(partial, target)) {
         TQ_LOG << "copy failed:" << source << "->" << target;

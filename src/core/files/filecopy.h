@@ -9,4 +9,7 @@ namespace FileCopy {
 // copy never leaves a target that looks complete. The target must not exist.
 bool CopyWholeFile(const QString &source, const QString &target);
 
+// A regular file or a pipe (read to its end); not a folder or a device.
+bool IsCopyableSource(const QString &path);
+
 } // namespace FileCopy

@@ -1,5 +1,9 @@
 #include "core/files/qfilemanager.h"
 
+#include <cerrno>
+
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -162,6 +166,29 @@ QString QFileManager::GetItemDir(const QString &projectFolder, const QString &it
     return dir;
 }
 
+QString QFileManager::CreateNewItemDir(const QString &projectFolder, const QString &itemFolder,
+                                       bool &existed) const
+{
+    existed = false;
+    const QString project = GetProjectDir(projectFolder, QString());
+    if (project.isEmpty() || !IsValidFolderName(itemFolder))
+        return QString();
+    if (!QDir().mkpath(project)) {
+        TQ_LOG << "cannot create" << project << "!!!";
+        return QString();
+    }
+    const QString dir = project + itemFolder;
+    if (CheckedPath(dir, false, false).isEmpty())
+        return QString();
+    // mkdir fails on an existing name: two imports never share a folder.
+    if (::mkdir(QFile::encodeName(dir).constData(), 0777) != 0) {
+        existed = errno == EEXIST;
+        TQ_LOG << "cannot create" << dir << (existed ? "(exists)" : "!!!");
+        return QString();
+    }
+    return dir;
+}
+
 bool QFileManager::CreateDir(const QString &base, const QString &name) const
 {
     if (base.isEmpty() || !IsValidFolderName(name)) {
@@ -180,10 +207,11 @@ bool QFileManager::CreateDir(const QString &base, const QString &name) const
 
 bool QFileManager::CopyFileToPath(const QString &source, const QString &target)
 {
-    const QString from = WithSlashes(source);
-    const QString to = WithSlashes(target);
+    // Only the system's own separator separates: on Linux "a\b.mp4" is one file name.
+    const QString from = QDir::fromNativeSeparators(source);
+    const QString to = QDir::fromNativeSeparators(target);
     const QFileInfo sourceInfo(from);
-    if (!sourceInfo.isFile()) {
+    if (!FileCopy::IsCopyableSource(from)) {
         TQ_LOG << "no such file:" << from;
         return false;
     }

@@ -36,10 +36,15 @@ public:
     // Creates root/project/item when missing and returns it; empty on a refused name or
     // a folder that cannot be created.
     QString GetItemDir(const QString &projectFolder, const QString &itemFolder) const;
+    // Creates root/project when missing and root/project/item, which must not exist yet;
+    // returns it, or empty with `existed` telling whether the name was taken.
+    QString CreateNewItemDir(const QString &projectFolder, const QString &itemFolder,
+                             bool &existed) const;
     // Creates the base (the root or a folder inside it) and base/name when missing.
     bool CreateDir(const QString &base, const QString &name) const;
 
-    // Copies with overwrite, either separator accepted. False when the source is missing
+    // Copies with overwrite; a backslash is a separator only where the system has it as
+    // one (not on Linux). The source is a file or a pipe. False when the source is missing
     // (the target is then untouched) or the target is a folder.
     static bool CopyFileToPath(const QString &source, const QString &target);
 

@@ -4,12 +4,14 @@
 #include <QStringList>
 #include <QThread>
 
+#include "core/files/importsummary.h"
 #include "core/files/qvedioinfo.h"
 
 class CFileRTV;
 
 // Imports the chosen videos one by one on a worker thread (CVideoImporter does the work of
-// one file). A file that fails is skipped and the others go on. Results reach the page by
+// one file, inside one CImportSession). A file that fails is skipped and the others go on;
+// the summary tells what became of each. Results reach the page by
 // queued signals only; the target inspection file is used by this thread alone while it
 // runs (the page waits behind a modal wait view).
 class QAddVedioThread : public QThread
@@ -24,6 +26,8 @@ public:
                    bool storeDefects);
     // The number of files that were imported by the last run.
     int ImportedCount() const { return m_nImported; }
+    // What the last run did per file; read it once the thread has finished.
+    const CImportSummary &Summary() const { return m_summary; }
 
 signals:
     // Before each file: its position (1-based) and the number of files.
@@ -42,4 +46,5 @@ private:
     QString m_strVideoKey;
     bool m_bStoreDefects = true;
     int m_nImported = 0;
+    CImportSummary m_summary;
 };

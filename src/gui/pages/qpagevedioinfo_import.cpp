@@ -9,6 +9,7 @@
 #include "core/files/qfilemanager.h"
 #include "core/inspection/cfilertv.h"
 #include "core/settings/ckln_tq420setting.h"
+#include "gui/pages/pageprompt.h"
 #include "gui/pages/qaddvediothread.h"
 #include "gui/pages/qmysqltablemodel.h"
 #include "gui/pages/qmytableview.h"
@@ -72,11 +73,7 @@ void QPageVedioInfo::on_slot_AddVedioThread_Progress(int current, int total)
 
 void QPageVedioInfo::on_slot_AddVedioThread_One(QVedioInfo info)
 {
-    CKLN_TQ420DataBase *db = CKLN_TQ420DataBase::GetInstance();
-    if (!db->InsertVideoRow(info)) {
-        TQ_LOG << "cannot add the row of" << info.strHashCode << "----";
-        return;
-    }
+    // The importer has stored the row with the video's defects.
     const QString folder =
         QFileManager::GetInstance()->GetProjectDir(info.strProHashCode, info.strHashCode);
     m_strLoadedRtvPath =
@@ -95,13 +92,22 @@ void QPageVedioInfo::on_slot_AddVedioThread_finished()
     if (m_pWaitView)
         m_pWaitView->Close();
     m_pWaitView = nullptr;
-    if (m_pAddThread)
+    CImportSummary summary;
+    if (m_pAddThread) {
+        summary = m_pAddThread->Summary();
         m_pAddThread->deleteLater();
+    }
     m_pAddThread = nullptr;
     emit Notify_WaitView_Close();
     updatePage();
     ReadRow(m_nCurRow);
     SwitchIfNeeded();
+    // Several videos, or one that fell back or failed: the user hears what became of each.
+    if (summary.Imported() + summary.Failed() > 1 || summary.HasProblems())
+        Pages::PagePrompt(this, tr("Add video"), summary.Text(),
+                          summary.Failed() > 0 ? MyMessageBox::IconError
+                                               : MyMessageBox::IconInformation,
+                          MyMessageBox::ButtonOk);
 }
 
 void QPageVedioInfo::RecountProject()

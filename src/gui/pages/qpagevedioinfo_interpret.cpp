@@ -73,7 +73,7 @@ void QPageVedioInfo::on_slot_deleteDefectItem(int &nPos_zero)
     if (result.outcome == CDefectEditor::Outcome::NoSuchDefect)
         return;
     nPos_zero = result.nextPosition;
-    if (m_bInterpretation)
+    if (result.ok() && m_bInterpretation)
         emit Notify_successedDelDefect();
     RecountProject();
     updatePage();
