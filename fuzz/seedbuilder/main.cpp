@@ -1,5 +1,6 @@
 // tq420-fuzzseeds SAMPLEDIR OUTDIR: the seed corpora of the fuzz targets, one folder each
-// under OUTDIR, from the sample data of tq420-sampledata and a workbook written here.
+// under OUTDIR, from the sample data of tq420-sampledata, a workbook and hostile inputs
+// written here.
 #include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -7,6 +8,7 @@
 
 #include <cstdio>
 
+#include "hostileseeds.h"
 #include "rtvseeds.h"
 #include "seedfiles.h"
 #include "workbookseeds.h"
@@ -55,7 +57,8 @@ bool Build(const QString &sampleDir, const QString &outDir, QString *error)
         if (!RtvSeeds::Add(path, outDir, error))
             return false;
     }
-    return AddDescriptions(sampleDir, outDir, error) && WorkbookSeeds::Add(outDir, error);
+    return AddDescriptions(sampleDir, outDir, error) && WorkbookSeeds::Add(outDir, error) &&
+           HostileSeeds::Add(outDir, error);
 }
 
 } // namespace
