@@ -19,6 +19,9 @@ if [ "${TQ420_NO_SANITIZE:-0}" != "1" ]; then
     else
         sanitize+=(-DTQ420_FUZZ=OFF)
     fi
+    # A fresh cache: the compiler may differ from the last run, and on such a change CMake
+    # drops every other option given. The objects are kept (and ccache has them anyway).
+    rm -f build-asan/CMakeCache.txt
     cmake -S . -B build-asan "${sanitize[@]}" >/dev/null
     cmake --build build-asan -j"$jobs"
     (cd build-asan && ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
