@@ -1,5 +1,6 @@
 #include "fuzzsupport.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include <QCoreApplication>
