@@ -102,6 +102,22 @@
         <source>_progressive number.png</source>
         <translation>_序号.png</translation>
     </message>
+    <message>
+        <source>not a valid file name</source>
+        <translation>不是有效的文件名</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made</source>
+        <translation>无法创建文件夹 %1</translation>
+    </message>
+    <message>
+        <source>%1: missing from the cache, skipped</source>
+        <translation>%1：缓存中不存在，已跳过</translation>
+    </message>
+    <message>
+        <source>%1: could not be copied (is the disk full?)</source>
+        <translation>%1：无法复制（磁盘是否已满？）</translation>
+    </message>
 </context>
 <context>
     <name>CFileRTV</name>
@@ -183,6 +199,25 @@
     </message>
 </context>
 <context>
+    <name>CImportSummary</name>
+    <message>
+        <source>%1 of %2 videos imported: %3 from their RTV file, %4 from their video description file, %5 with an empty RTV file; %6 not imported.</source>
+        <translation>已导入 %2 个视频中的 %1 个：%3 个来自其RTV文件，%4 个来自其视频描述文件，%5 个使用空RTV文件；%6 个未导入。</translation>
+    </message>
+    <message>
+        <source>%1: not imported: %2</source>
+        <translation>%1：未导入：%2</translation>
+    </message>
+    <message>
+        <source>%1: from the video description file: %2</source>
+        <translation>%1：来自视频描述文件：%2</translation>
+    </message>
+    <message>
+        <source>%1: with an empty RTV file: %2</source>
+        <translation>%1：使用空RTV文件：%2</translation>
+    </message>
+</context>
+<context>
     <name>CKLN_TQ420Setting</name>
     <message>
         <source>Prompt</source>
@@ -195,6 +230,14 @@
     <message>
         <source>Please to select one project firstly !</source>
         <translation>请先选择一个工程！</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved to %1: the disk may be full or write-protected. The previous settings file is kept.</source>
+        <translation>设置无法保存到 %1：磁盘可能已满或被写保护。原有的设置文件保持不变。</translation>
+    </message>
+    <message>
+        <source>Editing a project in progress , you should press Save or Cancel button firstly , then you can do other things !</source>
+        <translation>正在编辑项目，请先按保存或取消按钮，然后再进行其他操作！</translation>
     </message>
 </context>
 <context>
@@ -542,6 +585,10 @@
     <message>
         <source>,%1 section don&apos;t exist defect .</source>
         <translation>，%1 段不存在缺陷。</translation>
+    </message>
+    <message>
+        <source>No word processor could make the report.</source>
+        <translation>没有可用的文字处理程序来生成报告。</translation>
     </message>
 </context>
 <context>
@@ -922,6 +969,14 @@ parameter
 参数
 (E)</translation>
     </message>
+    <message>
+        <source>%1 could not be opened as a workbook.</source>
+        <translation>无法将 %1 作为工作簿打开。</translation>
+    </message>
+    <message>
+        <source>No spreadsheet program could make the workbook.</source>
+        <translation>没有可用的表格程序来生成工作簿。</translation>
+    </message>
 </context>
 <context>
     <name>COptionList</name>
@@ -941,24 +996,36 @@ parameter
         <translation>无法创建视频文件夹</translation>
     </message>
     <message>
-        <source>cannot copy the video</source>
-        <translation>无法复制视频</translation>
-    </message>
-    <message>
-        <source>cannot create the RTV file</source>
-        <translation>无法创建 RTV 文件</translation>
-    </message>
-    <message>
-        <source>the defects could not be stored in the project database. </source>
-        <translation>缺陷未能保存到工程数据库。</translation>
-    </message>
-    <message>
         <source>the RTV file beside the video could not be read. </source>
         <translation>视频旁的 RTV 文件无法读取。</translation>
     </message>
     <message>
         <source>the video description file could not be read. </source>
         <translation>视频描述文件无法读取。</translation>
+    </message>
+    <message>
+        <source>cannot copy the video (is the disk full?)</source>
+        <translation>无法复制视频（磁盘是否已满？）</translation>
+    </message>
+    <message>
+        <source>the video could not be stored in the project database</source>
+        <translation>无法将视频保存到工程数据库</translation>
+    </message>
+    <message>
+        <source>there is no RTV file beside the video. </source>
+        <translation>视频旁没有RTV文件。</translation>
+    </message>
+    <message>
+        <source>cannot copy the RTV file beside the video (is the disk full?)</source>
+        <translation>无法复制视频旁的RTV文件（磁盘是否已满？）</translation>
+    </message>
+    <message>
+        <source>there is no video description file beside the video. </source>
+        <translation>视频旁没有视频描述文件。</translation>
+    </message>
+    <message>
+        <source>cannot write the RTV file (is the disk full?)</source>
+        <translation>无法写入RTV文件（磁盘是否已满？）</translation>
     </message>
 </context>
 <context>
@@ -970,10 +1037,6 @@ parameter
     <message>
         <source>%1: not a readable video description file</source>
         <translation>%1：不是可读取的视频描述文件</translation>
-    </message>
-    <message>
-        <source>%1: cannot create the RTV file</source>
-        <translation>%1：无法创建 RTV 文件</translation>
     </message>
     <message>
         <source>Command-line tool of the sewer inspection office program.</source>
@@ -1070,6 +1133,25 @@ parameter
     <message>
         <source>inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv | project add|list | import VIDEO... | defects | sheet | report [FILE.rtv...] | export</source>
         <translation>inspect [--json] FILE.rtv... | convert VIDEO.xml OUT.rtv | project add|list | import VIDEO... | defects | sheet | report [FILE.rtv...] | export</translation>
+    </message>
+    <message>
+        <source>%1: the folder %2 does not exist</source>
+        <translation>%1：文件夹 %2 不存在</translation>
+    </message>
+    <message>
+        <source>%1: cannot create the RTV file (no permission or the disk is full); nothing was written</source>
+        <translation>%1：无法创建 RTV 文件（没有权限或磁盘已满）；未写入任何内容</translation>
+    </message>
+</context>
+<context>
+    <name>DataFolder</name>
+    <message>
+        <source>The folder %1 holds a project database (%2) but cannot be written, so the program keeps its data in %3 and does not show the projects of %1. Make %1 writable, or move its data files to %3, and start the program again.</source>
+        <translation>文件夹 %1 中有工程数据库（%2），但不可写入，因此程序将数据保存在 %3，不显示 %1 中的工程。请使 %1 可写，或将其数据文件移到 %3，然后重新启动程序。</translation>
+    </message>
+    <message>
+        <source>Data folder</source>
+        <translation>数据文件夹</translation>
     </message>
 </context>
 <context>
@@ -1499,6 +1581,10 @@ than 60% of the wate</source>
         <source>%1: %2 sheets, %3 videos, %4 images written, %5 files skipped</source>
         <translation>%1：已写入 %2 个表格、%3 个视频、%4 张图片，跳过 %5 个文件</translation>
     </message>
+    <message>
+        <source>%1: the export is incomplete: %2 sheets and %3 files could not be written</source>
+        <translation>%1：导出不完整：%2 个表格和 %3 个文件无法写入</translation>
+    </message>
 </context>
 <context>
     <name>GenerateReportDlg</name>
@@ -1557,6 +1643,26 @@ than 60% of the wate</source>
     <message>
         <source>Please to add RTV file firstly .</source>
         <translation>请先添加 RTV 文件。</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The report could not be made: %1</source>
+        <translation>无法生成报告：%1</translation>
+    </message>
+    <message>
+        <source>Prompt</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>The report was saved as %1, but no program could open it.</source>
+        <translation>报告已保存为 %1，但没有程序能打开它。</translation>
+    </message>
+    <message>
+        <source>The report was saved as %1.</source>
+        <translation>报告已保存为 %1。</translation>
     </message>
 </context>
 <context>
@@ -1688,6 +1794,22 @@ than 60% of the wate</source>
         <source>After Switching language , the application will be restarted automatically, are you sure to switch language ?</source>
         <translation>切换语言后，程序将自动重新启动，确定要切换语言吗？</translation>
     </message>
+    <message>
+        <source>Defect Scatter is not available in this version.</source>
+        <translation>此版本不提供缺陷分布功能。</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt; The user guide is the file README.md that comes with the program&apos;s sources. &lt;/p&gt; </source>
+        <translation>&lt;p&gt; 用户指南是随程序源代码提供的 README.md 文件。 &lt;/p&gt; </translation>
+    </message>
+    <message>
+        <source>Each interface language keeps its own projects, settings and file cache: after the switch the project list shows the projects of the other language, and switching back shows these projects again.</source>
+        <translation>每种界面语言都有各自的工程、设置和文件缓存：切换后工程列表显示另一种语言的工程，切换回来后会再次显示这些工程。</translation>
+    </message>
 </context>
 <context>
     <name>MyMessageBox</name>
@@ -1765,16 +1887,8 @@ than 60% of the wate</source>
         <translation>%1  %2  %3  %4  视频 %5，管段 %6，%7 米，缺陷 %8，标识 %9</translation>
     </message>
     <message>
-        <source>the video row could not be stored</source>
-        <translation>视频记录未能保存</translation>
-    </message>
-    <message>
         <source>%1: imported as %2, RTV file %3, %4 defects</source>
         <translation>%1：已导入为 %2，RTV 文件%3，缺陷 %4 个</translation>
-    </message>
-    <message>
-        <source>%1: not imported: %2</source>
-        <translation>%1：未导入：%2</translation>
     </message>
     <message>
         <source>copied from beside the video</source>
@@ -1798,6 +1912,20 @@ than 60% of the wate</source>
     <message>
         <source>Default</source>
         <translation>默认</translation>
+    </message>
+</context>
+<context>
+    <name>QAddVedioThread</name>
+    <message>
+        <source>no inspection file to read the RTV file into</source>
+        <translation>没有可读入RTV文件的检测文件</translation>
+    </message>
+</context>
+<context>
+    <name>QDefectImgWidget</name>
+    <message>
+        <source>No picture of this defect</source>
+        <translation>此缺陷没有图片</translation>
     </message>
 </context>
 <context>
@@ -2137,6 +2265,17 @@ than 60% of the wate</source>
         <source>Please to check that the Excel or ET is installed ?</source>
         <translation>请检查是否已安装 Excel 或 WPS 表格？</translation>
     </message>
+    <message>
+        <source>No workbook is open.</source>
+        <translation>没有打开的工作簿。</translation>
+    </message>
+</context>
+<context>
+    <name>QExportReportThread</name>
+    <message>
+        <source>None of the project&apos;s RTV files could be read.</source>
+        <translation>无法读取该工程的任何 RTV 文件。</translation>
+    </message>
 </context>
 <context>
     <name>QMutilLineDelegate</name>
@@ -2206,6 +2345,14 @@ than 60% of the wate</source>
     <message>
         <source>The current sheet is empty !</source>
         <translation>当前表格为空！</translation>
+    </message>
+    <message>
+        <source>Not available yet: this comes with a later version</source>
+        <translation>暂不可用：此功能将在后续版本中提供</translation>
+    </message>
+    <message>
+        <source>The sheet %1 could not be written: %2</source>
+        <translation>无法写入表格 %1：%2</translation>
     </message>
 </context>
 <context>
@@ -2325,6 +2472,14 @@ than 60% of the wate</source>
         <source>Export report successfully , do you want to open this ?</source>
         <translation>报告导出成功，是否打开？</translation>
     </message>
+    <message>
+        <source>Warn</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>The report could not be exported: %1</source>
+        <translation>无法导出报告：%1</translation>
+    </message>
 </context>
 <context>
     <name>QPageOptionSettings</name>
@@ -2359,6 +2514,14 @@ than 60% of the wate</source>
     <message>
         <source>Add option content:</source>
         <translation>选项内容：</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is already in the list.</source>
+        <translation>“%1”已在列表中。</translation>
+    </message>
+    <message>
+        <source>The list is full (%1 entries): delete one first.</source>
+        <translation>列表已满（%1 项）：请先删除一项。</translation>
     </message>
 </context>
 <context>
@@ -2513,6 +2676,28 @@ than 60% of the wate</source>
     <message>
         <source>Data export has finished , do you sure to open the directory ?</source>
         <translation>数据导出已完成，是否打开导出目录？</translation>
+    </message>
+    <message>
+        <source>The new project has not been saved yet. Save it now? (Cancel keeps it open for editing.)</source>
+        <translation>新项目尚未保存。现在保存吗？（取消则继续编辑。）</translation>
+    </message>
+    <message>
+        <source>The changes to the project have not been saved yet. Save them now? (Cancel keeps them open for editing.)</source>
+        <translation>项目的修改尚未保存。现在保存吗？（取消则继续编辑。）</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>……以及另外 %1 项</translation>
+    </message>
+    <message>
+        <source>These files were not exported:
+%1</source>
+        <translation>以下文件未导出：
+%1</translation>
+    </message>
+    <message>
+        <source>Nothing was exported to %1 .</source>
+        <translation>没有任何内容导出到 %1 。</translation>
     </message>
 </context>
 <context>
@@ -2686,14 +2871,6 @@ than 60% of the wate</source>
 </context>
 <context>
     <name>QSystemInfo</name>
-    <message>
-        <source>KLN_TQ420_Settings.xml</source>
-        <translation>KLN_TQ420_Settings.xml</translation>
-    </message>
-    <message>
-        <source>KLN_TQ420_Settings_En.xml</source>
-        <translation>KLN_TQ420_Settings_En.xml</translation>
-    </message>
     <message>
         <source>InstitutionCode</source>
         <translation>机构代码</translation>
@@ -3043,12 +3220,12 @@ than 60% of the wate</source>
         <translation>选项</translation>
     </message>
     <message>
-        <source>Person</source>
-        <translation>人员</translation>
+        <source>Prompt</source>
+        <translation>提示</translation>
     </message>
     <message>
-        <source>Equipment</source>
-        <translation>设备</translation>
+        <source>The settings could not be saved to %1: the disk may be full or write-protected. The previous settings file is kept.</source>
+        <translation>设置无法保存到 %1：磁盘可能已满或被写保护。原有的设置文件保持不变。</translation>
     </message>
 </context>
 <context>
@@ -3132,6 +3309,10 @@ than 60% of the wate</source>
         <source>Language</source>
         <translation>语言</translation>
     </message>
+    <message>
+        <source>Defect Scatter is not available in this version.</source>
+        <translation>此版本不提供缺陷分布功能。</translation>
+    </message>
 </context>
 <context>
     <name>QVedioInfoManage</name>
@@ -3206,6 +3387,10 @@ than 60% of the wate</source>
         <source>Please to check that the word or wps is installed !</source>
         <translation>请检查是否已安装 Word 或 WPS 文字！</translation>
     </message>
+    <message>
+        <source>No document is open.</source>
+        <translation>没有打开的文档。</translation>
+    </message>
 </context>
 <context>
     <name>ReportCommand</name>
@@ -3230,12 +3415,12 @@ than 60% of the wate</source>
         <translation>没有可读取的 RTV 文件</translation>
     </message>
     <message>
-        <source>%1: the report could not be written</source>
-        <translation>%1：报告未能写入</translation>
-    </message>
-    <message>
         <source>%1: report of %2 sections, %3 defects</source>
         <translation>%1：报告包含 %2 个管段，%3 处缺陷</translation>
+    </message>
+    <message>
+        <source>%1: the report could not be written: %2</source>
+        <translation>%1：无法写入报告：%2</translation>
     </message>
 </context>
 <context>
@@ -3253,12 +3438,39 @@ than 60% of the wate</source>
         <translation>表格种类应为 0、1、2 或 3</translation>
     </message>
     <message>
-        <source>%1: the sheet could not be written</source>
-        <translation>%1：表格未能写入</translation>
-    </message>
-    <message>
         <source>%1: %2 rows written</source>
         <translation>%1：已写入 %2 行</translation>
+    </message>
+    <message>
+        <source>%1: the sheet could not be written: %2</source>
+        <translation>%1：无法写入表格：%2</translation>
+    </message>
+</context>
+<context>
+    <name>StagedFile</name>
+    <message>
+        <source>No file name was given.</source>
+        <translation>未指定文件名。</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>文件夹 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 是一个文件夹。</translation>
+    </message>
+    <message>
+        <source>Cannot create a file in %1: %2</source>
+        <translation>无法在 %1 中创建文件：%2</translation>
+    </message>
+    <message>
+        <source>%1 could not be written (is the disk full?).</source>
+        <translation>无法写入 %1（磁盘是否已满？）。</translation>
+    </message>
+    <message>
+        <source>Cannot replace %1: %2</source>
+        <translation>无法替换 %1：%2</translation>
     </message>
 </context>
 </TS>
