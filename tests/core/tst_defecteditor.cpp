@@ -20,12 +20,6 @@ const QString kProject = QStringLiteral("PRJ0000001");
 const QString kVideo = QStringLiteral("PRJ0000001VID01");
 using Outcome = CDefectEditor::Outcome;
 
-QByteArray Bytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Runs a statement on the RTV file with a connection of the test's own; the first value.
 QVariant FileValue(const QString &rtv, const QString &statement)
 {
@@ -170,7 +164,7 @@ QStringList TestDefectEditor::State() const
     const QDir images(m_video->filePath("Images"));
     for (const QString &name : images.entryList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
         const QByteArray hash =
-            QCryptographicHash::hash(Bytes(images.filePath(name)), QCryptographicHash::Md5);
+            QCryptographicHash::hash(TestSupport::FileBytes(images.filePath(name)), QCryptographicHash::Md5);
         state << name + " " + hash.toHex();
     }
     return state;
@@ -193,8 +187,8 @@ void TestDefectEditor::addsANewDefect()
 
     const QString org = Image(QString("%1_org.png").arg(t));
     const QString marked = Image(QString("%1_defect.png").arg(t));
-    QCOMPARE(Bytes(org), Bytes(item.strOrgImgPath));
-    QCOMPARE(Bytes(marked), Bytes(item.strDefectImgPath));
+    QCOMPARE(TestSupport::FileBytes(org), TestSupport::FileBytes(item.strOrgImgPath));
+    QCOMPARE(TestSupport::FileBytes(marked), TestSupport::FileBytes(item.strDefectImgPath));
 
     const QList<CDefectItem> onDisk = DefectsOnDisk(m_rtv);
     QCOMPARE(onDisk.size(), m_before.size() + 1);
@@ -202,8 +196,8 @@ void TestDefectEditor::addsANewDefect()
     QCOMPARE(written.TimeText(), sample.TimeText());
     QCOMPARE(written.defectParam.strRemark, item.defectParam.strRemark);
     const QString blobs = QString("FROM DefectsFound WHERE nTimeIndex = %1").arg(t);
-    QCOMPARE(FileValue(m_rtv, "SELECT imgDataOrg " + blobs).toByteArray(), Bytes(org));
-    QCOMPARE(FileValue(m_rtv, "SELECT imgDataDefect " + blobs).toByteArray(), Bytes(marked));
+    QCOMPARE(FileValue(m_rtv, "SELECT imgDataOrg " + blobs).toByteArray(), TestSupport::FileBytes(org));
+    QCOMPARE(FileValue(m_rtv, "SELECT imgDataDefect " + blobs).toByteArray(), TestSupport::FileBytes(marked));
     QCOMPARE(m_file->GetDefectList().last().strDefectImgPath, marked);
 
     const QString key = CKLN_TQ420DataBase::DefectKey(kVideo, t);
@@ -230,12 +224,12 @@ void TestDefectEditor::replacesTheDefectAtItsTimeIndex()
     QFETCH(QString, frames);
     const QString org = Image("13500_org.png");
     const QString marked = Image("13500_defect.png");
-    QByteArray expected = Bytes(marked);
+    QByteArray expected = TestSupport::FileBytes(marked);
     QVERIFY(!expected.isEmpty());
     CDefectItem item = NewDefect(13500);
     item.defectParam.DefectLevel = 3;
     if (frames == "new")
-        expected = Bytes(item.strDefectImgPath);
+        expected = TestSupport::FileBytes(item.strDefectImgPath);
     if (frames == "own") {
         item.strOrgImgPath = org;
         item.strDefectImgPath = marked;
@@ -247,7 +241,7 @@ void TestDefectEditor::replacesTheDefectAtItsTimeIndex()
     QVERIFY(result.ok());
     QVERIFY(!result.added);
 
-    QCOMPARE(Bytes(marked), expected);
+    QCOMPARE(TestSupport::FileBytes(marked), expected);
     const QList<CDefectItem> onDisk = DefectsOnDisk(m_rtv);
     QCOMPARE(TimeIndices(onDisk), m_before);
     QCOMPARE(onDisk.at(1).defectParam.DefectLevel, 3);

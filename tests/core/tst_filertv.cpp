@@ -47,13 +47,6 @@ QStringList ImageFiles(const QTemporaryDir &dir)
     return QDir(dir.filePath(QStringLiteral("Images"))).entryList(QDir::Files, QDir::Name);
 }
 
-QByteArray FileBytes(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
 void WriteBytes(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
@@ -107,7 +100,7 @@ private slots:
         const QJsonObject expected = ManifestOf(name);
         QTemporaryDir dir;
         const QString path = TestSupport::CopySample(name, dir);
-        const QByteArray before = FileBytes(path);
+        const QByteArray before = TestSupport::FileBytes(path);
 
         CFileRTV file;
         QVERIFY(file.open(path));
@@ -116,7 +109,7 @@ private slots:
         QCOMPARE(file.TraversalFile(), readable);
         if (!readable) {
             file.close();
-            QCOMPARE(FileBytes(path), before); // a file that is no RTV file is left alone
+            QCOMPARE(TestSupport::FileBytes(path), before); // a file that is no RTV file is left alone
             return;
         }
 
@@ -184,7 +177,7 @@ private slots:
         // A written frame is the blob itself, byte for byte.
         for (const CDefectItem &defect : file.GetDefectList())
             if (QFileInfo::exists(defect.strOrgImgPath))
-                QCOMPARE(FileBytes(defect.strOrgImgPath),
+                QCOMPARE(TestSupport::FileBytes(defect.strOrgImgPath),
                          QueryValue(path,
                                     QStringLiteral(
                                         "select imgDataOrg from DefectsFound where nTimeIndex = %1")
@@ -259,7 +252,7 @@ private slots:
         CFileRTV file;
         QVERIFY(file.open(path));
         QVERIFY(file.TraversalFile());
-        QCOMPARE(FileBytes(marked), QByteArray("edited by hand"));
+        QCOMPARE(TestSupport::FileBytes(marked), QByteArray("edited by hand"));
         QCOMPARE(ImageFiles(dir).size(), 2 * file.GetDefectList().size());
     }
 
@@ -338,7 +331,7 @@ private slots:
         WriteBytes(org, png);
         QVERIFY(file.InsertDefectItem(MakeDefect(8000, 1.0f, org, annotated)));
         QVERIFY(file.TraversalFile());
-        QCOMPARE(FileBytes(dir.filePath(QStringLiteral("Images/8000_org.png"))), png);
+        QCOMPARE(TestSupport::FileBytes(dir.filePath(QStringLiteral("Images/8000_org.png"))), png);
     }
 
     void insertUpdateDeleteDefects()

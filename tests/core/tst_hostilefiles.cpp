@@ -63,12 +63,6 @@ QByteArray FileHash(const QString &path)
     return file.open(QIODevice::ReadOnly) && hash.addData(&file) ? hash.result() : QByteArray();
 }
 
-QByteArray FileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A pipe section text with the remark; the padding goes around the remark element.
 QString PipeXml(const QString &remark, const QString &before = QString(),
                 const QString &after = QString())
@@ -121,7 +115,7 @@ QByteArray PngWithHeader(quint32 width, quint32 height, bool goodCrc)
 
 QByteArray PictureBytes(const QTemporaryDir &dir, const QString &name, Qt::GlobalColor color)
 {
-    return FileBytes(TestSupport::WritePng(dir, name, color));
+    return TestSupport::FileBytes(TestSupport::WritePng(dir, name, color));
 }
 
 QColor ColourAt(const QString &path)

@@ -65,12 +65,6 @@ QString ProjectParamXml(const ProjectParam &param)
     return document.toString();
 }
 
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // The child elements as "tag=text", or only "tag" for those with element children.
 QStringList Fields(const QDomElement &parent)
 {
@@ -359,7 +353,7 @@ void TestSetting::saveWritesAllElements()
     setting->SetSortMode(3, 4);
     QVERIFY(setting->saveXml());
 
-    const QByteArray bytes = ReadFile(setting->GetFilePath());
+    const QByteArray bytes = TestSupport::FileBytes(setting->GetFilePath());
     QVERIFY(bytes.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Settings>\n"
                              "    <UserSettings>\n        <currentProNum>"));
     QDomDocument document;
@@ -404,13 +398,13 @@ void TestSetting::sortModeRange()
     QFETCH(int, read);
     CKLN_TQ420Setting *setting = CKLN_TQ420Setting::GetInstance();
     QVERIFY(setting->saveXml());
-    const QByteArray initial = ReadFile(setting->GetFilePath());
+    const QByteArray initial = TestSupport::FileBytes(setting->GetFilePath());
     setting->SetSortMode(pageType, 6);
     QCOMPARE(SortModesOf(setting), after);
     QCOMPARE(setting->GetSortMode(pageType), read);
     // An index out of range changes nothing else either.
     QVERIFY(setting->saveXml());
-    QCOMPARE(ReadFile(setting->GetFilePath()) == initial, read == 0);
+    QCOMPARE(TestSupport::FileBytes(setting->GetFilePath()) == initial, read == 0);
 }
 
 void TestSetting::lastExportPath_data()
@@ -492,7 +486,7 @@ void TestSetting::failedSaveKeepsOldFile()
     CKLN_TQ420Setting *setting = CKLN_TQ420Setting::GetInstance();
     setting->SetCurrentProject(QStringLiteral("1"), QStringLiteral("OLDKEY"), QString(), QString());
     QVERIFY(setting->saveXml());
-    const QByteArray before = ReadFile(setting->GetFilePath());
+    const QByteArray before = TestSupport::FileBytes(setting->GetFilePath());
 
     setting->SetCurrentProject(QStringLiteral("2"), QStringLiteral("NEWKEY"), QString(), QString());
     bool saved = true;
@@ -503,7 +497,7 @@ void TestSetting::failedSaveKeepsOldFile()
         saved = setting->saveXml();
     }
     QVERIFY(!saved);
-    QCOMPARE(ReadFile(setting->GetFilePath()), before);
+    QCOMPARE(TestSupport::FileBytes(setting->GetFilePath()), before);
     QCOMPARE(Reloaded()->GetCurrentProHashCode(), QStringLiteral("OLDKEY"));
 #else
     QSKIP("needs the Linux file attributes");

@@ -16,12 +16,6 @@
 #include "support/testsupport.h"
 
 namespace {
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 bool Run(const QString &program, const QStringList &arguments)
 {
     QProcess process;
@@ -153,7 +147,7 @@ void TestSettingsFullDisk::fullDiskKeepsPreviousFile()
     file.change(QStringLiteral("KEPT"));
     QVERIFY(file.save());
     QVERIFY(prompt.Texts().isEmpty());
-    const QByteArray before = ReadFile(file.path());
+    const QByteArray before = TestSupport::FileBytes(file.path());
     QVERIFY(!before.isEmpty());
 
     // A value long enough that the new file cannot fit into what a block rounding leaves.
@@ -163,7 +157,7 @@ void TestSettingsFullDisk::fullDiskKeepsPreviousFile()
     QVERIFY(!file.save());
     QCOMPARE(prompt.Texts().size(), 1);
     QVERIFY2(prompt.Texts().first().contains(file.path()), qPrintable(prompt.Texts().first()));
-    QCOMPARE(ReadFile(file.path()), before);
+    QCOMPARE(TestSupport::FileBytes(file.path()), before);
     const QString name = QFileInfo(file.path()).fileName();
     QCOMPARE(QDir(m_mountPoint.path()).entryList({name + QLatin1Char('*')}, QDir::Files),
              QStringList{name}); // no temporary file left behind

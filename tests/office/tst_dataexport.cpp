@@ -39,12 +39,6 @@ QString WriteFile(const QString &path, const QByteArray &content)
     return path;
 }
 
-QByteArray ReadFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 DataExportParam CopiesOnly()
 {
     DataExportParam param;
@@ -178,7 +172,7 @@ private slots:
                      qPrintable(pattern.pattern() + QStringLiteral(" in ") +
                                 files.join(QLatin1Char(','))));
         }
-        QCOMPARE(ReadFile(out.filePath(files.filter(QStringLiteral(".avi")).value(0))),
+        QCOMPARE(TestSupport::FileBytes(out.filePath(files.filter(QStringLiteral(".avi")).value(0))),
                  QByteArray("video b.avi"));
         QVERIFY(m_prompt.Calls().isEmpty());
     }
@@ -302,7 +296,7 @@ private slots:
         DataExportParam param = CopiesOnly();
         param.bImage = false;
         const CDataExporter::Result result = Export(param, out.path());
-        QCOMPARE(ReadFile(target), QByteArray("video a.mp4"));
+        QCOMPARE(TestSupport::FileBytes(target), QByteArray("video a.mp4"));
         QCOMPARE(result.videos, 1);
         QCOMPARE(result.skipped, 1);
         QCOMPARE(result.failedSteps, 0);
@@ -372,7 +366,7 @@ private slots:
                 QFileInfo(out.filePath(QStringLiteral("工程_一_%1_sheet.xls").arg(title))).size() >
                 0);
         QVERIFY(
-            ReadFile(interpretation).startsWith("PK")); // a new workbook in place of the old file
+            TestSupport::FileBytes(interpretation).startsWith("PK")); // a new workbook in place of the old file
     }
 
     void commandLine()

@@ -154,7 +154,7 @@ private slots:
 
     void fillSaveAndReadBack()
     {
-        const QByteArray before = ReadAll(m_template);
+        const QByteArray before = TestSupport::FileBytes(m_template);
         QWordEngine engine;
         QVERIFY(engine.open(m_template, "unused_wps.dot", false));
         QVERIFY(engine.isWord());
@@ -180,7 +180,7 @@ private slots:
         const QString out = m_dir.filePath("report.doc");
         engine.save(out);
         engine.close(false);
-        QCOMPARE(ReadAll(m_template), before);
+        QCOMPARE(TestSupport::FileBytes(m_template), before);
 
         Package package;
         QVERIFY(package.read(out));
@@ -386,12 +386,6 @@ private slots:
     }
 
 private:
-    static QByteArray ReadAll(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     QTemporaryDir m_dir;
     QString m_template;
     QString m_red;

@@ -66,6 +66,12 @@ void RecordingPrompt::Clear()
     m_calls.clear();
 }
 
+QByteArray FileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QString SamplePath(const QString &relative)
 {
     return QStringLiteral(TQ420_SAMPLE_DIR "/") + relative;

@@ -13,6 +13,8 @@ namespace TestSupport {
 
 // Path of a file of the generated sample data ("rtv/v0.rtv").
 QString SamplePath(const QString &relative);
+// The bytes of a file, empty when it cannot be read.
+QByteArray FileBytes(const QString &path);
 // Copies a sample file into the folder (tests never change the fixtures) and returns the copy.
 QString CopySample(const QString &relative, const QTemporaryDir &dir,
                    const QString &name = QString());
