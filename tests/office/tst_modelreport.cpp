@@ -5,6 +5,7 @@
 #include <QTranslator>
 
 #include <QDomDocument>
+#include <QSqlQuery>
 
 #include "core/common/appdatadir.h"
 #include "core/common/clanguagesettings.h"
@@ -160,6 +161,7 @@ private slots:
     void chineseDocument();
     void inputsNotSettings_data();
     void inputsNotSettings();
+    void readingLeavesTheFilesAlone();
 
 private:
     bool m_bTemplates = false;
@@ -587,6 +589,36 @@ void TestModelReport::inputsNotSettings()
                  QStringLiteral("Input test site"));
         QVERIFY(!doc.document.toString().contains(QStringLiteral("Input project")));
     }
+}
+
+// A report reads the files the user chose: an old file is not migrated, a file's trigger
+// neither runs nor is dropped.
+void TestModelReport::readingLeavesTheFilesAlone()
+{
+    QTemporaryDir dir;
+    QStringList paths;
+    for (const QString sample : {"v0.rtv", "v1024.rtv", "v1025.rtv"})
+        paths << Copy(dir, sample, sample);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "trigger");
+        db.setDatabaseName(paths.last());
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec(QStringLiteral("create trigger keep after update on ProjectParam "
+                                                  "begin delete from DefectsFound; end")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("trigger"));
+    QList<QByteArray> before;
+    for (const QString &path : paths)
+        before << TestSupport::FileBytes(path);
+
+    CModelReport report(Inputs());
+    for (const QString &path : paths)
+        report.InsertReportItem(path, QString());
+    QCOMPARE(report.ItemCount(), paths.size());
+    QVERIFY(report.DefectTotal() > 0);
+    for (int i = 0; i < paths.size(); ++i)
+        QVERIFY2(TestSupport::FileBytes(paths.at(i)) == before.at(i), qPrintable(paths.at(i)));
 }
 
 QTEST_MAIN(TestModelReport)

@@ -9,7 +9,8 @@ CReportItem::CReportItem(QObject *parent)
 bool CReportItem::Init(const QString &rtvPath, const QString &videoPath)
 {
     m_strPath = rtvPath;
-    if (!m_fileRTV.open(rtvPath) || !m_fileRTV.TraversalFile()) {
+    // The files are the user's own (report mode): read them, never migrate or mark them.
+    if (!m_fileRTV.open(rtvPath, CFileRTV::OpenReadOnly) || !m_fileRTV.TraversalFile()) {
         TQ_LOG << "Unnormal path:" << rtvPath;
         m_fileRTV.close();
         return false;
