@@ -86,11 +86,14 @@ private slots:
     void deletingNoDefectChangesNothing();
     void refusingDatabaseIsReported_data();
     void refusingDatabaseIsReported();
+    void refusedFileChangeKeepsTheRowsInStep_data();
+    void refusedFileChangeKeepsTheRowsInStep();
+    void timeIndicesBeyond32BitsAreDistinct();
 
 private:
     CDefectEditor Editor() { return CDefectEditor(kVideo, m_video->path(), *m_file, *m_db); }
     QString Image(const QString &name) const { return m_video->filePath("Images/" + name); }
-    CDefectItem NewDefect(int timeIndex);
+    CDefectItem NewDefect(qint64 timeIndex);
     // The defect rows of the project database: key and level.
     QStringList DefectRows() const;
     int DefectCount() const { return DbTest::Scalar("SELECT iDefectNums FROM VedioCount").toInt(); }
@@ -137,9 +140,10 @@ void TestDefectEditor::cleanup()
     TQ_VERIFY_NO_WARNINGS();
 }
 
-CDefectItem TestDefectEditor::NewDefect(int timeIndex)
+CDefectItem TestDefectEditor::NewDefect(qint64 timeIndex)
 {
-    CDefectItem item = DbTest::MakeDefect(timeIndex, 1, 1);
+    CDefectItem item = DbTest::MakeDefect(0, 1, 1);
+    item.nTimeIndex = timeIndex;
     item.strOrgImgPath = TestSupport::WritePng(*m_video, "org.png", Qt::red);
     item.strDefectImgPath = TestSupport::WritePng(*m_video, "defect.png", Qt::blue);
     item.defectParam.strRemark = QString::fromUtf8("备注 'quoted'");
@@ -368,7 +372,7 @@ void TestDefectEditor::refusingDatabaseIsReported_data()
     QTest::newRow("add") << "add"
                          << "INSERT" << true;
     QTest::newRow("replace") << "replace"
-                             << "UPDATE" << false;
+                             << "UPDATE" << true;
     QTest::newRow("delete") << "delete"
                             << "DELETE" << true;
 }
@@ -399,6 +403,63 @@ void TestDefectEditor::refusingDatabaseIsReported()
         QCOMPARE(result.nextPosition, 1);
     if (allKept)
         QCOMPARE(State(), stateBefore);
+}
+
+void TestDefectEditor::refusedFileChangeKeepsTheRowsInStep_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::newRow("replace") << "UPDATE";
+    QTest::newRow("delete") << "DELETE";
+}
+
+void TestDefectEditor::refusedFileChangeKeepsTheRowsInStep()
+{
+    QFETCH(QString, operation);
+    FileValue(m_rtv, Trigger(operation, "DefectsFound"));
+    const QStringList before = State();
+
+    // New frames and level for the replacement, so a half-done change would show.
+    CDefectItem item = NewDefect(13500);
+    item.defectParam.DefectLevel = 3;
+    CDefectEditor editor = Editor();
+    const CDefectEditor::Result result =
+        operation == "UPDATE" ? editor.SaveDefect(item) : editor.DeleteTimeIndex(13500);
+    QCOMPARE(result.outcome, Outcome::FileNotWritten);
+    QCOMPARE(State(), before);
+    QCOMPARE(m_file->GetDefectList().at(1).defectParam.DefectLevel,
+             DefectsOnDisk(m_rtv).at(1).defectParam.DefectLevel);
+}
+
+void TestDefectEditor::timeIndicesBeyond32BitsAreDistinct()
+{
+    const qint64 small = 5;
+    const qint64 large = (qint64(1) << 32) + 5;
+    CDefectEditor editor = Editor();
+    CDefectItem first = NewDefect(small);
+    QVERIFY(editor.SaveDefect(first).added);
+    CDefectItem second = NewDefect(large);
+    second.strDefectImgPath = TestSupport::WritePng(*m_video, "other.png", Qt::green);
+    QVERIFY(editor.SaveDefect(second).added);
+
+    const QString smallKey = CKLN_TQ420DataBase::DefectKey(kVideo, small);
+    const QString largeKey = CKLN_TQ420DataBase::DefectKey(kVideo, large);
+    QVERIFY(smallKey != largeKey);
+    QCOMPARE(DbTest::Count("DefectInfo"), m_before.size() + 2);
+    QCOMPARE(Bytes(Image("5_defect.png")), Bytes(first.strDefectImgPath));
+    QCOMPARE(Bytes(Image(QString("%1_defect.png").arg(large))), Bytes(second.strDefectImgPath));
+    QVERIFY(editor.PositionOf(small) != editor.PositionOf(large));
+
+    QVERIFY(editor.DeleteTimeIndex(large).ok());
+    QVERIFY(!QFileInfo::exists(Image(QString("%1_defect.png").arg(large))));
+    QCOMPARE(Bytes(Image("5_defect.png")), Bytes(first.strDefectImgPath));
+    const QString byKey = QStringLiteral("SELECT COUNT(*) FROM DefectInfo WHERE HashCode = ?");
+    QCOMPARE(DbTest::Scalar(byKey, {smallKey}).toInt(), 1);
+    QCOMPARE(DbTest::Scalar(byKey, {largeKey}).toInt(), 0);
+    QVERIFY(TimeIndices(DefectsOnDisk(m_rtv)).contains("5"));
+
+    QVERIFY(editor.DeleteTimeIndex(small).ok());
+    QCOMPARE(TimeIndices(DefectsOnDisk(m_rtv)), m_before);
+    QCOMPARE(DbTest::Count("DefectInfo"), m_before.size());
 }
 
 QTEST_MAIN(TestDefectEditor)

@@ -63,6 +63,7 @@ private slots:
     void createDir();
     void copyFile();
     void copyFromPipe();
+    void failedCopyKeepsTheTarget();
     void newItemDirIsNeverAnExistingOne();
     void removeProjectRemovesVideoFolders();
     void removeTempDir();
@@ -309,6 +310,20 @@ void TestFileManager::copyFromPipe()
     QVERIFY(copied);
     QCOMPARE(ReadText(target), data);
     QVERIFY(!QFile::exists(target + QStringLiteral(".part")));
+}
+
+void TestFileManager::failedCopyKeepsTheTarget()
+{
+    // An earlier export or frame is the user's data: a copy that cannot be completed (here
+    // its temporary file is refused, as a full disk would) must not take its place.
+    const QString source = m_dir->filePath(QStringLiteral("video.mp4"));
+    const QString target = m_dir->filePath(QStringLiteral("exported.mp4"));
+    QVERIFY(WriteText(source, "new video"));
+    QVERIFY(WriteText(target, "previously exported video"));
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("exported.mp4.part")));
+
+    QVERIFY(!QFileManager::CopyFileToPath(source, target));
+    QCOMPARE(ReadText(target), QByteArray("previously exported video"));
 }
 
 void TestFileManager::newItemDirIsNeverAnExistingOne()

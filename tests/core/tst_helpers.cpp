@@ -1,4 +1,4 @@
-// Shared helpers: keys, dates, level texts, fuzzy comparison, SQL quoting, PNG checks, XML files.
+// Shared helpers: dates, level texts, fuzzy comparison, SQL quoting, PNG checks, XML files.
 #include <QtTest>
 
 #include <QBuffer>
@@ -35,21 +35,6 @@ class TestHelpers : public QObject
 private slots:
     void initTestCase() { TestSupport::InstallWarningRecorder(); }
     void cleanup() { TQ_VERIFY_NO_WARNINGS(); }
-
-    void randomKeys()
-    {
-        QCOMPARE(MyHelper::MakeRandomKey(0), QString());
-        QSet<QString> keys;
-        for (int i = 0; i < 200; ++i) {
-            const QString key = MyHelper::MakeRandomKey(10);
-            QCOMPARE(key.size(), 10);
-            QVERIFY2(QRegularExpression(QStringLiteral("^[0-9A-Z]{10}$")).match(key).hasMatch(),
-                     qPrintable(key));
-            keys.insert(key);
-        }
-        // Calls within the same millisecond still differ through the counter.
-        QVERIFY(keys.size() > 190);
-    }
 
     void dateTexts_data()
     {

@@ -64,6 +64,30 @@ private slots:
         QCOMPARE(list.count(), 2);
     }
 
+    // A full list keeps every item it has, the catch-all last.
+    void fullListRefuses_data()
+    {
+        QTest::addColumn<bool>("catchAll");
+        QTest::newRow("without catch-all") << false;
+        QTest::newRow("catch-all last") << true;
+    }
+
+    void fullListRefuses()
+    {
+        QFETCH(bool, catchAll);
+        QStringList items;
+        for (int i = 0; i < COptionList::MaxItems - 1; ++i)
+            items << QStringLiteral("Material %1").arg(i);
+        items << (catchAll ? QStringLiteral("UnKnow") : QStringLiteral("Last material"));
+        COptionList list = ListOf(items);
+        QCOMPARE(list.items(), items);
+
+        QVERIFY(!list.append(QStringLiteral("One too many")));
+        QCOMPARE(list.items(), items);
+        QCOMPARE(list.count(), COptionList::MaxItems);
+        QCOMPARE(list.indexOf(QStringLiteral("One too many")), -1);
+    }
+
     // Readers of inspection files append from worker threads while others read and copy.
     void appendsFromSeveralThreads()
     {

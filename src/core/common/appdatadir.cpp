@@ -6,7 +6,6 @@
 #include <QMutex>
 #include <QStandardPaths>
 
-#include "core/common/cuserprompt.h"
 #include "core/common/debuglog.h"
 
 namespace {
@@ -40,25 +39,18 @@ QString DataFolder::ChooseDataDir(const QString &appDir, const QString &userDir,
 
 QString DataFolder::AppDataDir()
 {
-    QString problem;
-    QString dir;
-    {
-        QMutexLocker lock(&g_mutex);
-        if (!g_override.isEmpty())
-            return g_override;
-        if (!g_chosen.isEmpty())
-            return g_chosen;
-        g_chosen = ChooseDataDir(QCoreApplication::applicationDirPath(),
-                                 QStandardPaths::writableLocation(QStandardPaths::AppDataLocation),
-                                 g_problem);
-        problem = g_problem;
-        dir = g_chosen;
-    }
-    // Outside the lock: the prompt may run an event loop that asks for the folder again.
-    if (!problem.isEmpty())
-        Prompts::ShowUserInformation(QCoreApplication::translate("DataFolder", "Data folder"),
-                                     problem);
-    return dir;
+    QMutexLocker lock(&g_mutex);
+    if (!g_override.isEmpty())
+        return g_override;
+    if (!g_chosen.isEmpty())
+        return g_chosen;
+    g_chosen =
+        ChooseDataDir(QCoreApplication::applicationDirPath(),
+                      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation), g_problem);
+    // The GUI shows it at start: the choice may come before its prompt is installed.
+    if (!g_problem.isEmpty())
+        TQ_LOG << g_problem;
+    return g_chosen;
 }
 
 QString DataFolder::Problem()

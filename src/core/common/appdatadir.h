@@ -10,8 +10,8 @@ namespace DataFolder {
 QString AppDataDir();
 
 // The problem met by the automatic choice, for the user (empty when none): an application
-// folder that holds a project database but cannot be written. It is also shown through
-// the installed user prompt when the choice is made.
+// folder that holds a project database but cannot be written. Logged when the choice is
+// made; the GUI shows it at start.
 QString Problem();
 
 // The choice itself: appDir when it is writable, else userDir (created); problem tells

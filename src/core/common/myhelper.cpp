@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include <QCoreApplication>
-#include <QRandomGenerator>
 
 namespace {
 constexpr double kFuzzyEpsilon = 0.00001;
@@ -20,21 +19,6 @@ QString FormatOfMode(int mode)
     }
 }
 } // namespace
-
-QString MyHelper::MakeRandomKey(int n)
-{
-    // The system's random source: keys made in the same instant, or by two processes at
-    // once, are independent. Callers still check a key against what exists before use.
-    QRandomGenerator *random = QRandomGenerator::system();
-    QString key;
-    key.reserve(qMax(n, 0));
-    for (int i = 0; i < n; ++i) {
-        const bool digit = random->bounded(2) == 0;
-        key +=
-            digit ? QChar('0' + int(random->bounded(10))) : QChar('A' + int(random->bounded(26)));
-    }
-    return key;
-}
 
 QString MyHelper::DateTimeToText(const QDateTime &instant, int mode)
 {

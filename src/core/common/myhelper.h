@@ -5,10 +5,6 @@
 
 namespace MyHelper {
 
-// n characters, each a digit or a capital letter (project, video and export keys), from the
-// system's random source.
-QString MakeRandomKey(int n);
-
 // mode 1 "yyyy-MM-dd", mode 2 "yyyy-MM-dd hhmmss", otherwise "yyyy-MM-dd hh:mm:ss".
 QString DateTimeToText(const QDateTime &instant, int mode);
 // Parses with the mode's format, then "yyyyMMdd"; empty or unreadable text gives now.

@@ -281,7 +281,7 @@ bool CKLN_TQ420DataBase::FillTimeIndexFromKeys(QSqlDatabase &db)
     update.prepare(
         QStringLiteral("UPDATE DefectInfo SET TimeIndex = :TimeIndex WHERE HashCode = :HashCode;"));
     for (const QString &key : qAsConst(keys)) {
-        update.bindValue(QStringLiteral(":TimeIndex"), key.mid(kTimeIndexPosition).toInt());
+        update.bindValue(QStringLiteral(":TimeIndex"), key.mid(kTimeIndexPosition).toLongLong());
         update.bindValue(QStringLiteral(":HashCode"), key);
         if (!update.exec()) {
             TQ_LOG << "UPDATE TimeIndex" << key << "  ERROR:" << update.lastError().text();

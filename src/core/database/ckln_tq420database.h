@@ -105,7 +105,7 @@ public:
 
     // Video key + "D_" + time index; the project key is the first 10 characters of a
     // video key.
-    static QString DefectKey(const QString &videoKey, int nTimeIndex);
+    static QString DefectKey(const QString &videoKey, qint64 nTimeIndex);
     static QString ProjectKeyOfVideo(const QString &videoKey);
 
     // --- Page conditions, every value quoted --------------------------------------------

@@ -113,7 +113,7 @@ QList<QVariantList> ListRows(QSqlDatabase &db, const QString &statement)
 }
 } // namespace
 
-QString CKLN_TQ420DataBase::DefectKey(const QString &videoKey, int nTimeIndex)
+QString CKLN_TQ420DataBase::DefectKey(const QString &videoKey, qint64 nTimeIndex)
 {
     return videoKey + QStringLiteral("D_%1").arg(nTimeIndex);
 }

@@ -42,14 +42,16 @@ public:
     // "<nTimeIndex>_defect.png" in "Images" (a replaced defect keeps its own image files),
     // overwriting; a frame left empty keeps what is there. A new defect takes the time of
     // day of the track sample at its time index. A new defect whose row the database
-    // refuses is taken out of the file again and its frames removed.
+    // refuses is taken out of the file again and its frames removed; a replacement the
+    // file or the database refuses puts back the old defect and frames.
     Result SaveDefect(CDefectItem item);
     // Deletes the defect at that position of the file's list, or with that time index,
-    // with its frames and its database row; a refused row delete leaves the file as it is.
+    // with its frames and its database row; a refused row delete leaves the file as it is,
+    // a refused file delete puts the row back.
     Result DeleteAt(int position);
-    Result DeleteTimeIndex(int timeIndex);
+    Result DeleteTimeIndex(qint64 timeIndex);
     // The position of the defect with that time index in the file's list, -1 for none.
-    int PositionOf(int timeIndex) const;
+    int PositionOf(qint64 timeIndex) const;
 
 private:
     Result Replace(CDefectItem item, int position);

@@ -1,6 +1,7 @@
 #include "core/files/filecopy.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <vector>
 
 #include <fcntl.h>
@@ -86,7 +87,8 @@ bool FileCopy::CopyWholeFile(const QString &source, const QString &target)
         Descriptor out{::open(to.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)};
         copied = out.fd >= 0 && CopyContents(in.fd, out.fd, info);
     }
-    if (!copied || !QFile::rename(partial, target)) {
+    // rename() replaces an existing target (a link itself, not what it points to) at once.
+    if (!copied || ::rename(to.constData(), QFile::encodeName(target).constData()) != 0) {
         TQ_LOG << "copy failed:" << source << "->" << target;
         QFile::remove(partial);
         return false;

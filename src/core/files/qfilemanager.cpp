@@ -220,13 +220,10 @@ bool QFileManager::CopyFileToPath(const QString &source, const QString &target)
         TQ_LOG << "not a file target:" << to << "!!!";
         return false;
     }
-    // Removing the target first would destroy a source that is the same file.
+    // Replacing the target would destroy a source that is the same file.
     if (targetInfo.exists() && targetInfo.canonicalFilePath() == sourceInfo.canonicalFilePath())
         return true;
-    if ((targetInfo.exists() || targetInfo.isSymLink()) && !QFile::remove(to)) {
-        TQ_LOG << "cannot replace" << to << "!!!";
-        return false;
-    }
+    // The target is replaced only by a complete copy: a failed one (a full disk) keeps it.
     return FileCopy::CopyWholeFile(from, to);
 }
 

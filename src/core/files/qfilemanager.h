@@ -45,7 +45,8 @@ public:
 
     // Copies with overwrite; a backslash is a separator only where the system has it as
     // one (not on Linux). The source is a file or a pipe. False when the source is missing
-    // (the target is then untouched) or the target is a folder.
+    // (the target is then untouched) or the target is a folder. The copy goes to a temporary
+    // name beside the target and replaces it only when complete, so a failed copy keeps it.
     static bool CopyFileToPath(const QString &source, const QString &target);
 
     // Removes a folder strictly inside the root with everything in it; a link is removed

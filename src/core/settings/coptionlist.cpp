@@ -73,9 +73,10 @@ bool COptionList::IsUnknownItem(const QString &text)
 bool COptionList::append(const QString &text)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (text.isEmpty() || equalIndexLocked(text) >= 0)
+    // A full list refuses: taking the place of an item would lose a text the user chose.
+    if (text.isEmpty() || m_nCount >= MaxItems || equalIndexLocked(text) >= 0)
         return false;
-    const int position = m_nCount % MaxItems;
+    const int position = m_nCount;
     if (position > 0 && IsUnknownItem(m_items[size_t(position - 1)])) {
         // The new text goes before the catch-all, which moves one place on.
         m_items[size_t(position)] = m_items[size_t(position - 1)];
@@ -85,8 +86,7 @@ bool COptionList::append(const QString &text)
     }
     if (m_nCount == 0)
         m_nSelected = 0;
-    if (m_nCount < MaxItems)
-        ++m_nCount;
+    ++m_nCount;
     return true;
 }
 

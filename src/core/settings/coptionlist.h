@@ -33,8 +33,8 @@ public:
     // The first count() items.
     QStringList items() const;
 
-    // Refuses an empty text and one already in the list (a second catch-all too). A full
-    // list takes the new text at position 0, replacing the first item.
+    // Refuses an empty text, one already in the list (a second catch-all too) and any text
+    // when the list is full (MaxItems).
     bool append(const QString &text);
     bool replace(int index, const QString &text);
     bool removeSelected();

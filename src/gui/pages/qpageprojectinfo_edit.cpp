@@ -10,6 +10,7 @@
 #include "core/common/myhelper.h"
 #include "core/common/sqlquote.h"
 #include "core/database/ckln_tq420database.h"
+#include "core/files/newkeys.h"
 #include "core/files/qfilemanager.h"
 #include "core/settings/ckln_tq420setting.h"
 #include "core/settings/qsysteminfo.h"
@@ -20,7 +21,6 @@
 #include "gui/pages/qmytableview.h"
 
 namespace {
-constexpr int kProjectKeyLength = 10;
 
 // The default person in charge of a new project: the first person of the system settings,
 // else the contact of the inspecting unit.
@@ -71,6 +71,13 @@ void QPageProjectInfo::on_slot_Add()
 
 void QPageProjectInfo::AddProjectRow()
 {
+    const QString key = NewKeys::ProjectKey();
+    if (key.isEmpty()) {
+        Pages::PagePrompt(this, tr("Warn"),
+                          tr("No new project can be added: the project database cannot be read."),
+                          MyMessageBox::IconError, MyMessageBox::ButtonOk);
+        return;
+    }
     QMySqlTableModel *model = m_pTableView->Model();
     QProjectInfoManage *columns = QProjectInfoManage::GetInstance();
     QSqlRecord record = model->record();
@@ -88,7 +95,7 @@ void QPageProjectInfo::AddProjectRow()
     set(18, 0.0);
     set(19, 0);
     set(20, 0);
-    set(kKeyColumn, MyHelper::MakeRandomKey(kProjectKeyLength));
+    set(kKeyColumn, key);
     if (!model->insertRecord(-1, record)) {
         TQ_LOG << "insertRecord failed:" << model->lastError().text() << "!!!";
         return;

@@ -73,7 +73,7 @@ public:
 
 signals:
     void Notify_switchVedio(QString strVideoPath);
-    void Notify_successedInsertDefect(int nTimeIndex);
+    void Notify_successedInsertDefect(qint64 nTimeIndex);
     void Notify_successedDelDefect();
     void Notify_WaitView_Close();
 

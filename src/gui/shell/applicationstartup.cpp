@@ -6,9 +6,12 @@
 #include <QFont>
 #include <QProcess>
 
+#include "core/common/appdatadir.h"
 #include "core/common/clanguagesettings.h"
+#include "core/common/cuserprompt.h"
 #include "core/common/debuglog.h"
 #include "core/database/ckln_tq420database.h"
+#include "core/files/importsession.h"
 #include "core/settings/ckln_tq420setting.h"
 #include "gui/chrome/cmessageboxprompt.h"
 #include "gui/chrome/guiresources.h"
@@ -51,6 +54,18 @@ void InstallUserPrompt()
     CMessageBoxPrompt::Install();
 }
 
+int PrepareDataFolder()
+{
+    DataFolder::AppDataDir(); // makes the choice, which sets the problem
+    const QString problem = DataFolder::Problem();
+    if (!problem.isEmpty())
+        Prompts::ShowUserInformation(QCoreApplication::translate("DataFolder", "Data folder"),
+                                     problem);
+    const CImportSession session;
+    TQ_LOG << "leftovers of interrupted imports removed:" << session.RemovedCount();
+    return session.RemovedCount();
+}
+
 int RunReportMode(const QStringList &arguments)
 {
     CLanguageSettings *language = CLanguageSettings::GetInstance();
@@ -84,6 +99,7 @@ int RunFullApplication()
     language->ApplyLanguage();
     QCoreApplication::addLibraryPath(QStringLiteral("./plugins"));
     ApplyApplicationFont();
+    PrepareDataFolder();
 
     auto *window = new MainWindow;
     window->show();

@@ -19,6 +19,11 @@ void ApplyApplicationFont();
 // Message boxes for the prompts of the core.
 void InstallUserPrompt();
 
+// The data folder at start, after InstallUserPrompt(): shows the problem of its choice
+// (DataFolder::Problem()) through the prompt and removes what killed imports left, unless
+// another process is importing. Returns the number of leftovers removed.
+int PrepareDataFolder();
+
 // Both run the event loop and return its exit code (0 after starting a new instance).
 int RunReportMode(const QStringList &arguments);
 int RunFullApplication();

@@ -10,6 +10,7 @@
 #include "core/common/myhelper.h"
 #include "core/common/sqlquote.h"
 #include "core/database/ckln_tq420database.h"
+#include "core/files/newkeys.h"
 #include "core/files/qfilemanager.h"
 #include "office/report/cmodelsheet.h"
 #include "office/report/csheetdata.h"
@@ -219,14 +220,17 @@ QString CDataExporter::TargetDir(const QString &road, const QString &pipeType,
     return dir;
 }
 
-QString CDataExporter::BaseName(const QString &pipeNumber, const QString &date) const
+QString CDataExporter::FileName(const QString &pipeNumber, const QString &date, const QString &dir,
+                                const QString &suffix) const
 {
+    // A random name never takes the place of an earlier export's file.
     if (!m_param.bHasPipeNum || pipeNumber.trimmed().isEmpty())
-        return MyHelper::MakeRandomKey(kRandomNameLength);
+        return NewKeys::FreeFileName(dir, kRandomNameLength, suffix);
     QString name = pipeNumber;
     if (m_param.bHasDate && !date.isEmpty())
         name += QLatin1Char('_') + DateForName(date);
-    return SafeFileName(name);
+    name = SafeFileName(name);
+    return name.isEmpty() ? QString() : name + suffix;
 }
 
 bool CDataExporter::CopyFiles(bool videos)
@@ -240,22 +244,24 @@ bool CDataExporter::CopyFiles(bool videos)
         const QVariantMap &row = rows.at(i);
         const QString source = Text(row, videos ? "VedioFileName" : "ImagePath");
         const QString dir = TargetDir(Text(row, "RoadName"), Text(row, "PipeType"), kindDir);
-        const QString base =
-            BaseName(Text(row, "PipeNum"), Text(row, videos ? "RecordDate" : "TestDate"));
-        if (dir.isEmpty() || base.isEmpty()) {
-            if (base.isEmpty())
+        QString suffix = QStringLiteral("_%1").arg(i + 1);
+        const QString extension =
+            videos ? SafeFileName(QFileInfo(source).suffix()) : QStringLiteral("png");
+        if (!extension.isEmpty())
+            suffix += QLatin1Char('.') + extension;
+        const QString name =
+            dir.isEmpty() ? QString()
+                          : FileName(Text(row, "PipeNum"),
+                                     Text(row, videos ? "RecordDate" : "TestDate"), dir, suffix);
+        if (dir.isEmpty() || name.isEmpty()) {
+            if (!dir.isEmpty())
                 TQ_LOG << "illegal file name" << Text(row, "PipeNum") << "!!!";
             illegal = true;
             ++m_result.skipped;
             emit signal_progress(i + 1, rows.size());
             continue;
         }
-        QString suffix = QStringLiteral("_%1").arg(i + 1);
-        const QString extension =
-            videos ? SafeFileName(QFileInfo(source).suffix()) : QStringLiteral("png");
-        if (!extension.isEmpty())
-            suffix += QLatin1Char('.') + extension;
-        const QString target = dir + kSlash + base + suffix;
+        const QString target = dir + kSlash + name;
         if (QFileManager::CopyFileToPath(source, target)) {
             ++(videos ? m_result.videos : m_result.images);
         } else if (!QFileInfo(source).isFile()) {

@@ -93,8 +93,10 @@ private:
     // root/[project]/[road]/[pipe type]/kind, created when missing; empty when a level is
     // not a valid name or cannot be created (then remembered as illegal).
     QString TargetDir(const QString &road, const QString &pipeType, const QString &kindDir);
-    // Pipeline number [+ "_" + date] or a random key, as a safe name; empty when illegal.
-    QString BaseName(const QString &pipeNumber, const QString &date) const;
+    // Pipeline number [+ "_" + date] as a safe name, or a random key no file of dir uses,
+    // followed by suffix; empty when illegal or no free random name was found.
+    QString FileName(const QString &pipeNumber, const QString &date, const QString &dir,
+                     const QString &suffix) const;
 
     DataExportParam m_param;
     SystemValues m_system;
