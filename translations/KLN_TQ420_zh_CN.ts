@@ -2699,6 +2699,10 @@ than 60% of the wate</source>
         <source>Nothing was exported to %1 .</source>
         <translation>没有任何内容导出到 %1 。</translation>
     </message>
+    <message>
+        <source>No new project can be added: the project database cannot be read.</source>
+        <translation>无法添加新工程：无法读取工程数据库。</translation>
+    </message>
 </context>
 <context>
     <name>QPageVedioInfo</name>
