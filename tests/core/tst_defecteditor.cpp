@@ -445,13 +445,13 @@ void TestDefectEditor::timeIndicesBeyond32BitsAreDistinct()
     const QString largeKey = CKLN_TQ420DataBase::DefectKey(kVideo, large);
     QVERIFY(smallKey != largeKey);
     QCOMPARE(DbTest::Count("DefectInfo"), m_before.size() + 2);
-    QCOMPARE(Bytes(Image("5_defect.png")), Bytes(first.strDefectImgPath));
-    QCOMPARE(Bytes(Image(QString("%1_defect.png").arg(large))), Bytes(second.strDefectImgPath));
+    QCOMPARE(TestSupport::FileBytes(Image("5_defect.png")), TestSupport::FileBytes(first.strDefectImgPath));
+    QCOMPARE(TestSupport::FileBytes(Image(QString("%1_defect.png").arg(large))), TestSupport::FileBytes(second.strDefectImgPath));
     QVERIFY(editor.PositionOf(small) != editor.PositionOf(large));
 
     QVERIFY(editor.DeleteTimeIndex(large).ok());
     QVERIFY(!QFileInfo::exists(Image(QString("%1_defect.png").arg(large))));
-    QCOMPARE(Bytes(Image("5_defect.png")), Bytes(first.strDefectImgPath));
+    QCOMPARE(TestSupport::FileBytes(Image("5_defect.png")), TestSupport::FileBytes(first.strDefectImgPath));
     const QString byKey = QStringLiteral("SELECT COUNT(*) FROM DefectInfo WHERE HashCode = ?");
     QCOMPARE(DbTest::Scalar(byKey, {smallKey}).toInt(), 1);
     QCOMPARE(DbTest::Scalar(byKey, {largeKey}).toInt(), 0);

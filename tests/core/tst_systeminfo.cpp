@@ -76,7 +76,6 @@ private slots:
 
     void appendRules_data();
     void appendRules();
-    void fullListReplacesFirstItem();
     void editSelected_data();
     void editSelected();
     void lookups();
@@ -175,25 +174,6 @@ void TestSystemInfo::appendRules()
     QCOMPARE(list.count(), after.size());
     // Only the first item of an empty list moves the selection.
     QCOMPARE(list.selectedIndex(), before.isEmpty() ? 0 : 1);
-}
-
-void TestSystemInfo::fullListReplacesFirstItem()
-{
-    COptionList list;
-    for (int i = 0; i < 99; ++i)
-        QVERIFY(list.append(QString::number(i)));
-    QVERIFY(list.append(kUnknown));
-    QCOMPARE(list.count(), 100);
-    QCOMPARE(list.itemAt(99), kUnknown);
-
-    // A full list wraps to position 0 and keeps its count.
-    QVERIFY(list.append(QStringLiteral("new")));
-    QCOMPARE(list.count(), 100);
-    QCOMPARE(list.itemAt(0), QStringLiteral("new"));
-    QCOMPARE(list.itemAt(1), QStringLiteral("1"));
-    QCOMPARE(list.itemAt(99), kUnknown);
-    QVERIFY(!list.append(QStringLiteral("50")));
-    QCOMPARE(list.itemAt(100), kUnknown);
 }
 
 void TestSystemInfo::editSelected_data()
@@ -299,6 +279,12 @@ void TestSystemInfo::loadItems_data()
     QTest::newRow("single text kept whole")
         << "BrickUnknow" << 0 << QStringList{"BrickUnknow"} << 0;
     QTest::newRow("duplicates dropped") << "A;B;A;;C" << 2 << QStringList{"A", "B", "C"} << 2;
+    // A list stored longer than a list holds is cut before its catch-all, which stays last.
+    QStringList parts, kept;
+    for (int i = 0; i < COptionList::MaxItems + 20; ++i)
+        parts << QString::number(i);
+    kept = parts.mid(0, COptionList::MaxItems - 1) << kUnknown;
+    QTest::newRow("too long, catch-all kept") << parts.join(';') + ";Unknow" << 0 << kept << 0;
     QTest::newRow("selection beyond count")
         << "A;B;C;D" << 7 << QStringList{"A", "B", "C", "D"} << 0;
     QTest::newRow("selection at count") << "A;B;C;D" << 4 << QStringList{"A", "B", "C", "D"} << 0;

@@ -1,5 +1,7 @@
 #include "core/settings/qsysteminfo.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QDomDocument>
 #include <QDomElement>
@@ -243,16 +245,18 @@ void QSystemInfo::LoadOptionList(int slot, const QDomElement &element)
     if (!text.contains(kItemSeparator)) {
         list.append(text);
     } else {
-        // A part ending in the catch-all is stored without it; the catch-all goes last once.
+        // A part ending in the catch-all is stored without it; the catch-all goes last once,
+        // also when the stored list is longer than a list holds.
         const QString unknown = COptionList::UnknownText();
-        bool hadUnknown = false;
-        for (const QString &part : text.split(kItemSeparator)) {
-            if (part.endsWith(unknown)) {
-                hadUnknown = true;
-                list.append(part.left(part.size() - unknown.size()));
-            } else {
-                list.append(part);
-            }
+        const QStringList parts = text.split(kItemSeparator);
+        const bool hadUnknown = std::any_of(parts.begin(), parts.end(), [&](const QString &part) {
+            return part.endsWith(unknown);
+        });
+        const int room = COptionList::MaxItems - (hadUnknown ? 1 : 0);
+        for (const QString &part : parts) {
+            if (list.count() >= room)
+                break;
+            list.append(part.endsWith(unknown) ? part.left(part.size() - unknown.size()) : part);
         }
         if (hadUnknown)
             list.append(unknown);
