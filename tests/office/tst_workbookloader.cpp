@@ -1,5 +1,6 @@
-// Reading an existing .xlsx package: a workbook whose parts are damaged or cut short fails to
-// open, naming the part, instead of reading on for ever or opening half of it.
+// Reading an existing .xlsx package: a workbook whose parts are damaged, cut short or cannot
+// be decompressed fails to open, naming the part, instead of reading on for ever or opening
+// half of it.
 #include <QtTest>
 
 #include <KZip>
@@ -44,6 +45,22 @@ QString WriteWorkbook(const QTemporaryDir &dir, const Parts &parts)
     for (auto it = parts.begin(); it != parts.end(); ++it)
         zip.writeFile(it.key(), it.value());
     return zip.close() ? path : QString();
+}
+
+// Makes the compressed data of a part undecodable: its first block gets the reserved type.
+bool SpoilCompression(const QString &path, const QByteArray &part)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite))
+        return false;
+    QByteArray zip = file.readAll();
+    const int name = zip.indexOf(part); // the local header's copy comes first
+    const int header = name - 30;
+    if (header < 0 || !zip.mid(header).startsWith("PK\3\4") || zip.at(header + 8) != 8)
+        return false; // not a deflated entry
+    const int extra = uchar(zip.at(header + 28)) | uchar(zip.at(header + 29)) << 8;
+    zip[name + part.size() + extra] = char(0xFF);
+    return file.seek(0) && file.write(zip) == zip.size();
 }
 
 } // namespace
@@ -92,25 +109,27 @@ private slots:
     void damagedPartFailsOpen_data()
     {
         QTest::addColumn<QString>("part");
-        QTest::addColumn<bool>("cutShort"); // else a closing tag does not match
+        QTest::addColumn<QString>("damage");
         for (const QString &part : SoundParts().keys()) {
-            QTest::newRow(qPrintable(part + " cut short")) << part << true;
-            QTest::newRow(qPrintable(part + " mismatched")) << part << false;
+            for (const char *damage : {"cut short", "mismatched", "undecodable"})
+                QTest::newRow(qPrintable(part + " " + damage)) << part << damage;
         }
     }
     void damagedPartFailsOpen()
     {
         QFETCH(QString, part);
-        QFETCH(bool, cutShort);
+        QFETCH(QString, damage);
         Parts parts = SoundParts();
         QByteArray &xml = parts[part];
-        if (cutShort)
+        if (damage == "cut short")
             xml.chop(xml.size() - xml.lastIndexOf("</", xml.lastIndexOf("</") - 1));
-        else
+        else if (damage == "mismatched")
             xml.replace(xml.lastIndexOf("</"), 2, "</x");
         QTemporaryDir dir;
         const QString path = WriteWorkbook(dir, parts);
         QVERIFY(!path.isEmpty());
+        if (damage == "undecodable")
+            QVERIFY(SpoilCompression(path, part.toUtf8()));
         QString error;
         QVERIFY(!XlBook::open(path, &error));
         QVERIFY2(error.contains(part), qPrintable(error));
