@@ -1,6 +1,6 @@
-// Reading an existing .xlsx package: a workbook whose parts are damaged, cut short or cannot
-// be decompressed fails to open, naming the part, instead of reading on for ever or opening
-// half of it.
+// Reading an existing .xlsx package: a workbook whose parts are damaged, cut short, cannot
+// be decompressed or are too large fails to open, naming the part, instead of reading on for
+// ever or opening half of it.
 #include <QtTest>
 
 #include <KZip>
@@ -47,8 +47,15 @@ QString WriteWorkbook(const QTemporaryDir &dir, const Parts &parts)
     return zip.close() ? path : QString();
 }
 
-// Makes the compressed data of a part undecodable: its first block gets the reserved type.
-bool SpoilCompression(const QString &path, const QByteArray &part)
+void PutSize(QByteArray &zip, int at, quint32 size)
+{
+    for (int i = 0; i < 4; ++i)
+        zip[at + i] = char(size >> (8 * i));
+}
+
+// Damages the deflated entry of a part in the package: "undecodable" gives its first block
+// the reserved type, "declared too large" gives it a size (in both its headers) of 512 MB.
+bool DamageEntry(const QString &path, const QByteArray &part, const QString &damage)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadWrite))
@@ -57,9 +64,17 @@ bool SpoilCompression(const QString &path, const QByteArray &part)
     const int name = zip.indexOf(part); // the local header's copy comes first
     const int header = name - 30;
     if (header < 0 || !zip.mid(header).startsWith("PK\3\4") || zip.at(header + 8) != 8)
-        return false; // not a deflated entry
-    const int extra = uchar(zip.at(header + 28)) | uchar(zip.at(header + 29)) << 8;
-    zip[name + part.size() + extra] = char(0xFF);
+        return false;
+    if (damage == QLatin1String("undecodable")) {
+        const int extra = uchar(zip.at(header + 28)) | uchar(zip.at(header + 29)) << 8;
+        zip[name + part.size() + extra] = char(0xFF);
+    } else {
+        const int central = zip.indexOf(part, name + 1) - 46;
+        if (central < 0 || !zip.mid(central).startsWith("PK\1\2"))
+            return false;
+        PutSize(zip, header + 22, 512u << 20);
+        PutSize(zip, central + 24, 512u << 20);
+    }
     return file.seek(0) && file.write(zip) == zip.size();
 }
 
@@ -111,7 +126,8 @@ private slots:
         QTest::addColumn<QString>("part");
         QTest::addColumn<QString>("damage");
         for (const QString &part : SoundParts().keys()) {
-            for (const char *damage : {"cut short", "mismatched", "undecodable"})
+            for (const char *damage :
+                 {"cut short", "mismatched", "undecodable", "declared too large"})
                 QTest::newRow(qPrintable(part + " " + damage)) << part << damage;
         }
     }
@@ -128,8 +144,8 @@ private slots:
         QTemporaryDir dir;
         const QString path = WriteWorkbook(dir, parts);
         QVERIFY(!path.isEmpty());
-        if (damage == "undecodable")
-            QVERIFY(SpoilCompression(path, part.toUtf8()));
+        if (damage == "undecodable" || damage == "declared too large")
+            QVERIFY(DamageEntry(path, part.toUtf8(), damage));
         QString error;
         QVERIFY(!XlBook::open(path, &error));
         QVERIFY2(error.contains(part), qPrintable(error));
