@@ -238,6 +238,32 @@ private slots:
         QVERIFY(!WdPdfReader::Read(MakePdf({"<</Type/Catalog>>"}, table), &layout));
     }
 
+    // A cross-reference table whose section header claims more entries than the file holds
+    // (or numbers them past the largest object number) is not read; the objects are found by
+    // a scan where there are any.
+    void pdfReaderDamagedTable_data()
+    {
+        QTest::addColumn<QByteArray>("header");
+        QTest::newRow("more entries than bytes") << QByteArray("0 2000000000");
+        QTest::newRow("numbers past int") << QByteArray("2147483647 4");
+        QTest::newRow("negative count") << QByteArray("0 -4");
+    }
+    void pdfReaderDamagedTable()
+    {
+        QFETCH(QByteArray, header);
+        QByteArray pdf = MakePdf({"<</Type/Catalog/Pages 2 0 R>>",
+                                  "<</Type/Pages/Kids[3 0 R]/Count 1>>", "<</Type/Page>>"},
+                                 true);
+        pdf.replace("xref\n0 4\n", "xref\n" + header + "\n");
+        WdPdfReader::Layout layout;
+        QVERIFY(WdPdfReader::Read(pdf, &layout));
+        QCOMPARE(layout.pages, 1);
+
+        const QByteArray tableOnly =
+            "%PDF-1.4\nxref\n" + header + "\nstartxref\n9\n%%EOF\n";
+        QVERIFY(!WdPdfReader::Read(tableOnly, &layout));
+    }
+
 private:
     QTemporaryDir m_dir;
 };

@@ -21,16 +21,15 @@ namespace {
 
 using Xml = QXmlStreamReader;
 
-struct Package
-{
-    const KArchiveDirectory *root = nullptr;
+// Far above any workbook the application writes or reads; a larger part is refused rather
+// than read into memory.
+constexpr qint64 kMaxPartBytes = qint64(256) * 1024 * 1024;
 
-    std::unique_ptr<QIODevice> open(const QString &name) const
-    {
-        const KArchiveFile *file = root->file(name);
-        return std::unique_ptr<QIODevice>(file ? file->createDevice() : nullptr);
-    }
-};
+// False once the part is read or its XML is damaged (a damaged part may never reach its end).
+bool More(const Xml &xml)
+{
+    return !xml.atEnd() && !xml.hasError();
+}
 
 bool Is(const Xml &xml, const char *name)
 {
@@ -42,11 +41,15 @@ QString Attr(const Xml &xml, const char *name)
     return xml.attributes().value(QLatin1String(name)).toString();
 }
 
+// Bounds the numbers of attributes far beyond any row, column or id a file uses, so that the
+// arithmetic on them cannot overflow.
+constexpr int kMaxAttributeNumber = 1 << 30;
+
 int IntAttr(const Xml &xml, const char *name, int fallback = 0)
 {
     bool ok = false;
     const int value = xml.attributes().value(QLatin1String(name)).toInt(&ok);
-    return ok ? value : fallback;
+    return ok ? std::clamp(value, -kMaxAttributeNumber, kMaxAttributeNumber) : fallback;
 }
 
 // The built-in number formats a file refers to by id alone.
@@ -140,19 +143,16 @@ int ReadVertical(const QString &value)
 }
 
 // styles.xml: one style of the table per cell format (cellXfs) of the file.
-std::vector<quint32> ReadStyles(QIODevice *device, XlStyleTable &table)
+std::vector<quint32> ReadStyles(Xml &xml, XlStyleTable &table)
 {
     std::vector<quint32> xfStyles;
-    if (!device)
-        return xfStyles;
     QHash<int, QString> numberFormats;
     std::vector<bool> fonts;
     std::vector<std::pair<qint16, quint32>> fills;
     std::vector<std::array<XlBorderLine, 4>> borders;
     QString section;
     XlStyle xf;
-    Xml xml(device);
-    while (!xml.atEnd()) {
+    while (More(xml)) {
         const Xml::TokenType token = xml.readNext();
         if (token == Xml::EndElement) {
             if (Is(xml, "xf") && section == QLatin1String("cellXfs"))
@@ -228,7 +228,7 @@ QString ReadRichText(Xml &xml)
     const QString end = xml.name().toString();
     QString text;
     int phonetic = 0;
-    while (!xml.atEnd()) {
+    while (More(xml)) {
         const Xml::TokenType token = xml.readNext();
         if (token == Xml::StartElement) {
             if (Is(xml, "rPh"))
@@ -245,13 +245,10 @@ QString ReadRichText(Xml &xml)
     return text;
 }
 
-QVector<QString> ReadSharedStrings(QIODevice *device)
+QVector<QString> ReadSharedStrings(Xml &xml)
 {
     QVector<QString> strings;
-    if (!device)
-        return strings;
-    Xml xml(device);
-    while (!xml.atEnd()) {
+    while (More(xml)) {
         if (xml.readNext() == Xml::StartElement && Is(xml, "si"))
             strings << ReadRichText(xml);
     }
@@ -271,7 +268,7 @@ void ReadCell(Xml &xml, XlSheet &sheet, int row, int col, const QVector<QString>
     const size_t xf = size_t(IntAttr(xml, "s"));
     QString value;
     bool hasValue = false;
-    while (!xml.atEnd()) {
+    while (More(xml)) {
         const Xml::TokenType token = xml.readNext();
         if (token == Xml::EndElement && Is(xml, "c"))
             break;
@@ -312,13 +309,12 @@ void ReadCell(Xml &xml, XlSheet &sheet, int row, int col, const QVector<QString>
     }
 }
 
-void ReadSheet(QIODevice *device, XlSheet &sheet, const QVector<QString> &strings,
+void ReadSheet(Xml &xml, XlSheet &sheet, const QVector<QString> &strings,
                const std::vector<quint32> &xfStyles)
 {
-    Xml xml(device);
     int row = -1;
     int col = -1;
-    while (!xml.atEnd()) {
+    while (More(xml)) {
         if (xml.readNext() != Xml::StartElement)
             continue;
         if (Is(xml, "row")) {
@@ -365,6 +361,32 @@ QString PartPath(const QString &target)
                                                : QDir::cleanPath(QStringLiteral("xl/") + target);
 }
 
+// Reads one part of the package with read(xml). A missing part reads as nothing; a part too
+// large or with damaged XML is a failure, told in *error.
+template<typename Read>
+bool ReadPart(const KArchiveDirectory *root, const QString &name, Read read, QString *error)
+{
+    const KArchiveFile *file = root->file(name);
+    if (!file)
+        return true;
+    if (file->size() > kMaxPartBytes) {
+        *error = QStringLiteral("part \"%1\" is too large").arg(name);
+        return false;
+    }
+    const std::unique_ptr<QIODevice> device(file->createDevice());
+    if (!device) {
+        *error = QStringLiteral("part \"%1\" cannot be read").arg(name);
+        return false;
+    }
+    Xml xml(device.get());
+    read(xml);
+    if (xml.hasError()) {
+        *error = QStringLiteral("part \"%1\" is damaged: %2").arg(name, xml.errorString());
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 namespace XlsxLoader {
@@ -376,14 +398,18 @@ bool load(const QString &path, XlBook &book, QString *error)
         *error = QStringLiteral("cannot read \"%1\" as a workbook").arg(path);
         return false;
     }
-    Package package{zip.directory()};
+    const KArchiveDirectory *root = zip.directory();
+    const auto fail = [path, error](const QString &reason) {
+        *error = QStringLiteral("\"%1\": %2").arg(path, reason);
+        return false;
+    };
+    QString failure;
     // Relationships of the workbook part: sheets, shared strings, styles.
     QHash<QString, QString> targets;
     QString sharedStringsPart = QStringLiteral("xl/sharedStrings.xml");
     QString stylesPart = QStringLiteral("xl/styles.xml");
-    if (auto rels = package.open(QStringLiteral("xl/_rels/workbook.xml.rels"))) {
-        Xml xml(rels.get());
-        while (!xml.atEnd()) {
+    const auto readRelationships = [&](Xml &xml) {
+        while (More(xml)) {
             if (xml.readNext() != Xml::StartElement || !Is(xml, "Relationship"))
                 continue;
             const QString target = PartPath(Attr(xml, "Target"));
@@ -393,17 +419,17 @@ bool load(const QString &path, XlBook &book, QString *error)
             else if (Attr(xml, "Type").endsWith(QLatin1String("/styles")))
                 stylesPart = target;
         }
-    }
+    };
+    if (!ReadPart(root, QStringLiteral("xl/_rels/workbook.xml.rels"), readRelationships,
+                  &failure))
+        return fail(failure);
+    const QString workbookPart = QStringLiteral("xl/workbook.xml");
+    if (!root->file(workbookPart))
+        return fail(QStringLiteral("not a workbook"));
     QVector<SheetSource> sources;
     int activeTab = 0;
-    auto workbook = package.open(QStringLiteral("xl/workbook.xml"));
-    if (!workbook) {
-        *error = QStringLiteral("\"%1\" is not a workbook").arg(path);
-        return false;
-    }
-    {
-        Xml xml(workbook.get());
-        while (!xml.atEnd()) {
+    const auto readWorkbook = [&](Xml &xml) {
+        while (More(xml)) {
             if (xml.readNext() != Xml::StartElement)
                 continue;
             if (Is(xml, "workbookView"))
@@ -411,18 +437,23 @@ bool load(const QString &path, XlBook &book, QString *error)
             else if (Is(xml, "sheet"))
                 sources.append({Attr(xml, "name"), targets.value(RelationshipId(xml))});
         }
-        if (xml.hasError() || sources.isEmpty()) {
-            *error = QStringLiteral("\"%1\" has no readable sheet list").arg(path);
-            return false;
-        }
-    }
-    const std::vector<quint32> xfStyles =
-        ReadStyles(package.open(stylesPart).get(), *book.styles());
-    const QVector<QString> strings = ReadSharedStrings(package.open(sharedStringsPart).get());
+    };
+    if (!ReadPart(root, workbookPart, readWorkbook, &failure))
+        return fail(failure);
+    if (sources.isEmpty())
+        return fail(QStringLiteral("no sheet list"));
+    std::vector<quint32> xfStyles;
+    const auto readStyles = [&](Xml &xml) { xfStyles = ReadStyles(xml, *book.styles()); };
+    QVector<QString> strings;
+    const auto readStrings = [&](Xml &xml) { strings = ReadSharedStrings(xml); };
+    if (!ReadPart(root, stylesPart, readStyles, &failure) ||
+        !ReadPart(root, sharedStringsPart, readStrings, &failure))
+        return fail(failure);
     for (int i = 0; i < sources.size(); ++i) {
         const std::shared_ptr<XlSheet> sheet = book.insertSheet(i, sources.at(i).name);
-        if (auto device = package.open(sources.at(i).part))
-            ReadSheet(device.get(), *sheet, strings, xfStyles);
+        const auto readSheet = [&](Xml &xml) { ReadSheet(xml, *sheet, strings, xfStyles); };
+        if (!ReadPart(root, sources.at(i).part, readSheet, &failure))
+            return fail(failure);
         if (i == activeTab)
             book.activate(sheet);
     }

@@ -1,6 +1,7 @@
 #include "office/automation/wordprocessor/wdpdfreader.h"
 
 #include <cctype>
+#include <climits>
 
 #include <QHash>
 #include <QRegularExpression>
@@ -9,6 +10,10 @@
 namespace {
 
 constexpr int kMaxDepth = 32;
+// Far above the PDF of any report; a larger file is refused rather than searched.
+constexpr int kMaxPdfBytes = 256 * 1024 * 1024;
+// The shortest cross-reference entry: offset, generation and type, each after white space.
+constexpr int kMinEntryBytes = 6;
 
 bool IsSpace(char c)
 {
@@ -183,9 +188,12 @@ private:
                 m_trailer = QString::fromLatin1(m_data.mid(section, end - section));
                 return;
             }
-            const int start = first.toInt();
+            bool startOk = false;
+            const int start = first.toInt(&startOk);
             const int count = token(&p).toInt(&ok);
-            if (!ok || count < 0)
+            // A section cannot hold more entries than the bytes left, nor number past int.
+            if (!startOk || !ok || start < 0 || count < 0 ||
+                count > (m_data.size() - p) / kMinEntryBytes || start > INT_MAX - count)
                 return;
             for (int i = 0; i < count; ++i) {
                 const qint64 offset = token(&p).toLongLong();
@@ -276,7 +284,7 @@ namespace WdPdfReader {
 bool Read(const QByteArray &pdf, Layout *layout)
 {
     *layout = Layout();
-    if (!pdf.startsWith("%PDF"))
+    if (!pdf.startsWith("%PDF") || pdf.size() > kMaxPdfBytes)
         return false;
     PdfObjects objects(pdf);
     if (!objects.index())
