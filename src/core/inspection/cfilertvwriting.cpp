@@ -164,8 +164,9 @@ int CFileRTV::DeleteDefectItem(int index)
         return index;
     const CDefectItem &item = m_listDefect.at(index);
     QSqlQuery query(database());
-    if (!query.exec(QStringLiteral("DELETE FROM DefectsFound WHERE nTimeIndex == %1")
-                        .arg(item.nTimeIndex))) {
+    query.prepare(QStringLiteral("DELETE FROM DefectsFound WHERE nTimeIndex == ?"));
+    query.addBindValue(item.nTimeIndex);
+    if (!query.exec()) {
         TQ_LOG << "  ERROR:" << ErrorOf(query);
         return index;
     }
