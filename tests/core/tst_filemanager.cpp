@@ -64,6 +64,7 @@ private slots:
     void copyFile();
     void copyFromPipe();
     void failedCopyKeepsTheTarget();
+    void linkAtTheTemporaryNameIsNotFollowed();
     void newItemDirIsNeverAnExistingOne();
     void removeProjectRemovesVideoFolders();
     void removeTempDir();
@@ -324,6 +325,22 @@ void TestFileManager::failedCopyKeepsTheTarget()
 
     QVERIFY(!QFileManager::CopyFileToPath(source, target));
     QCOMPARE(ReadText(target), QByteArray("previously exported video"));
+}
+
+void TestFileManager::linkAtTheTemporaryNameIsNotFollowed()
+{
+    // A link left under the temporary name must not lead the copy into another file.
+    const QString source = m_dir->filePath(QStringLiteral("video.mp4"));
+    const QString target = m_dir->filePath(QStringLiteral("exported.mp4"));
+    const QString elsewhere = m_dir->filePath(QStringLiteral("elsewhere.txt"));
+    QVERIFY(WriteText(source, "new video"));
+    QVERIFY(WriteText(elsewhere, "not the program's"));
+    QVERIFY(QFile::link(elsewhere, target + QStringLiteral(".part")));
+
+    QVERIFY(QFileManager::CopyFileToPath(source, target));
+    QCOMPARE(ReadText(target), QByteArray("new video"));
+    QCOMPARE(ReadText(elsewhere), QByteArray("not the program's"));
+    QVERIFY(!QFileInfo(target).isSymLink());
 }
 
 void TestFileManager::newItemDirIsNeverAnExistingOne()

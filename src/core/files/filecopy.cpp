@@ -82,9 +82,13 @@ bool FileCopy::CopyWholeFile(const QString &source, const QString &target)
         TQ_LOG << "cannot read" << source;
         return false;
     }
+    // A leftover (or a link planted under the name) goes first; the new file is made
+    // exclusively, so two copies never write into one file and no link is followed.
+    ::unlink(to.constData());
     bool copied = false;
     {
-        Descriptor out{::open(to.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644)};
+        Descriptor out{
+            ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644)};
         copied = out.fd >= 0 && CopyContents(in.fd, out.fd, info);
     }
     // rename() replaces an existing target (a link itself, not what it points to) at once.
